@@ -1,0 +1,111 @@
+// The AS 4100-1998 checker the host creates through NewCode: one member at a time.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "buckling/InteractionData.h"
+#include "host/SteelMember.h"
+#include "section/AS4100Section.h"
+#include "span/AS4100Span.h"
+
+#if defined(_WIN32)
+#define AS4100_EXPORT __declspec(dllexport)
+#else
+#define AS4100_EXPORT __attribute__((visibility("default")))
+#endif
+
+namespace Arbor::Steel::SteelAS4100 {
+
+struct MemberTestAccess;  // tests reach the private checks through it
+
+class AS4100_EXPORT CAS4100_98Member : public CSteelMemberGen {
+public:
+    CAS4100_98Member();
+    ~CAS4100_98Member() override;
+
+    CAS4100_98Member* Clone() const override;
+    CString Name(int option) const override;
+    CString Country(int option) const override;
+    bool Check() const override;
+    bool QuickCheck() const override;
+    void Clear() override;
+    std::optional<SubspanEffectiveLengthData> GetMemberEffectiveLengthData() override;
+    bool SetSection(const Arbor::Data::CSection& section) override;
+    Arbor::Data::CSection GetSection() const override;
+    bool SetSteelDesignProp(const CSteelGrade& grade) override;
+    void SetEquivalentUniformMomentFactor(double alphaM) override;
+    void SetMomentAmplificationFactorStrongAxis(double delta) override;
+    void SetMomentAmplificationFactorWeakAxis(double delta) override;
+
+    // Moment modification factor αm of a segment (cl. 5.6.1.1).
+    double Alpha_M(const CAS4100Span& span) const;
+    // The calculator held (null before a successful SetSection).
+    const CAS4100_98Section* Section() const { return section_.get(); }
+    const std::vector<CInteractionData>& GetInteractionData() const { return interaction_; }
+
+protected:
+    SubspanEffectiveLengthData::Map GetSubspanEffectiveLengthDataXX() override;
+    SubspanEffectiveLengthData::Map GetSubspanEffectiveLengthDataYY() override;
+    SubspanEffectiveLengthData::Map GetSubspanEffectiveLengthDataLT() override;
+
+private:
+    friend struct MemberTestAccess;
+    CAS4100_98Member(const CAS4100_98Member& other);
+    CAS4100_98Member& operator=(const CAS4100_98Member&) = delete;
+
+    // Member driver.
+    bool CheckLocal() const;
+    void ReportUnhandledShape() const;
+    bool QuickCheckStop() const;  // quick-check mode and the result marked failed (bit 4)
+
+    // Span search and effective lengths (cl. 4.6.3, 5.6.3).
+    bool FindNextXXSpan(CAS4100Span& span) const;
+    bool FindNextYYSpan(CAS4100Span& span) const;
+    bool FindNextVVStrutSpan(CAS4100Span& span) const;
+    bool FindNextXXStrutSpan(CAS4100Span& span) const;
+    bool FindNextYYStrutSpan(CAS4100Span& span) const;
+    bool FindNextLTSpan(CAS4100Span& span) const;
+    double EffectiveLengthXX(const CAS4100Span& span) const;
+    double EffectiveLengthYY(const CAS4100Span& span) const;
+    double EffectiveStrutLengthXX(const CAS4100Span& span, bool flag) const;
+    double EffectiveStrutLengthYY(const CAS4100Span& span, bool flag) const;
+    double EffectiveStrutLengthVV(const CAS4100Span& span, bool flag) const;
+    double EffectiveLengthLT(const CAS4100Span& span, double depth, bool flag) const;
+    double OverrideLength(double value) const;  // v >= 0: v; v < 0: -v × member length
+    bool IsCantilever(const CSpan& span) const;
+    bool IsEndsFullOrPartRestrained(const CAS4100Span& span) const;
+
+    // Buckling drivers and span checks (cl. 6.3, 5.6, 8.4).
+    bool CheckBuckling() const;
+    bool CheckBucklingGen() const;
+    bool CheckSpanXX(const CAS4100Span& span) const;
+    bool CheckSpanYY(const CAS4100Span& span) const;
+    bool CheckSpanT(const CAS4100Span& span) const;
+    bool CheckSpanTF(CInteractionData& record) const;
+    bool CheckSpanLT(const CInteractionData& record) const;
+    bool CheckBucklingInteraction(const CInteractionData& record) const;
+
+    // Moment amplification (cl. 4.4.2.2).
+    double MomentAmplificationFactor(double N, double Nom, double betaM) const;
+    double MomentAmplificationFactorStrongAxis(int cmpLeft, int cmpRight, bool loaded, double N,
+                                               double Nom) const;
+    double MomentAmplificationFactorWeakAxis(int cmpLeft, int cmpRight, bool loaded, double N,
+                                             double Nom) const;
+    double FactorBetaM(int cmpLeft, int cmpRight, bool loaded, bool strongAxis) const;
+    double BetaM_x(const CSpan& span) const;
+    double BetaM_y(const CSpan& span) const;
+
+    std::shared_ptr<CAS4100_98Section> section_;
+    mutable std::vector<CInteractionData> interaction_;
+    Arbor::Data::CSection sectionRecord_;
+    std::optional<double> alphaM_;
+    std::optional<double> deltaStrong_;
+    std::optional<double> deltaWeak_;
+};
+
+}  // namespace Arbor::Steel::SteelAS4100
+
+// The module's one factory: a new checker owned by the caller, null when allocation fails.
+extern "C" AS4100_EXPORT Arbor::Steel::CSteelMemberGen* NewCode();
