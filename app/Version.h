@@ -1,0 +1,7 @@
+#pragma once
+
+namespace as4100 {
+
+const char* ProgramVersion();
+
+}  // namespace as4100
