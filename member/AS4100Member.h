@@ -21,7 +21,7 @@ namespace Arbor::Steel::SteelAS4100 {
 struct MemberTestAccess;  // tests reach the private checks through it
 
 class AS4100_EXPORT CAS4100_98Member : public CSteelMemberGen {
-public:
+  public:
     CAS4100_98Member();
     ~CAS4100_98Member() override;
 
@@ -45,18 +45,27 @@ public:
     const CAS4100_98Section* Section() const { return section_.get(); }
     const std::vector<CInteractionData>& GetInteractionData() const { return interaction_; }
 
-protected:
+  protected:
     SubspanEffectiveLengthData::Map GetSubspanEffectiveLengthDataXX() override;
     SubspanEffectiveLengthData::Map GetSubspanEffectiveLengthDataYY() override;
     SubspanEffectiveLengthData::Map GetSubspanEffectiveLengthDataLT() override;
 
-private:
+  private:
     friend struct MemberTestAccess;
     CAS4100_98Member(const CAS4100_98Member& other);
     CAS4100_98Member& operator=(const CAS4100_98Member&) = delete;
 
     // Member driver.
+    bool PrepareCheck(bool reportUnhandled) const;
+    bool IsLocalOnly() const;
+    void SizeResult(bool withBucklingEntry) const;
     bool CheckLocal() const;
+    bool CheckLocalEnd(CAS4100_98Section& section, const wchar_t* label, int pointIndex,
+                       const Vec3& forces, const Vec3& moments, double deltaMajor,
+                       double deltaMinor) const;
+    const CInteractionData& RecordFor(size_t subSpanIndex) const;
+    void ReportAmplification(const wchar_t* axisWord, const wchar_t* momentWord, double nStar,
+                             double nom, double delta) const;
     void ReportUnhandledShape() const;
     bool QuickCheckStop() const;  // quick-check mode and the result marked failed (bit 4)
 
