@@ -1,17 +1,78 @@
-// PLACEHOLDER - being written.
+// Result object of one member check: utilisations per entry, flags and the report mark-up.
 #include "host/MemberResult.h"
+
+#include <algorithm>
 #include <cmath>
 #include <limits>
+
 namespace Arbor::Steel {
-CMemberResult::CMemberResult() { IniDynaArray(1); }
-void CMemberResult::IniDynaArray(int n) { entries_.assign(static_cast<size_t>(n > 0 ? n : 0), Entry{}); current_ = 0; }
-void CMemberResult::SetCurrentIndex(int i) { current_ = i; }
-void CMemberResult::SetUtil(UtilKind, double) {}
-double CMemberResult::Util(int, UtilKind) const { return 0.0; }
-void CMemberResult::SetUtilOverAll(double u) { overall_ = u; overallSet_ = true; }
-double CMemberResult::UtilOverAll() const { return overall_; }
-void CMemberResult::AddFlags(unsigned f) { flags_ |= f; }
-void CMemberResult::AddOutputString(const CString& m) { report_.push_back({indent_, m}); }
-double CMemberResult::InfinitiseNANs(double v) { return std::isnan(v) ? std::numeric_limits<double>::infinity() : v; }
-void CMemberResult::Reset() { *this = CMemberResult(); }
+
+CMemberResult::CMemberResult() {
+    IniDynaArray(1);
+}
+
+// Sizes and clears the entries; flags, report and an explicit overall value are kept.
+void CMemberResult::IniDynaArray(int count) {
+    entries_.assign(static_cast<size_t>(count > 0 ? count : 0), Entry{});
+    current_ = 0;
+    maxRecorded_ = 0.0;
+}
+
+// A negative index is taken as 0: the setters must always have an entry to fill.
+void CMemberResult::SetCurrentIndex(int index) {
+    current_ = index > 0 ? index : 0;
+}
+
+// Keeps the largest value offered to the current entry. An index beyond the entries grows
+// them rather than losing the value.
+void CMemberResult::SetUtil(UtilKind kind, double value) {
+    const int k = static_cast<int>(kind);
+    if (k < 0 || k >= kUtilKindCount) return;
+    value = InfinitiseNANs(value);
+    if (static_cast<size_t>(current_) >= entries_.size())
+        entries_.resize(static_cast<size_t>(current_) + 1);
+    Entry& entry = entries_[static_cast<size_t>(current_)];
+    const auto slot = static_cast<size_t>(k);
+    if (!entry.set[slot] || value > entry.util[slot]) entry.util[slot] = value;
+    entry.set[slot] = true;
+    maxRecorded_ = std::max(maxRecorded_, value);
+    if (value > 1.0) flags_ |= ResultFlag::Failed;
+}
+
+double CMemberResult::Util(int entry, UtilKind kind) const {
+    const int k = static_cast<int>(kind);
+    if (entry < 0 || entry >= NumEntries() || k < 0 || k >= kUtilKindCount) return 0.0;
+    return entries_[static_cast<size_t>(entry)].util[static_cast<size_t>(k)];
+}
+
+void CMemberResult::SetUtilOverAll(double u) {
+    overall_ = InfinitiseNANs(u);
+    overallSet_ = true;
+    if (overall_ > 1.0) flags_ |= ResultFlag::Failed;
+}
+
+double CMemberResult::UtilOverAll() const {
+    return overallSet_ ? overall_ : maxRecorded_;
+}
+
+void CMemberResult::AddFlags(unsigned flags) {
+    flags_ |= flags;
+    if (flags & ResultFlag::FailureMask) flags_ |= ResultFlag::Failed;
+}
+
+// Lines offered while text is off are dropped, so a caller that forgot to test TextEnabled
+// still cannot write into a quick check.
+void CMemberResult::AddOutputString(const CString& markup) {
+    if (!textEnabled_) return;
+    report_.push_back({indent_, markup});
+}
+
+double CMemberResult::InfinitiseNANs(double value) {
+    return std::isnan(value) ? std::numeric_limits<double>::infinity() : value;
+}
+
+void CMemberResult::Reset() {
+    *this = CMemberResult();
+}
+
 }  // namespace Arbor::Steel
