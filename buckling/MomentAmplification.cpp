@@ -1,13 +1,222 @@
-// PLACEHOLDER: moment amplification (cl. 4.4.2.2) - being written.
+// Moment amplification for a braced member (cl. 4.4.2.2): δb = cm / (1 − N*/Nomb) with
+// cm = 0.6 − 0.4 βm, and the two ways of finding βm (end moments, or the deflections of
+// Figure 4.4.2.2 for a member with transverse load).
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <vector>
+
 #include "member/AS4100Member.h"
 
 namespace Arbor::Steel::SteelAS4100 {
 
-double CAS4100_98Member::MomentAmplificationFactor(double, double, double) const { return 1.0; }
-double CAS4100_98Member::MomentAmplificationFactorStrongAxis(int, int, bool, double, double) const { return 1.0; }
-double CAS4100_98Member::MomentAmplificationFactorWeakAxis(int, int, bool, double, double) const { return 1.0; }
-double CAS4100_98Member::FactorBetaM(int, int, bool, bool) const { return 0.0; }
-double CAS4100_98Member::BetaM_x(const CSpan&) const { return 0.0; }
-double CAS4100_98Member::BetaM_y(const CSpan&) const { return 0.0; }
+namespace {
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+constexpr double kNoCompression = 1e-10;
+constexpr double kZeroMoment = 1e-10;
+constexpr double kZeroDeflection = 1e-10;
+constexpr double kMidSpanTolerance = 0.01;  // metres: a member point this close is mid-span
+
+constexpr int kMajor = 1;  // Vec3 component of the major-axis moment
+constexpr int kMinor = 2;
+
+bool WantsText(const CMemberResult* result) {
+    return result && result->TextEnabled();
+}
+
+double Clamp(double betaM) {
+    return std::clamp(betaM, -1.0, 1.0);
+}
+
+// βm from two end moments: the smaller over the larger, negative for single curvature
+// (moments of one sign in the host's convention); −1 (uniform moment) when both vanish.
+double EndMomentRatio(double start, double end) {
+    const double larger = std::fabs(start) >= std::fabs(end) ? start : end;
+    const double smaller = std::fabs(start) >= std::fabs(end) ? end : start;
+    if (std::fabs(larger) < kZeroMoment) return -1.0;
+    return Clamp(-smaller / larger);
+}
+
+// Moment diagram sampled along a span: positions from its start, actual moments M and the
+// moments m of a unit load at mid-span of a simple span of the same length.
+struct SampledMoments {
+    std::vector<double> x, M, m;
+    int mid = -1;  // the sample at mid-span
+    void Add(double xi, double Mi, double mi) {
+        x.push_back(xi);
+        M.push_back(Mi);
+        m.push_back(mi);
+    }
+};
+
+SampledMoments SampleSpan(const MemberPointVec& points, const SubSpanVec& subSpans, int left,
+                          int right, int component) {
+    SampledMoments s;
+    const double start = points[static_cast<size_t>(left)].Position();
+    const double L = points[static_cast<size_t>(right)].Position() - start;
+    const double half = L / 2.0;
+    auto position = [&](int p) { return points[static_cast<size_t>(p)].Position() - start; };
+    auto leftMoment = [&](int p) {
+        return subSpans[static_cast<size_t>(p)].GetMomentsLeft()[component];
+    };
+
+    int p = left;
+    for (; p < right && position(p) <= half + kMidSpanTolerance; ++p)
+        s.Add(position(p), leftMoment(p), position(p) / 2.0);
+    const int lastBefore = p - 1;
+    if (std::fabs(s.x.back() - half) <= kMidSpanTolerance) {
+        s.mid = static_cast<int>(s.x.size()) - 1;
+    } else {
+        // Mid-span lies inside sub-span `lastBefore`: its moment by linear interpolation.
+        const CSubSpan& sub = subSpans[static_cast<size_t>(lastBefore)];
+        const double x0 = position(lastBefore);
+        const double t = (half - x0) / (position(lastBefore + 1) - x0);
+        const double M0 = sub.GetMomentsLeft()[component];
+        s.Add(half, M0 + t * (sub.GetMomentsRight()[component] - M0), L / 4.0);
+        s.mid = static_cast<int>(s.x.size()) - 1;
+    }
+    for (; p < right; ++p) s.Add(position(p), leftMoment(p), L / 4.0 - (position(p) - half) / 2.0);
+    s.Add(L, subSpans[static_cast<size_t>(right - 1)].GetMomentsRight()[component], 0.0);
+    return s;
+}
+
+// ∫ f(x) m(x) dx over the samples, f and m linear between samples; the two-point Gauss rule
+// integrates each segment exactly.
+template <typename F>
+double VirtualWork(const SampledMoments& s, F f) {
+    const double offset = 1.0 / std::sqrt(3.0);
+    double sum = 0.0;
+    for (size_t i = 0; i + 1 < s.x.size(); ++i) {
+        const double halfLength = (s.x[i + 1] - s.x[i]) / 2.0;
+        const double centre = (s.x[i + 1] + s.x[i]) / 2.0;
+        for (double sign : {-1.0, 1.0}) {
+            const double xg = centre + sign * halfLength * offset;
+            const double t = halfLength > 0.0 ? (xg - s.x[i]) / (2.0 * halfLength) : 0.0;
+            const double M = s.M[i] + t * (s.M[i + 1] - s.M[i]);
+            const double m = s.m[i] + t * (s.m[i + 1] - s.m[i]);
+            sum += halfLength * f(xg, M) * m;
+        }
+    }
+    return sum;
+}
+
+}  // namespace
+
+double CAS4100_98Member::MomentAmplificationFactor(double N, double Nom, double betaM) const {
+    if (!(Nom >= N) || N == Nom) return kInfinity;
+    const double cm = std::min(1.0, 0.6 - 0.4 * betaM);
+    return std::max(1.0, cm / (1.0 - N / Nom));
+}
+
+double CAS4100_98Member::MomentAmplificationFactorStrongAxis(int cmpLeft, int cmpRight, bool loaded,
+                                                             double N, double Nom) const {
+    if (N <= kNoCompression) return 1.0;
+    if (deltaStrong_) return *deltaStrong_;
+    return MomentAmplificationFactor(N, Nom, FactorBetaM(cmpLeft, cmpRight, loaded, true));
+}
+
+double CAS4100_98Member::MomentAmplificationFactorWeakAxis(int cmpLeft, int cmpRight, bool loaded,
+                                                           double N, double Nom) const {
+    if (N <= kNoCompression) return 1.0;
+    if (deltaWeak_) return *deltaWeak_;
+    return MomentAmplificationFactor(N, Nom, FactorBetaM(cmpLeft, cmpRight, loaded, false));
+}
+
+// βm of the span between two member points (Figure 4.4.2.2). A span that is not one of the
+// member's (indices out of order or range) takes βm = −1, the uniform moment, as the safe side.
+double CAS4100_98Member::FactorBetaM(int cmpLeft, int cmpRight, bool loaded,
+                                     bool strongAxis) const {
+    const MemberPointVec& points = GetMemberPointVec();
+    const SubSpanVec& subSpans = GetSubSpanVec();
+    const int component = strongAxis ? kMajor : kMinor;
+    if (cmpLeft < 0 || cmpRight <= cmpLeft || cmpRight >= static_cast<int>(points.size()) ||
+        cmpRight > static_cast<int>(subSpans.size()) || !section_) {
+        return -1.0;
+    }
+    const double M1 = subSpans[static_cast<size_t>(cmpLeft)].GetMomentsLeft()[component];
+    const double M2 = subSpans[static_cast<size_t>(cmpRight - 1)].GetMomentsRight()[component];
+    CMemberResult* result = Result();
+    double betaM = 0.0;
+    if (!loaded) {
+        // cl. 4.4.2.2(a): end moments only; one end free of moment gives βm = 0.
+        if (std::fabs(M1) >= kZeroMoment && std::fabs(M2) >= kZeroMoment) {
+            betaM = std::fabs(M2) > std::fabs(M1) ? -M1 / M2 : -M2 / M1;
+        }
+    } else {
+        // cl. 4.4.2.2(b): βm = 1 − 2 δct/δcw from mid-span deflections by virtual work. An end
+        // moment that bends the span the same way as the transverse load is left out of δcw.
+        const SampledMoments s = SampleSpan(points, subSpans, cmpLeft, cmpRight, component);
+        const double L = s.x.back();
+        const double Mt = s.M[static_cast<size_t>(s.mid)] - 0.5 * M1 - 0.5 * M2;
+        const double M1w = M1 * Mt > 0.0 ? 0.0 : M1;
+        const double M2w = M2 * Mt > 0.0 ? 0.0 : M2;
+        const double EI =
+            section_->YoungsModulus() * (strongAxis ? section_->Ixx() : section_->Iyy());
+        const double deltaCt = VirtualWork(s, [](double, double M) { return M; }) / EI;
+        const double deltaCw =
+            VirtualWork(s, [&](double x, double M) { return M - (M1w + (M2w - M1w) * x / L); }) /
+            EI;
+        betaM = std::fabs(deltaCw) < kZeroDeflection ? 1.0 : Clamp(1.0 - 2.0 * deltaCt / deltaCw);
+        if (WantsText(result)) {
+            result->AddOutputString(L"delta_ct " + result->DesFormat().LengthSmall(deltaCt) +
+                                    L"\n");
+            result->AddOutputString(L"delta_cw " + result->DesFormat().LengthSmall(deltaCw) +
+                                    L"\n");
+        }
+    }
+    if (WantsText(result)) {
+        result->AddOutputString(CString(L"beta_m ") +
+                                (strongAxis ? L"(strong axis)" : L"(weak axis)") + L" = " +
+                                result->DesFormat().NoDim(betaM) + L" (ref: " +
+                                section_->CodeName() + L" clause 4.4.2.2)\n");
+    }
+    return betaM;
+}
+
+namespace {
+
+// βm of a host span about one axis: the deflection ratio of Figure 4.4.2.2 when the span
+// carries transverse load bending it about that axis, else the end-moment ratio.
+struct BetaMAxis {
+    int component;
+    bool loaded;
+    double I;
+    double (CSpan::*disp)(double, double, double, bool, bool) const;
+};
+
+double BetaMOfSpan(const CSpan& span, bool cantilever, double E, const BetaMAxis& axis) {
+    const double start = span.InterpolateMoments(0.0)[axis.component];
+    const double end = span.InterpolateMoments(1.0)[axis.component];
+    if (cantilever || !axis.loaded) return EndMomentRatio(start, end);
+    const double half = span.Length() / 2.0;
+    auto deflection = [&](bool withLeft, bool withRight) {
+        return (span.*axis.disp)(half, E, axis.I, withLeft, withRight);
+    };
+    const double d00 = deflection(false, false);
+    const double all[] = {d00, deflection(true, false), deflection(false, true),
+                          deflection(true, true)};
+    const double d11 = all[3];
+    if (std::fabs(d11) < kZeroDeflection) return EndMomentRatio(start, end);
+    const double dw = d11 < 0.0 ? *std::min_element(std::begin(all), std::end(all))
+                                : *std::max_element(std::begin(all), std::end(all));
+    return Clamp(1.0 - 2.0 * d00 / dw);
+}
+
+}  // namespace
+
+double CAS4100_98Member::BetaM_x(const CSpan& span) const {
+    const double E = section_ ? section_->YoungsModulus() : 0.0;
+    const double I = section_ ? section_->Ixx() : 0.0;
+    return BetaMOfSpan(span, IsCantilever(span), E,
+                       {kMajor, span.IsMinorAxisLoaded(), I, &CSpan::DispYY});
+}
+
+double CAS4100_98Member::BetaM_y(const CSpan& span) const {
+    const double E = section_ ? section_->YoungsModulus() : 0.0;
+    const double I = section_ ? section_->Iyy() : 0.0;
+    return BetaMOfSpan(span, IsCantilever(span), E,
+                       {kMinor, span.IsMajorAxisLoaded(), I, &CSpan::DispXX});
+}
 
 }  // namespace Arbor::Steel::SteelAS4100
