@@ -1,26 +1,79 @@
-// PLACEHOLDER: section base (slots, classes, grade properties) - being written.
+// Section base: local buckling class words and combination (cl. 5.2), grade properties and
+// the design moments enlarged by the eccentricity of the axial force.
 #include "section/AS4100Section.h"
 
+#include <cmath>
 #include <limits>
 
 namespace Arbor::Steel::SteelAS4100 {
 
 CAS4100_98Section& CAS4100_98Section::operator=(const CAS4100_98Section& other) {
+    CSectionCodeBase::operator=(other);
     if (this != &other) {
-        CSectionCodeBase::operator=(other);
-        cache1_ = other.cache1_;
-        cache2_ = other.cache2_;
-        codeName_ = other.codeName_;
+        cache1_.clear();
+        cache1_.insert(other.cache1_.begin(), other.cache1_.end());
+        cache2_.clear();
+        cache2_.insert(other.cache2_.begin(), other.cache2_.end());
     }
+    codeName_ = other.codeName_;
     return *this;
 }
-double CAS4100_98Section::LambdaWebYield() const { return std::numeric_limits<double>::infinity(); }
-double CAS4100_98Section::DesignStressMin() const { return Grade().DesignStrength(MaxThick()); }
-double CAS4100_98Section::TensileStrength() const { return Grade().TensileStrength(MaxThick()); }
-double CAS4100_98Section::YoungsModulus() const { return Grade().YoungsModulus(); }
-double CAS4100_98Section::ShearModulus() const { return Grade().ShearModulus(); }
-CAS4100_98Section::BucklingClass CAS4100_98Section::BucklingClassBiAxial(CMemberResult*) { return Invalid; }
-CAS4100_98Section::BucklingClass CAS4100_98Section::Worst(BucklingClass a, BucklingClass) { return a; }
-CString CAS4100_98Section::GetLBCString(BucklingClass) { return {}; }
+
+double CAS4100_98Section::LambdaWebYield() const {
+    return std::numeric_limits<double>::infinity();
+}
+
+// fy and fu of the thickest element: the lowest design strength over the elements.
+double CAS4100_98Section::DesignStressMin() const {
+    return Grade().DesignStrength(MaxThick());
+}
+double CAS4100_98Section::TensileStrength() const {
+    return Grade().TensileStrength(MaxThick());
+}
+double CAS4100_98Section::YoungsModulus() const {
+    return Grade().YoungsModulus();
+}
+double CAS4100_98Section::ShearModulus() const {
+    return Grade().ShearModulus();
+}
+
+CAS4100_98Section::BucklingClass CAS4100_98Section::BucklingClassBiAxial(CMemberResult* result) {
+    const BucklingClass major = BucklingClassXX(result);
+    const BucklingClass minor = BucklingClassYY(result);
+    return Worst(major, minor);
+}
+
+// Invalid dominates, then Deform, Slender, NonCompact; Compact only when both are.
+CAS4100_98Section::BucklingClass CAS4100_98Section::Worst(BucklingClass a, BucklingClass b) {
+    for (BucklingClass worse : {Invalid, Deform, Slender, NonCompact}) {
+        if (a == worse || b == worse) return worse;
+    }
+    return Compact;
+}
+
+CString CAS4100_98Section::GetLBCString(BucklingClass c) {
+    switch (c) {
+        case Invalid:
+            return L"Invalid";
+        case Compact:
+            return L"Compact";
+        case NonCompact:
+            return L"NonCompact";
+        case Slender:
+            return L"Slender";
+        case Deform:
+            return L"Deform";
+    }
+    return {};
+}
+
+// The design moment with the eccentricity moment of the axial force: the signed value of the
+// larger magnitude of M and M + ΔM, so that an eccentricity never lowers the design moment.
+double CAS4100_98Section::SignedDesignMoment(bool major) const {
+    const double m = major ? MomentXX() : MomentYY();
+    const double delta = major ? DeltaMxx(nullptr) : DeltaMyy(nullptr);
+    const double enlarged = std::fabs(delta) > kNegligibleEccentricityMoment ? m + delta : m;
+    return std::fabs(m) > std::fabs(enlarged) ? m : enlarged;
+}
 
 }  // namespace Arbor::Steel::SteelAS4100

@@ -118,6 +118,8 @@ public:
     // Capacity reduction factor φ (Table 3.4): 0.9 for every action here.
     double Phi() const { return kPhi; }
     static constexpr double kPhi = 0.9;
+    // An eccentricity moment ΔM at or below this magnitude is taken as none.
+    static constexpr double kNegligibleEccentricityMoment = 1e-6;
 
     BucklingClass BucklingClassBiAxial(CMemberResult* result);
 
@@ -129,6 +131,10 @@ public:
     double EnhancedMomentXX(CMemberResult* result) const;
     double EnhancedMomentYY(CMemberResult* result) const;
     double InteractionShearCapacity(double Vv, bool major, CMemberResult* result) const;
+
+    // Slenderness reduction factor αs of cl. 5.6.1.1 for section capacity Ms and elastic
+    // buckling moment Mo (Mo = +inf gives 0.6·√3, Mo = 0 gives 0).
+    static double SlendernessReductionFactor(double ms, double mo);
 
     // Member moment capacity pieces (cl. 5.6.3).
     double SegmentEffectiveLength(const CAS4100Span& span, CMemberResult* result,
@@ -146,6 +152,9 @@ protected:
     BucklingClass OverAllClass() const {
         return const_cast<CAS4100_98Section*>(this)->BucklingClassOverAll(nullptr);
     }
+    // Design moment about x-x (major) or y-y with the eccentricity moment ΔM of the axial force
+    // when |ΔM| > 1e-6: the signed one of M and M + ΔM that is larger in magnitude.
+    double SignedDesignMoment(bool major) const;
 
 private:
     void LocalCapacityCheckCompressionMember(CMemberResult* result) const;

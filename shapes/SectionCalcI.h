@@ -127,6 +127,16 @@ public:
 
 protected:
     void MirrorXX() override;
+
+private:
+    // Element slenderness λe (cl. 5.2.2) of flange outstand 1 or 2, b = (B − tw)/2.
+    double Flange1Slenderness() const;
+    double Flange2Slenderness() const;
+    // Classes for bending and compression; the virtual ones forward here so that the const
+    // effective-section operations can ask them.
+    BucklingClass ClassifyXX(CMemberResult* result) const;
+    BucklingClass ClassifyYY(CMemberResult* result) const;
+    BucklingClass ClassifyComp(CMemberResult* result) const;
 };
 
 }  // namespace Arbor::Steel::SteelAS4100

@@ -1,0 +1,39 @@
+// Shear capacity of a web or of flanges in shear (cl. 5.11), written once for the open
+// sections: the I section, the channel and the T each supply their own shear area, plate
+// slenderness dp/tw and ratio of maximum to average shear stress.
+#pragma once
+
+#include <functional>
+
+#include "host/MemberResult.h"
+
+namespace Arbor::Steel::SteelAS4100::WebShear {
+
+// Plate slenderness limit 82/sqrt(fy/250) of cl. 5.11.2; beyond it the plate is shear-slender.
+bool IsShearSlender(double dpOnTw, double fy);
+
+struct Plate {
+    double fy = 0.0;       // design yield stress
+    double aw = 0.0;       // shear area Aw
+    double dpOnTw = 0.0;   // plate slenderness dp/tw
+    bool slender = false;  // dp/tw beyond the limit of cl. 5.11.2
+};
+
+// Uniform shear capacity Vu: 0.6·fy·Aw for a stocky plate (cl. 5.11.2(a)), αv·Vw with
+// αv = (82/((dp/tw)·sqrt(fy/250)))² for a slender one (cl. 5.11.5), with its report lines.
+double UniformCapacity(const Plate& plate, CMemberResult* result);
+
+// The end of the "Vv = " line when the shear is taken as uniform: "\n" for the I section,
+// " ref. AS 4100:1998 cl. 5.11.2\n" for the channel and the T.
+enum class UniformLine { Plain, WithClause };
+
+// Writes the lines that explain the stress ratio (when reporting the non-uniform case) and
+// returns the text shown between "(0.9 + (" and "))" in the Vv line.
+using RatioLines = std::function<CString(const CDesFormat& format)>;
+
+// Non-uniform shear (cl. 5.11.3): Vv = 2·Vu/(0.9 + fvm/fva), never more than Vu. A ratio that
+// is not a number (zero shear force) takes the uniform capacity.
+double NonUniformCapacity(double vu, double stressRatio, UniformLine uniformLine,
+                          const RatioLines& ratioLines, CMemberResult* result);
+
+}  // namespace Arbor::Steel::SteelAS4100::WebShear
