@@ -142,7 +142,7 @@ public:
     double DispYY(double x, double E, double I, bool withLeft, bool withRight) const;
     double DispXX(double x, double E, double I, bool withLeft, bool withRight) const;
 
-    // "x = 0.000 m to 6.000 m (points 1 to 3)" style description.
+    // "points 1 to 3, 0.000 m to 6.000 m": member points numbered from 1, then positions.
     CString GetString(const CDesFormat& format) const;
 
     bool operator==(const CSpan& other) const {

@@ -35,7 +35,7 @@ public:
     double YoungsModulus() const { return E_; }
     double ShearModulus() const { return G_; }
 
-    // "Steel grade: 300PLUS\n\tfy = 320.0 MPa, fu = 440.0 MPa (t = 10.2 mm)\n..." for the report.
+    // "Steel grade: 300PLUS (fy = 320.0 MPa, fu = 440.0 MPa at t = 10.2 mm)\n" for the report.
     CString GetString(const Arbor::Util::CDesFormat& format, double t) const;
 
 private:

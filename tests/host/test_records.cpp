@@ -1,0 +1,207 @@
+// Section record description, the section code base's options and actions, and the member
+// base's input validation.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "host/MemberResult.h"
+#include "host/Section.h"
+#include "host/SectionCodeBase.h"
+#include "host/SteelMember.h"
+
+using namespace Arbor::Steel;
+using Arbor::Data::CSection;
+namespace SecShape = Arbor::Data::SecShape;
+namespace ResidualStress = Arbor::Data::ResidualStress;
+
+namespace {
+
+CSection Ub310() {
+    CSection s(L"310UB40.4");
+    s.SetShape(SecShape::I);
+    s.SetCategory(ResidualStress::HR);
+    s.SetDimensions({0.304, 0.165, 0.0102, 0.165, 0.0102, 0.0061, 0.0114});
+    return s;
+}
+
+bool ReportContains(const CMemberResult& result, const CString& words) {
+    for (const auto& piece : result.Report())
+        if (piece.text.find(words) != CString::npos) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST(SectionRecord, PublishedPropertiesStartUnpublished) {
+    const Arbor::Data::PublishedProperties p;
+    EXPECT_TRUE(std::isnan(p.Ag) && std::isnan(p.Ix) && std::isnan(p.Iy) && std::isnan(p.Zx) &&
+                std::isnan(p.Zy) && std::isnan(p.Sx) && std::isnan(p.Sy) && std::isnan(p.J) &&
+                std::isnan(p.Iw));
+}
+
+TEST(SectionRecord, DescriptionFollowsItsSwitches) {
+    const CSection s = Ub310();
+    EXPECT_EQ(s.Description(false, false, false), L"310UB40.4");
+    EXPECT_EQ(s.Description(true, true, false), L"310UB40.4, I section, hot-rolled");
+    EXPECT_EQ(s.Description(false, false, true),
+              L"310UB40.4, D = 304.0 mm, B1 = 165.0 mm, T1 = 10.2 mm, B2 = 165.0 mm, "
+              L"T2 = 10.2 mm, tw = 6.1 mm, r = 11.4 mm");
+    CSection chs(L"165.1x5.4CHS");
+    chs.SetShape(SecShape::CHS);
+    chs.SetCategory(ResidualStress::CF);
+    chs.SetDimensions({0.1651, 0.0054});
+    EXPECT_EQ(chs.Description(),
+              L"165.1x5.4CHS, circular hollow section, cold-formed, "
+              L"165.1 × 5.4 mm");
+}
+
+TEST(SectionCodeBaseOptions, TakesTheRecordsRatios) {
+    CSectionCodeBase base;
+    CSection s = Ub310();
+    s.SetNetAreaRatio(0.85);
+    s.SetPlasticElasticRatio(1.2);
+    ASSERT_TRUE(base.SetArborSec(s, nullptr));
+    EXPECT_DOUBLE_EQ(base.NetAreaRatio(), 0.85);
+    EXPECT_DOUBLE_EQ(base.PlasticElasticRatio(), 1.2);
+    EXPECT_FALSE(base.IsPlasticElasticRatioDefault());
+    EXPECT_EQ(base.GetArborSec().Name(), L"310UB40.4");
+
+    // a later record without a ratio brings back the cl. 5.2.3 default of 1.5
+    ASSERT_TRUE(base.SetArborSec(Ub310(), nullptr));
+    EXPECT_DOUBLE_EQ(base.PlasticElasticRatio(), 1.5);
+    EXPECT_TRUE(base.IsPlasticElasticRatioDefault());
+    EXPECT_DOUBLE_EQ(base.NetAreaRatio(), 1.0);
+}
+
+TEST(SectionCodeBaseOptions, RefusesRatiosOutOfRangeNamingThem) {
+    CSectionCodeBase base;
+    CMemberResult result;
+    CSection bad = Ub310();
+    bad.SetNetAreaRatio(1.2);
+    EXPECT_FALSE(base.SetArborSec(bad, &result));
+    EXPECT_TRUE(ReportContains(result, L"net area ratio 1.200"));
+    EXPECT_EQ(base.GetArborSec().Name(), L"");  // nothing changed
+
+    bad = Ub310();
+    bad.SetPlasticElasticRatio(std::numeric_limits<double>::quiet_NaN());
+    EXPECT_FALSE(base.SetArborSec(bad, &result));
+    EXPECT_TRUE(ReportContains(result, L"plastic/elastic ratio nan"));
+    EXPECT_FALSE(base.SetArborSec(bad, nullptr));  // no result: refused all the same
+}
+
+TEST(SectionCodeBaseActions, VectorsMapToTheirAxesAndMirrorFlipsMajorAxis) {
+    CSectionCodeBase base;
+    base.SetMemberForces({-1e5, 2e4, 3e3});  // N, V major (Vy), V minor (Vx)
+    base.SetMemberMoments({5e2, 4.5e4, 6e3});
+    EXPECT_DOUBLE_EQ(base.ForceAxial(), -1e5);
+    EXPECT_DOUBLE_EQ(base.ShearY(), 2e4);
+    EXPECT_DOUBLE_EQ(base.ShearX(), 3e3);
+    EXPECT_DOUBLE_EQ(base.Torsion(), 5e2);
+    EXPECT_DOUBLE_EQ(base.MomentXX(), 4.5e4);
+    EXPECT_DOUBLE_EQ(base.MomentYY(), 6e3);
+    base.MirrorXX();
+    EXPECT_DOUBLE_EQ(base.MomentXX(), -4.5e4);
+    EXPECT_DOUBLE_EQ(base.ShearY(), -2e4);
+    EXPECT_DOUBLE_EQ(base.MomentYY(), 6e3);
+    EXPECT_DOUBLE_EQ(base.ForceAxial(), -1e5);
+    base.ClearForcesAndMoments();
+    EXPECT_EQ(base.MomentXX(), 0.0);
+    EXPECT_EQ(base.ShearX(), 0.0);
+}
+
+namespace {
+
+// The smallest concrete member: exposes the base's validation.
+class MemberUnderTest : public CSteelMemberGen {
+  public:
+    using CSteelMemberGen::ValidateInputData;
+    bool Check() const override { return false; }
+    bool QuickCheck() const override { return false; }
+    std::optional<SubspanEffectiveLengthData> GetMemberEffectiveLengthData() override {
+        return std::nullopt;
+    }
+    bool SetSection(const CSection&) override { return false; }
+    CSection GetSection() const override { return {}; }
+    bool SetSteelDesignProp(const CSteelGrade&) override { return false; }
+    CSteelMember* Clone() const override { return new MemberUnderTest(*this); }
+    CString Name(int) const override { return L"test"; }
+    CString Country(int) const override { return L""; }
+
+  protected:
+    SubspanEffectiveLengthData::Map GetSubspanEffectiveLengthDataXX() override { return {}; }
+    SubspanEffectiveLengthData::Map GetSubspanEffectiveLengthDataYY() override { return {}; }
+    SubspanEffectiveLengthData::Map GetSubspanEffectiveLengthDataLT() override { return {}; }
+};
+
+MemberPointVec Points(std::initializer_list<double> xs) {
+    MemberPointVec points;
+    for (double x : xs) points.emplace_back(x, CRestraint());
+    return points;
+}
+
+SubSpanVec SubSpans(int count) {
+    SubSpanVec subSpans;
+    for (int i = 0; i < count; ++i) subSpans.emplace_back(i, Vec3(), Vec3(), Vec3(), Vec3());
+    return subSpans;
+}
+
+}  // namespace
+
+TEST(SteelMemberValidation, AcceptsOrderedPointsWithOneSubSpanEach) {
+    MemberUnderTest member;
+    member.SetMemberPointVec(Points({1.0, 4.0, 7.5}));
+    member.SetSubSpanVec(SubSpans(2));
+    EXPECT_TRUE(member.ValidateInputData());
+    EXPECT_DOUBLE_EQ(member.Length(), 6.5);
+}
+
+TEST(SteelMemberValidation, RefusesWithTheReason) {
+    CMemberResult result;
+    MemberUnderTest member;
+    member.SetResult(&result);
+
+    member.SetMemberPointVec(Points({0.0}));
+    member.SetSubSpanVec(SubSpans(0));
+    EXPECT_FALSE(member.ValidateInputData());
+    EXPECT_TRUE(ReportContains(result, L"at least two member points, 1 given"));
+
+    member.SetMemberPointVec(Points({0.0, 3.0, 3.0}));
+    member.SetSubSpanVec(SubSpans(2));
+    EXPECT_FALSE(member.ValidateInputData());
+    EXPECT_TRUE(ReportContains(result, L"member point 3 at 3.000 m does not lie beyond point 2"));
+
+    member.SetMemberPointVec(Points({0.0, std::nan(""), 6.0}));
+    EXPECT_FALSE(member.ValidateInputData());
+
+    member.SetMemberPointVec(Points({0.0, 3.0, 6.0}));
+    member.SetSubSpanVec(SubSpans(1));
+    EXPECT_FALSE(member.ValidateInputData());
+    EXPECT_TRUE(ReportContains(result, L"1 sub-spans given for 3 member points (2 expected)"));
+
+    SubSpanVec misnumbered = SubSpans(2);
+    misnumbered[1] = CSubSpan(0, Vec3(), Vec3(), Vec3(), Vec3());
+    member.SetSubSpanVec(misnumbered);
+    EXPECT_FALSE(member.ValidateInputData());
+}
+
+TEST(SteelMemberValidation, ClearForgetsTheDataButNotTheResult) {
+    CMemberResult result;
+    MemberUnderTest member;
+    member.SetResult(&result);
+    member.SetMemberPointVec(Points({0.0, 6.0}));
+    member.SetSubSpanVec(SubSpans(1));
+    member.SetTitle(L"B1");
+    member.SetLengthOverride(true);
+    member.SetLyy(4.0);
+    member.Clear();
+    EXPECT_TRUE(member.GetMemberPointVec().empty());
+    EXPECT_TRUE(member.GetSubSpanVec().empty());
+    EXPECT_TRUE(member.GetTitle().empty());
+    EXPECT_FALSE(member.LengthOverride());
+    EXPECT_EQ(member.Lyy(), 0.0);
+    EXPECT_EQ(member.Result(), &result);
+    EXPECT_EQ(member.Length(), 0.0);
+    CSteelGrade grade;
+    EXPECT_FALSE(member.CSVInputData(L"a,b", grade));
+}
