@@ -95,6 +95,9 @@ class AS4100_EXPORT CAS4100_98Member : public CSteelMemberGen {
     bool CheckSpanTF(CInteractionData& record) const;
     bool CheckSpanLT(const CInteractionData& record) const;
     bool CheckBucklingInteraction(const CInteractionData& record) const;
+    // Whether lateral-torsional buckling governs the span (cl. 5.3.2.4, 5.6); le receives the
+    // user's effective length, 0 for a span held along its length, +inf otherwise.
+    bool IsLTBucklingApplicable(const CAS4100Span& span, double& le) const;
 
     // Moment amplification (cl. 4.4.2.2).
     double MomentAmplificationFactor(double N, double Nom, double betaM) const;

@@ -1,0 +1,42 @@
+#include "buckling/SpanActions.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Arbor::Steel::SteelAS4100::SpanActions {
+
+namespace {
+constexpr int kAxial = 0;
+constexpr int kMajor = 1;
+}  // namespace
+
+double DesignCompression(const CSpan& span) {
+    // Tension is positive in the host's convention.
+    const CSubSpan least = span.MinForces();
+    const double smallest = std::min(least.GetForcesRight()[kAxial], least.GetForcesLeft()[kAxial]);
+    return std::max(0.0, -smallest);
+}
+
+EndMoments MajorAxisEndMoments(const CSpan& span) {
+    const CSubSpan most = span.MaxForces();
+    const CSubSpan least = span.MinForces();
+    return {std::max(most.GetMomentsLeft()[kMajor], most.GetMomentsRight()[kMajor]),
+            std::min(least.GetMomentsLeft()[kMajor], least.GetMomentsRight()[kMajor])};
+}
+
+double CurvatureTolerance(const EndMoments& moments) {
+    return std::max(1.0, 0.01 * std::max(std::fabs(moments.min), std::fabs(moments.max)));
+}
+
+bool IsReverseCurvature(const EndMoments& moments) {
+    const double tol = CurvatureTolerance(moments);
+    return moments.max >= tol && moments.min <= -tol;
+}
+
+CString AxialUtilisationLine(const CDesFormat& format, double nStar, double phi, double nc,
+                             double util) {
+    return L"Util = N/(phi*Nc)\n     = " + format.Force(nStar) + L"/(" + format.NoDim(phi) + L"*" +
+           format.Force(nc) + L")\n" + L"     = " + format.Util(util) + L"\n";
+}
+
+}  // namespace Arbor::Steel::SteelAS4100::SpanActions
