@@ -48,6 +48,13 @@ public:
 
     // Dimensions in metres, in the order of the shape:
     //   I (1, 11): D, B1, T1, B2, T2, tw, r  (flange 1 at the bottom, flange 2 at the top)
+    //   PFC (3):   D, B, T, tw, r            (both flanges B × T, root radius r)
+    //   T (4):     D, B, T, tw, r            (overall depth, flange B × T, stem tw, root r)
+    //   Angle (5): d, b, t, r1, r2           (leg along y, leg along x, thickness, root and
+    //                                          toe radii)
+    //   CHS (7):   D, t                      (outside diameter, wall)
+    //   RHS (9):   D, B, tf, tw              (depth along y, width along x, the walls of width
+    //                                          B and of depth D; hollow sections have tf = tw)
     const std::vector<double>& Dimensions() const { return dims_; }
     void SetDimensions(std::vector<double> dims) { dims_ = std::move(dims); }
 
