@@ -84,7 +84,8 @@ public:
     bool IsXXSymmetric() const;
     // Turns the section upside down: the flanges swap and the properties follow.
     void MirrorXX();
-    // Dimensions and properties as report lines.
+    // The dimensions as report lines under "Section dimensions:" (the properties follow in
+    // the section's own property block).
     CString SectGeomString(const CDesFormat& format) const;
 
     // Gross properties of an I section from its dimensions, root fillets included.
