@@ -129,8 +129,8 @@ public:
     bool IsLoaded(bool pointLoadsOnly) const;
     bool IsMinorAxisLoaded() const;  // load along y: bends about the major axis
     bool IsMajorAxisLoaded() const;  // load along x: bends about the minor axis
-    // A point load at an interior member point, or a shear at a span end that is not
-    // supported (0x200000 free), such as a cantilever tip load.
+    // A point load at an interior member point, or a shear at a span end that is a member end
+    // and is not supported (0x200000 free), such as a cantilever tip load.
     bool IsLoadedWithPointLoad() const;
     // Loaded, and a load height above the shear centre recorded on the span's records.
     bool IsDestabilized() const;

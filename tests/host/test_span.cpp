@@ -1,0 +1,259 @@
+// Span of a member: envelopes, moments along the span, load found from the shears, and the
+// simple-span deflections, checked against the textbook results of a simply supported beam.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "host/DesFormat.h"
+#include "host/Span.h"
+
+using namespace Arbor::Steel;
+
+namespace {
+
+constexpr unsigned kSupport = RestraintBit::TranslationXX;
+constexpr double E = 2e11;
+constexpr double I = 86.4e-6;  // 310UB40.4 Ix
+
+// A simply supported beam of span L about one axis (component 1 major, 2 minor) under a uniform
+// load w and point loads, solved by statics, cut at the given member points.
+struct SimpleBeam {
+    double L;
+    double w = 0.0;
+    std::vector<std::pair<double, double>> pointLoads = {};  // (position, load)
+
+    double LeftReaction() const {
+        double r = w * L / 2.0;
+        for (auto [a, p] : pointLoads) r += p * (L - a) / L;
+        return r;
+    }
+    // Shear just left (justRight false) or just right of x.
+    double Shear(double x, bool justRight) const {
+        double v = LeftReaction() - w * x;
+        for (auto [a, p] : pointLoads)
+            if (a < x || (a == x && justRight)) v -= p;
+        return v;
+    }
+    double Moment(double x) const {
+        double m = LeftReaction() * x - w * x * x / 2.0;
+        for (auto [a, p] : pointLoads)
+            if (a < x) m -= p * (x - a);
+        return m;
+    }
+};
+
+struct Member {
+    MemberPointVec points;
+    SubSpanVec subSpans;
+    CSpan Span(int left, int right) const { return CSpan(&points, &subSpans, left, right); }
+    CSpan Whole() const { return Span(0, static_cast<int>(points.size()) - 1); }
+};
+
+Member Build(const std::vector<double>& xs, const SimpleBeam& beam, int axis = 1,
+             unsigned endBits = kSupport) {
+    Member m;
+    for (size_t i = 0; i < xs.size(); ++i) {
+        const bool end = i == 0 || i + 1 == xs.size();
+        m.points.emplace_back(xs[i], CRestraint(static_cast<int>(end ? endBits : 0u)));
+    }
+    for (size_t k = 0; k + 1 < xs.size(); ++k) {
+        Vec3 fl, fr, ml, mr;
+        fl[axis] = beam.Shear(xs[k], true);
+        fr[axis] = beam.Shear(xs[k + 1], false);
+        ml[axis] = beam.Moment(xs[k]);
+        mr[axis] = beam.Moment(xs[k + 1]);
+        m.subSpans.emplace_back(static_cast<int>(k), fl, fr, ml, mr);
+    }
+    return m;
+}
+
+// An unloaded member with the given end moments about the major axis (constant shear).
+Member EndMoments(double L, double mLeft, double mRight) {
+    Member m;
+    m.points = {CMemberPoint(0.0, CRestraint(kSupport)), CMemberPoint(L, CRestraint(kSupport))};
+    const double v = (mRight - mLeft) / L;
+    m.subSpans = {CSubSpan(0, {0, v, 0}, {0, v, 0}, {0, mLeft, 0}, {0, mRight, 0})};
+    return m;
+}
+
+}  // namespace
+
+TEST(SpanMoments, UniformLoadGivesWL2Over8AtMidSpan) {
+    const SimpleBeam beam{6.0, 10e3};
+    const Member m = Build({0.0, 2.0, 4.0, 6.0}, beam);
+    const CSpan span = m.Whole();
+    EXPECT_NEAR(span.InterpolateMoments(0.5)[1], 10e3 * 36.0 / 8.0, 1e-6);  // 45 kN·m
+    EXPECT_NEAR(span.InterpolateMoments(0.25)[1], beam.Moment(1.5), 1e-6);
+    EXPECT_NEAR(span.InterpolateMoments(0.0)[1], 0.0, 1e-9);
+    EXPECT_NEAR(span.InterpolateMoments(1.0)[1], 0.0, 1e-6);
+    EXPECT_NEAR(span.InterpolateMoments(0.5)[2], 0.0, 1e-12);
+}
+
+TEST(SpanMoments, QuarterPointsOfAPartSpanAndTorsionLinear) {
+    const SimpleBeam beam{8.0, 5e3};
+    Member m = Build({0.0, 1.0, 3.0, 8.0}, beam);
+    m.subSpans[2].SetMoments({100.0, beam.Moment(3.0), 0}, {300.0, beam.Moment(8.0), 0});
+    const CSpan span = m.Span(1, 3);  // from 1 m to 8 m
+    for (double f : {0.25, 0.5, 0.75})
+        EXPECT_NEAR(span.InterpolateMoments(f)[1], beam.Moment(1.0 + 7.0 * f), 1e-6) << f;
+    // 0.75 of the span is 6.25 m, 65 % along sub-span 3 (3 m to 8 m): torsion 100 + 0.65 × 200
+    EXPECT_NEAR(span.InterpolateMoments(0.75)[0], 230.0, 1e-9);
+}
+
+TEST(SpanForces, MaxAndMinAreComponentWiseLeftWithLeftRightWithRight) {
+    Member m;
+    m.points = {CMemberPoint(0, {}), CMemberPoint(2, {}), CMemberPoint(5, {})};
+    m.subSpans = {CSubSpan(0, {-1e5, 3e4, 1}, {-1e5, 1e4, 2}, {0, 0, 5}, {7, 4e4, -5}),
+                  CSubSpan(1, {-2e5, 1e4, 9}, {-5e4, -2e4, 0}, {1, 4e4, -8}, {0, 0, 3})};
+    const CSubSpan max = m.Whole().MaxForces();
+    const CSubSpan min = m.Whole().MinForces();
+    EXPECT_EQ(max.GetForcesLeft(), Vec3(-1e5, 3e4, 9));
+    EXPECT_EQ(max.GetForcesRight(), Vec3(-5e4, 1e4, 2));
+    EXPECT_EQ(max.GetMomentsLeft(), Vec3(1, 4e4, 5));
+    EXPECT_EQ(max.GetMomentsRight(), Vec3(7, 4e4, 3));
+    EXPECT_EQ(min.GetForcesLeft(), Vec3(-2e5, 1e4, 1));
+    EXPECT_EQ(min.GetForcesRight(), Vec3(-1e5, -2e4, 0));
+    EXPECT_EQ(min.GetMomentsLeft(), Vec3(0, 0, -8));
+    EXPECT_EQ(min.GetMomentsRight(), Vec3(0, 0, -5));
+    // a span of one sub-span gives that sub-span's own values
+    EXPECT_EQ(m.Span(1, 2).MaxForces().GetForcesLeft(), Vec3(-2e5, 1e4, 9));
+}
+
+TEST(SpanLoading, UniformLoadIsLoadedButNotPointLoaded) {
+    const Member m = Build({0.0, 2.0, 4.0, 6.0}, SimpleBeam{6.0, 10e3});
+    const CSpan span = m.Whole();
+    EXPECT_TRUE(span.IsLoaded(false));
+    EXPECT_FALSE(span.IsLoaded(true));
+    EXPECT_FALSE(span.IsLoadedWithPointLoad());
+    EXPECT_TRUE(span.IsMinorAxisLoaded());  // load along y bends about x
+    EXPECT_FALSE(span.IsMajorAxisLoaded());
+}
+
+TEST(SpanLoading, LoadAlongXIsMajorAxisLoaded) {
+    const Member m = Build({0.0, 3.0, 6.0}, SimpleBeam{6.0, 2e3}, 2);
+    EXPECT_TRUE(m.Whole().IsMajorAxisLoaded());
+    EXPECT_FALSE(m.Whole().IsMinorAxisLoaded());
+}
+
+TEST(SpanLoading, PointLoadAtAnInteriorPointOnly) {
+    const Member m = Build({0.0, 2.0, 6.0}, SimpleBeam{6.0, 0.0, {{2.0, 30e3}}});
+    EXPECT_TRUE(m.Whole().IsLoadedWithPointLoad());
+    EXPECT_TRUE(m.Whole().IsLoaded(true));
+    // the load sits at the end of each part span: neither part carries it
+    EXPECT_FALSE(m.Span(0, 1).IsLoaded(false));
+    EXPECT_FALSE(m.Span(1, 2).IsLoaded(false));
+}
+
+TEST(SpanLoading, EndMomentsAndRoundingNoiseAreNotLoad) {
+    EXPECT_FALSE(EndMoments(6.0, -30e3, 60e3).Whole().IsLoaded(false));
+    Member noisy = EndMoments(6.0, -30e3, 60e3);
+    const double v = 15e3;
+    noisy.subSpans[0].SetForces({0, v, 0}, {0, v * (1 + 1e-7), 0});
+    EXPECT_FALSE(noisy.Whole().IsLoaded(false));
+    noisy.subSpans[0].SetForces({0, v, 0}, {0, v * (1 + 1e-3), 0});  // 15 N over 6 m is load
+    EXPECT_TRUE(noisy.Whole().IsLoaded(false));
+}
+
+TEST(SpanLoading, CantileverTipLoadIsAPointLoad) {
+    // fixed at x = 0, free tip at 3 m carrying 10 kN: shear 10 kN throughout, no shear change
+    Member m;
+    m.points = {CMemberPoint(0.0, CRestraint(static_cast<int>(kSupport))),
+                CMemberPoint(3.0, CRestraint())};
+    m.subSpans = {CSubSpan(0, {0, 10e3, 0}, {0, 10e3, 0}, {0, -30e3, 0}, {0, 0, 0})};
+    EXPECT_TRUE(m.Whole().IsLoadedWithPointLoad());
+    EXPECT_TRUE(m.Whole().IsLoaded(false));
+    m.points[1].SetRestraint(CRestraint(static_cast<int>(kSupport)));  // a propped end instead
+    EXPECT_FALSE(m.Whole().IsLoadedWithPointLoad());
+}
+
+TEST(SpanLoading, DestabilisedOnlyWhenLoadedWithTheLoadAboveTheShearCentre) {
+    Member m = Build({0.0, 3.0, 6.0}, SimpleBeam{6.0, 10e3});
+    EXPECT_FALSE(m.Whole().IsDestabilized());
+    m.subSpans[1].SetRestraint(CRestraint(0, CRestraint::TopFlange, 0.15));
+    EXPECT_TRUE(m.Whole().IsDestabilized());
+    m.subSpans[1].SetRestraint(CRestraint(0, CRestraint::BottomFlange, -0.15));
+    EXPECT_FALSE(m.Whole().IsDestabilized());
+
+    Member unloaded = EndMoments(6.0, 10e3, 10e3);
+    unloaded.subSpans[0].SetRestraint(CRestraint(0, CRestraint::TopFlange, 0.15));
+    EXPECT_FALSE(unloaded.Whole().IsDestabilized());
+}
+
+TEST(SpanDeflection, UniformLoadGives5WL4Over384EI) {
+    const double L = 6.0, w = 10e3;
+    const Member m = Build({0.0, 1.5, 4.0, 6.0}, SimpleBeam{L, w});
+    const double expected = 5.0 * w * std::pow(L, 4) / (384.0 * E * I);
+    EXPECT_NEAR(m.Whole().DispYY(L / 2, E, I, false, false), expected, 1e-12);
+    // away from mid-span: w·x·(L³ − 2·L·x² + x³) / 24EI
+    const double x = 1.0;
+    EXPECT_NEAR(m.Whole().DispYY(x, E, I, false, false),
+                w * x * (std::pow(L, 3) - 2 * L * x * x + std::pow(x, 3)) / (24 * E * I), 1e-12);
+    EXPECT_EQ(m.Whole().DispXX(L / 2, E, I, false, false), 0.0);
+}
+
+TEST(SpanDeflection, CentralPointLoadGivesPL3Over48EI) {
+    const double L = 6.0, P = 30e3;
+    const Member m = Build({0.0, 3.0, 6.0}, SimpleBeam{L, 0.0, {{3.0, P}}}, 2);
+    EXPECT_NEAR(m.Whole().DispXX(L / 2, E, I, false, false), P * std::pow(L, 3) / (48 * E * I),
+                1e-12);
+}
+
+TEST(SpanDeflection, EndMomentCasesAreSwitchedSeparately) {
+    const double L = 6.0, M = 40e3;
+    const Member member = EndMoments(L, M, M);  // the span refers to the member's vectors
+    const CSpan equal = member.Whole();
+    EXPECT_NEAR(equal.DispYY(L / 2, E, I, true, true), M * L * L / (8 * E * I), 1e-12);
+    EXPECT_NEAR(equal.DispYY(L / 2, E, I, true, false), M * L * L / (16 * E * I), 1e-12);
+    EXPECT_NEAR(equal.DispYY(L / 2, E, I, false, true), M * L * L / (16 * E * I), 1e-12);
+    EXPECT_EQ(equal.DispYY(L / 2, E, I, false, false), 0.0);
+    // reverse curvature: equal and opposite end moments give no mid-span deflection
+    EXPECT_NEAR(EndMoments(L, M, -M).Whole().DispYY(L / 2, E, I, true, true), 0.0, 1e-15);
+}
+
+TEST(SpanDeflection, LoadAndEndMomentsAddOnAContinuousSpan) {
+    // fixed-ended beam under w, taken as the span from its ends: -wL²/12 at both ends adds
+    // -wL²/12 · L²/8EI to 5wL⁴/384EI, leaving the fixed-end deflection wL⁴/384EI
+    const double L = 6.0, w = 10e3;
+    Member m = Build({0.0, 2.5, 6.0}, SimpleBeam{L, w});
+    const double mEnd = -w * L * L / 12.0;
+    m.subSpans[0].SetMoments({0, mEnd, 0}, {0, m.subSpans[0].GetMomentsRight()[1] + mEnd, 0});
+    m.subSpans[1].SetMoments({0, m.subSpans[1].GetMomentsLeft()[1] + mEnd, 0}, {0, mEnd, 0});
+    EXPECT_NEAR(m.Whole().DispYY(L / 2, E, I, true, true), w * std::pow(L, 4) / (384 * E * I),
+                1e-12);
+}
+
+TEST(SpanStructure, EndsValidityContinuousRestraintAndText) {
+    Member m = Build({0.0, 2.0, 4.0, 6.0}, SimpleBeam{6.0, 10e3});
+    m.subSpans[0].SetRestraint(CRestraint(512 | 128 | 64));
+    m.subSpans[1].SetRestraint(CRestraint(512 | 128));
+    m.subSpans[2].SetRestraint(CRestraint(512 | 1024 | 128));
+    EXPECT_EQ(m.Span(0, 2).ContinuousRestraint().Bits(), 512u | 128u);
+    EXPECT_EQ(m.Span(2, 3).ContinuousRestraint().Bits(), 512u | 1024u | 128u);
+
+    const CSpan inner = m.Span(1, 2);
+    EXPECT_TRUE(inner.IsValid());
+    EXPECT_FALSE(inner.IsLEndOfMember());
+    EXPECT_FALSE(inner.IsREndOfMember());
+    EXPECT_TRUE(m.Span(1, 3).IsREndOfMember());
+    EXPECT_DOUBLE_EQ(m.Span(1, 3).Length(), 4.0);
+    EXPECT_EQ(m.Span(1, 3).GetString(Arbor::Util::CDesFormat()),
+              L"points 2 to 4, 2.000 m to 6.000 m");
+
+    CSpan null = m.Whole();
+    null.SetNull();
+    EXPECT_FALSE(null.IsValid());
+    EXPECT_FALSE(m.Span(2, 2).IsValid());
+    EXPECT_FALSE(m.Span(0, 4).IsValid());
+    EXPECT_FALSE(CSpan().IsValid());
+    // an invalid span answers without touching the vectors
+    EXPECT_EQ(null.MaxForces(), CSubSpan());
+    EXPECT_FALSE(null.IsLoaded(false));
+    EXPECT_EQ(CSpan().DispYY(1.0, E, I, true, true), 0.0);
+    EXPECT_EQ(CSpan(nullptr, nullptr, 3, 9).RestraintEndR(), CRestraint());
+
+    EXPECT_EQ(m.Span(0, 2), m.Span(0, 2));
+    EXPECT_NE(m.Span(0, 2), m.Span(0, 3));
+    const Member other = m;
+    EXPECT_NE(m.Span(0, 2), other.Span(0, 2));  // same indices, another member
+}
