@@ -3,6 +3,8 @@
 
 namespace as4100 {
 
-const char* ProgramVersion() { return "0.1"; }
+const char* ProgramVersion() {
+    return "0.1";
+}
 
 }  // namespace as4100

@@ -1,7 +1,88 @@
-// The as4100 command (skeleton; the command-line program arrives with the app).
-#include <cstdio>
+// The as4100 command: checks steel members to AS 4100-1998 with the checker module, playing
+// the analysis program's part (see README.md and docs/member-file.md).
+#include <exception>
+#include <iostream>
+#include <thread>
 
-int main() {
-    std::puts("as4100: not built yet");
-    return 0;
+#include <CLI/CLI.hpp>
+
+#include "app/Batch.h"
+#include "app/CheckCommand.h"
+#include "app/InputError.h"
+#include "app/SectionCommand.h"
+#include "app/Version.h"
+
+namespace {
+
+// Exit statuses: 0 all pass, 1 a check fails, 2 input or options refused, 3 anything else
+// (an output that cannot be written, say).
+constexpr int kRefused = 2;
+constexpr int kOtherError = 3;
+
+int DefaultJobs() {
+    const unsigned n = std::thread::hardware_concurrency();
+    return n == 0 ? 1 : static_cast<int>(n);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"as4100: steel member design checks to AS 4100-1998"};
+    app.set_version_flag("--version", as4100::ProgramVersion());
+    app.require_subcommand(1);
+
+    as4100::CheckCommandOptions check;
+    auto* checkCmd =
+        app.add_subcommand("check", "Check a member file (default: the bundled example)");
+    checkCmd->add_option("FILE", check.file, "Member file (JSON)");
+    checkCmd->add_flag("--quick", check.quick, "Utilisations only (QuickCheck), no report text");
+    checkCmd->add_flag("--json", check.json, "Print the result as one JSON document (SI)");
+    checkCmd->add_option("--report", check.report, "Write the full report: OUT.html, OUT.txt or -");
+
+    std::string designation, grade;
+    bool sectionJson = false;
+    auto* sectionCmd = app.add_subcommand("section", "Design capacities of a catalogue section");
+    sectionCmd->add_option("DESIGNATION", designation, "Catalogue designation, e.g. 310UB40.4")
+        ->required();
+    sectionCmd->add_option("--grade", grade, "Steel grade (default: the family's usual grade)");
+    sectionCmd->add_flag("--json", sectionJson, "Print JSON (SI)");
+
+    std::string family;
+    auto* sectionsCmd = app.add_subcommand("sections", "List the section catalogue");
+    sectionsCmd->add_option("--family", family, "Only this family, e.g. UB");
+
+    std::string batchIn, batchOut;
+    int jobs = DefaultJobs();
+    bool batchQuick = false;
+    auto* batchCmd = app.add_subcommand("batch", "Check one member per line of a JSON-lines file");
+    batchCmd->add_option("IN", batchIn, "Input file, one member per line")->required();
+    batchCmd->add_option("-o,--output", batchOut, "Output file (default: standard output)");
+    batchCmd->add_option("--jobs", jobs, "Worker threads (default: hardware threads)")
+        ->check(CLI::PositiveNumber);
+    batchCmd->add_flag("--quick", batchQuick, "Utilisations only (QuickCheck)");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        std::cerr << "as4100: " << e.what() << " (see as4100 --help)\n";
+        return kRefused;
+    }
+
+    try {
+        if (*checkCmd) return as4100::RunCheckCommand(check);
+        if (*sectionCmd) return as4100::RunSectionCommand(designation, grade, sectionJson);
+        if (*sectionsCmd) return as4100::RunSectionsCommand(family);
+        if (*batchCmd) return as4100::RunBatchCommand(batchIn, batchOut, jobs, batchQuick);
+    } catch (const as4100::InputError& e) {
+        std::cerr << "as4100: " << e.what() << "\n";
+        return kRefused;
+    } catch (const std::exception& e) {
+        std::cerr << "as4100: error: " << e.what() << "\n";
+        return kOtherError;
+    }
+    return kRefused;
 }

@@ -1,0 +1,73 @@
+#include "app/CheckCommand.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <iostream>
+
+#include "app/InputError.h"
+#include "app/JsonOutput.h"
+#include "app/MemberFile.h"
+#include "app/ReportFile.h"
+#include "app/RunCheck.h"
+#include "app/TextSummary.h"
+
+namespace as4100 {
+
+namespace {
+
+constexpr const char* kDefaultExample = "floor-beam.json";
+
+std::filesystem::path ProgramDirectory() {
+    std::error_code ec;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::path() : self.parent_path();
+}
+
+}  // namespace
+
+std::string DefaultExamplePath() {
+    namespace fs = std::filesystem;
+    std::vector<fs::path> candidates = {fs::path(AS4100_EXAMPLES_DIR) / kDefaultExample};
+    const fs::path programDir = ProgramDirectory();
+    if (!programDir.empty()) {
+        candidates.push_back(programDir / ".." / "examples" / kDefaultExample);
+        candidates.push_back(programDir / ".." / ".." / "examples" / kDefaultExample);
+    }
+    for (const fs::path& p : candidates) {
+        std::error_code ec;
+        if (fs::is_regular_file(p, ec)) return p.lexically_normal().string();
+    }
+    return candidates.front().string();  // missing: the loader names it in its refusal
+}
+
+int RunCheckCommand(const CheckCommandOptions& options) {
+    std::optional<ReportKind> reportKind;
+    if (!options.report.empty()) {
+        reportKind = ReportKindOf(options.report);
+        if (!reportKind) {
+            throw InputError("--report: unknown report type \"" + options.report +
+                             "\"; expected a .html or .txt file, or - for standard output");
+        }
+        if (options.report == "-" && options.json) {
+            throw InputError("--report: \"-\" and --json would both write to standard output");
+        }
+    }
+    const std::string path = options.file.empty() ? DefaultExamplePath() : options.file;
+    const MemberInput member = LoadMemberFile(path);
+
+    MemberChecker checker;
+    const MemberResult result = checker.Run(member, {options.quick, reportKind.has_value()});
+
+    if (options.json) {
+        std::cout << ResultJson(result).dump(2, ' ', false,
+                                             nlohmann::json::error_handler_t::replace)
+                  << "\n";
+    } else if (options.report != "-") {
+        std::cout << MemberSummaryText(result);
+    }
+    if (reportKind) WriteReport(result, options.report, *reportKind);
+    return result.AllPass() ? 0 : 1;
+}
+
+}  // namespace as4100

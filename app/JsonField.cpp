@@ -1,0 +1,109 @@
+#include "app/JsonField.h"
+
+#include <cmath>
+#include <string_view>
+
+#include "app/InputError.h"
+
+namespace as4100 {
+
+namespace {
+
+constexpr std::size_t kMaxShownValue = 60;
+
+bool IsNoteKey(std::string_view key) {
+    return key == "comment" || key.starts_with('_');
+}
+
+}  // namespace
+
+std::string ShortDump(const nlohmann::json& value) {
+    std::string text = value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    if (text.size() > kMaxShownValue) text = text.substr(0, kMaxShownValue - 3) + "...";
+    return text;
+}
+
+void JsonField::Refuse(const std::string& problem, const std::string& hint) const {
+    const std::string where = path_.empty() ? "(top level)" : path_;
+    std::string message = *source_ + ": " + where + ": " + problem + ", got " + ShortDump(*value_);
+    if (!hint.empty()) message += "; " + hint;
+    throw InputError(message);
+}
+
+bool JsonField::Has(const char* key) const {
+    return value_->is_object() && value_->contains(key);
+}
+
+JsonField JsonField::Member(const char* key) const {
+    if (!value_->is_object()) Refuse("must be an object");
+    if (!value_->contains(key)) Refuse(std::string("missing field \"") + key + "\"");
+    const std::string childPath = path_.empty() ? key : path_ + "." + key;
+    return JsonField(value_->at(key), childPath, *source_);
+}
+
+std::optional<JsonField> JsonField::Optional(const char* key) const {
+    if (!Has(key)) return std::nullopt;
+    return Member(key);
+}
+
+void JsonField::RequireObject(const std::vector<std::string_view>& allowed) const {
+    if (!value_->is_object()) Refuse("must be an object");
+    for (const auto& item : value_->items()) {
+        const std::string& key = item.key();
+        if (IsNoteKey(key)) continue;
+        bool known = false;
+        for (std::string_view name : allowed) known = known || key == name;
+        if (!known) {
+            std::string list;
+            for (std::string_view name : allowed) {
+                list += (list.empty() ? "" : ", ") + std::string(name);
+            }
+            const std::string childPath = path_.empty() ? key : path_ + "." + key;
+            JsonField(item.value(), childPath, *source_)
+                .Refuse("unknown field", "expected one of: " + list);
+        }
+    }
+}
+
+std::size_t JsonField::ArraySize() const {
+    if (!value_->is_array()) Refuse("must be an array");
+    return value_->size();
+}
+
+JsonField JsonField::Element(std::size_t index) const {
+    return JsonField(value_->at(index), path_ + "[" + std::to_string(index) + "]", *source_);
+}
+
+double JsonField::Number() const {
+    if (!value_->is_number()) Refuse("must be a number");
+    const double v = value_->get<double>();
+    if (!std::isfinite(v)) Refuse("must be a finite number");
+    return v;
+}
+
+double JsonField::NonNegative() const {
+    const double v = Number();
+    if (v < 0.0) Refuse("must not be negative");
+    return v;
+}
+
+double JsonField::Positive() const {
+    const double v = Number();
+    if (v <= 0.0) Refuse("must be greater than zero");
+    return v;
+}
+
+unsigned JsonField::Bits() const {
+    if (value_->is_number_unsigned()) {
+        const auto v = value_->get<std::uint64_t>();
+        if (v <= 0xFFFFFFFFull) return static_cast<unsigned>(v);
+    }
+    Refuse("must be a whole number from 0 to 4294967295");
+}
+
+std::string JsonField::String() const {
+    if (!value_->is_string()) Refuse("must be a string");
+    return value_->get<std::string>();
+}
+
+}  // namespace as4100

@@ -1,0 +1,14 @@
+// The machine-readable result of a check (`check --json`, one line per member in a batch).
+// Always SI; a value that is not finite is written as the string "inf", "-inf" or "nan".
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include "app/RunCheck.h"
+
+namespace as4100 {
+
+nlohmann::ordered_json NumberJson(double value);
+nlohmann::ordered_json ResultJson(const MemberResult& result);
+
+}  // namespace as4100

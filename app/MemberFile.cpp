@@ -1,0 +1,221 @@
+#include "app/MemberFile.h"
+
+#include <fstream>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
+
+#include "app/JsonField.h"
+#include "app/RestraintNames.h"
+#include "app/SectionInput.h"
+#include "app/Units.h"
+
+namespace as4100 {
+
+namespace {
+
+using Arbor::Data::CRestraint;
+using Arbor::Steel::CMemberPoint;
+using Arbor::Steel::CSubSpan;
+using Arbor::Steel::Vec3;
+
+UnitSystem ReadUnits(const std::optional<JsonField>& field) {
+    if (!field) return {};
+    field->RequireObject({"length", "force"});
+    double metres = 1.0;
+    double newtons = 1.0;
+    if (const auto length = field->Optional("length")) {
+        if (!UnitSystem::LengthFactor(length->String(), metres)) {
+            length->Refuse("unknown length unit", "expected \"m\" or \"mm\"");
+        }
+    }
+    if (const auto force = field->Optional("force")) {
+        if (!UnitSystem::ForceFactor(force->String(), newtons)) {
+            force->Refuse("unknown force unit", "expected \"N\" or \"kN\"");
+        }
+    }
+    return UnitSystem(metres, newtons);
+}
+
+// A restraint record: the raw word and the named bits together, and the load height.
+CRestraint ReadRestraint(const JsonField& field, const UnitSystem& units) {
+    field.RequireObject({"bits", "names", "load_height"});
+    unsigned bits = 0;
+    if (const auto raw = field.Optional("bits")) bits = raw->Bits();
+    if (const auto names = field.Optional("names")) {
+        const std::size_t count = names->ArraySize();
+        for (std::size_t i = 0; i < count; ++i) {
+            const JsonField name = names->Element(i);
+            const auto named = RestraintBitsOf(name.String());
+            if (!named) name.Refuse("unknown restraint name", "see docs/member-file.md");
+            bits |= *named;
+        }
+    }
+    double height = 0.0;
+    if (const auto h = field.Optional("load_height")) height = units.Length(h->Number());
+    return CRestraint(static_cast<int>(bits), CRestraint::ShearCentre, height);
+}
+
+CRestraint OptionalRestraint(const JsonField& owner, const UnitSystem& units) {
+    const auto field = owner.Optional("restraint");
+    return field ? ReadRestraint(*field, units) : CRestraint();
+}
+
+Arbor::Steel::MemberPointVec ReadPoints(const JsonField& field, const UnitSystem& units) {
+    const std::size_t count = field.ArraySize();
+    if (count < 2) field.Refuse("a member needs at least two points");
+    Arbor::Steel::MemberPointVec points;
+    for (std::size_t i = 0; i < count; ++i) {
+        const JsonField point = field.Element(i);
+        point.RequireObject({"x", "restraint"});
+        const JsonField xField = point.Member("x");
+        const double x = units.Length(xField.Number());
+        if (i > 0 && x <= points.back().Position()) {
+            xField.Refuse("points must be in increasing order of x");
+        }
+        points.emplace_back(x, OptionalRestraint(point, units));
+    }
+    return points;
+}
+
+std::vector<CRestraint> ReadSegments(const std::optional<JsonField>& field, std::size_t count,
+                                     const UnitSystem& units) {
+    std::vector<CRestraint> segments(count);
+    if (!field) return segments;
+    if (field->ArraySize() != count) {
+        field->Refuse("needs one entry per sub-span (" + std::to_string(count) + ")");
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        const JsonField segment = field->Element(i);
+        segment.RequireObject({"restraint"});
+        segments[i] = OptionalRestraint(segment, units);
+    }
+    return segments;
+}
+
+// [a, b, c] in the given unit; a missing vector is zero.
+Vec3 ReadVector(const JsonField& subSpan, const char* key,
+                double (UnitSystem::*convert)(double) const, const UnitSystem& units) {
+    const auto field = subSpan.Optional(key);
+    if (!field) return {};
+    if (!field->Value().is_array() || field->Value().size() != 3) {
+        field->Refuse("must be three numbers");
+    }
+    Vec3 out;
+    for (int c = 0; c < 3; ++c) {
+        out[c] = (units.*convert)(field->Element(static_cast<std::size_t>(c)).Number());
+    }
+    return out;
+}
+
+Arbor::Steel::SubSpanVec ReadSubSpans(const JsonField& field,
+                                      const std::vector<CRestraint>& segments,
+                                      const UnitSystem& units) {
+    const std::size_t count = field.ArraySize();
+    if (count != segments.size()) {
+        field.Refuse("needs one sub-span per pair of neighbouring points (" +
+                     std::to_string(segments.size()) + "), found " + std::to_string(count));
+    }
+    Arbor::Steel::SubSpanVec subSpans;
+    for (std::size_t i = 0; i < count; ++i) {
+        const JsonField s = field.Element(i);
+        s.RequireObject({"forces_left", "forces_right", "moments_left", "moments_right"});
+        subSpans.emplace_back(
+            static_cast<int>(i), ReadVector(s, "forces_left", &UnitSystem::Force, units),
+            ReadVector(s, "forces_right", &UnitSystem::Force, units),
+            ReadVector(s, "moments_left", &UnitSystem::Moment, units),
+            ReadVector(s, "moments_right", &UnitSystem::Moment, units), segments[i]);
+    }
+    return subSpans;
+}
+
+std::vector<LoadCase> ReadCases(const JsonField& root, const std::vector<CRestraint>& segments,
+                                const UnitSystem& units) {
+    const auto cases = root.Optional("cases");
+    const auto topLevel = root.Optional("subspans");
+    if (cases && topLevel) root.Member("subspans").Refuse("give either cases or subspans");
+    if (topLevel) return {LoadCase{"1", ReadSubSpans(*topLevel, segments, units)}};
+    if (!cases) root.Refuse("missing load cases: give \"cases\" or \"subspans\"");
+
+    const std::size_t count = cases->ArraySize();
+    if (count == 0) cases->Refuse("needs at least one load case");
+    std::vector<LoadCase> out;
+    for (std::size_t i = 0; i < count; ++i) {
+        const JsonField c = cases->Element(i);
+        c.RequireObject({"name", "subspans"});
+        LoadCase loadCase;
+        loadCase.name = c.Has("name") ? c.Member("name").String() : std::to_string(i + 1);
+        loadCase.subSpans = ReadSubSpans(c.Member("subspans"), segments, units);
+        out.push_back(std::move(loadCase));
+    }
+    return out;
+}
+
+// An override length: a length when >= 0, a multiple of the member length when negative.
+double OverrideLength(const JsonField& field, const UnitSystem& units) {
+    const double v = field.Number();
+    return v >= 0.0 ? units.Length(v) : v;
+}
+
+MemberOverrides ReadOverrides(const std::optional<JsonField>& field, const UnitSystem& units) {
+    MemberOverrides out;
+    if (!field) return out;
+    field->RequireObject({"lengths", "alpha_m", "delta_major", "delta_minor"});
+    if (const auto lengths = field->Optional("lengths")) {
+        lengths->RequireObject({"Lyy", "Lzz", "Llt"});
+        out.lengths = std::array<double, 3>{OverrideLength(lengths->Member("Lyy"), units),
+                                            OverrideLength(lengths->Member("Lzz"), units),
+                                            OverrideLength(lengths->Member("Llt"), units)};
+    }
+    if (const auto v = field->Optional("alpha_m")) out.alphaM = v->Positive();
+    if (const auto v = field->Optional("delta_major")) out.deltaMajor = v->Positive();
+    if (const auto v = field->Optional("delta_minor")) out.deltaMinor = v->Positive();
+    return out;
+}
+
+}  // namespace
+
+MemberInput ParseMember(const nlohmann::json& document, const std::string& source) {
+    const JsonField root(document, "", source);
+    root.RequireObject({"title", "units", "section", "grade", "points", "segments", "cases",
+                        "subspans", "overrides", "section_options"});
+    const UnitSystem units = ReadUnits(root.Optional("units"));
+
+    MemberInput member;
+    member.source = source;
+    if (const auto title = root.Optional("title")) member.title = title->String();
+    member.section = ReadSection(root.Member("section"), units, member.sectionName);
+    if (const auto options = root.Optional("section_options")) {
+        ReadSectionOptions(*options, member.section);
+    }
+    member.grade = ReadGrade(root.Member("grade"), units, member.gradeName);
+    member.points = ReadPoints(root.Member("points"), units);
+    const auto segments = ReadSegments(root.Optional("segments"), member.points.size() - 1, units);
+    member.cases = ReadCases(root, segments, units);
+    member.overrides = ReadOverrides(root.Optional("overrides"), units);
+    return member;
+}
+
+MemberInput ParseMemberText(const std::string& text, const std::string& source) {
+    nlohmann::json document;
+    try {
+        document = nlohmann::json::parse(text);
+    } catch (const nlohmann::json::parse_error& e) {
+        // nlohmann's text after its "[json.exception...] " tag names the line and column.
+        std::string what = e.what();
+        const auto tag = what.find("] ");
+        if (tag != std::string::npos) what = what.substr(tag + 2);
+        throw InputError(source + ": not valid JSON: " + what);
+    }
+    return ParseMember(document, source);
+}
+
+MemberInput LoadMemberFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw InputError(path + ": cannot read the file");
+    std::ostringstream text;
+    text << in.rdbuf();
+    return ParseMemberText(text.str(), path);
+}
+
+}  // namespace as4100

@@ -1,0 +1,78 @@
+// Runs the checker over a member: one check per load case, the utilisations of every result
+// entry, the flags, the effective lengths and (when asked) the report mark-up collected.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/MemberFile.h"
+#include "host/MemberResult.h"
+#include "host/SteelMember.h"
+
+namespace as4100 {
+
+struct EntryResult {
+    int index = 0;          // entry number in the result
+    bool buckling = false;  // the member buckling entry; otherwise a sub-span's local entry
+    int subSpan = 0;        // one-based sub-span number of a local entry
+    std::array<double, Arbor::Steel::kUtilKindCount> util{};
+};
+
+struct SpanLength {
+    std::uint64_t from = 0, to = 0;  // member point indices
+    double xFrom = 0, xTo = 0;       // their positions, m
+    double le = 0;                   // effective length, m (may be infinite)
+    double r = 0;                    // radius of gyration, m
+};
+
+struct EffectiveLengths {
+    std::vector<SpanLength> major, minor, lateralTorsional;
+};
+
+struct CaseResult {
+    std::string name;
+    bool ran = false;   // the checker ran the check to its end
+    bool pass = false;  // ran, not flagged failed, governing utilisation at most 1
+    double governing = 0.0;
+    std::string governs;  // which check gives the governing utilisation, in words
+    unsigned flags = 0;
+    std::vector<EntryResult> entries;
+    EffectiveLengths lengths;
+    std::vector<Arbor::Steel::ReportPiece> report;  // empty unless the report was asked for
+};
+
+struct MemberResult {
+    std::string source, title, section, grade;
+    std::vector<CaseResult> cases;
+    bool AllPass() const;
+};
+
+struct RunOptions {
+    bool quick = false;   // QuickCheck: utilisations only
+    bool report = false;  // keep the report mark-up (full check only)
+};
+
+// Owns one checker and reuses it member after member (a worker of a batch keeps its own).
+class MemberChecker {
+  public:
+    MemberChecker();
+    ~MemberChecker();
+    MemberChecker(const MemberChecker&) = delete;
+    MemberChecker& operator=(const MemberChecker&) = delete;
+
+    MemberResult Run(const MemberInput& member, const RunOptions& options);
+
+  private:
+    // Gives the checker the member's section, grade, points and overrides; true when the
+    // section was accepted.
+    bool Prepare(const MemberInput& member, bool quick);
+    CaseResult RunCase(const LoadCase& loadCase, bool sectionAccepted, const RunOptions& options);
+
+    std::unique_ptr<Arbor::Steel::CSteelMemberGen> checker_;
+    bool factorsSet_ = false;  // the optional factors cannot be unset: renew the checker
+};
+
+}  // namespace as4100

@@ -1,0 +1,31 @@
+// The summary of a checked member as tables of text cells, shared by the terminal summary and
+// the reports. Numbers in engineering units through the host's formatter.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/RunCheck.h"
+
+namespace as4100 {
+
+struct Table {
+    std::vector<std::string> header;
+    std::vector<std::vector<std::string>> rows;
+};
+
+// One row per load case: name, PASS/FAIL, governing utilisation, the check that governs.
+Table CasesTable(const MemberResult& result);
+// One row per sub-span: its local utilisations.
+Table LocalTable(const CaseResult& c);
+// The member buckling entry's utilisations (no rows for a local-only check).
+Table BucklingTable(const CaseResult& c);
+// One row per span of each kind: kind, points, x from, x to, effective length, r.
+Table LengthsTable(const CaseResult& c);
+
+std::string Verdict(const CaseResult& c);    // "PASS" or "FAIL"
+std::string FlagsText(const CaseResult& c);  // "none" or "0x14: failed, section capacity reached"
+std::string UtilText(double u);
+std::string MemberHeading(const MemberResult& result);  // "B1 roof beam: 310UB40.4, 300PLUS"
+
+}  // namespace as4100

@@ -1,0 +1,36 @@
+#include "app/TextSummary.h"
+
+#include "app/SummaryTables.h"
+#include "app/TextTable.h"
+
+namespace as4100 {
+
+namespace {
+
+std::string TableBlock(const char* title, const Table& table) {
+    if (table.rows.empty()) return "  " + std::string(title) + ": none\n";
+    return "  " + std::string(title) + ":\n" + RenderTextTable(table, "    ");
+}
+
+}  // namespace
+
+std::string CaseSummaryText(const CaseResult& c) {
+    std::string text = "Case " + c.name + ": " + Verdict(c) + ", governing " +
+                       UtilText(c.governing) + " (" + c.governs + ")\n";
+    if (!c.ran) text += "  the check did not run to its end\n";
+    text += TableBlock("Section checks", LocalTable(c));
+    text += TableBlock("Member buckling", BucklingTable(c));
+    text += "  Flags: " + FlagsText(c) + "\n";
+    text += TableBlock("Effective lengths", LengthsTable(c));
+    return text;
+}
+
+std::string MemberSummaryText(const MemberResult& result) {
+    std::string text = MemberHeading(result) + "\n";
+    if (!result.source.empty()) text += "  from " + result.source + "\n";
+    text += "\n" + RenderTextTable(CasesTable(result), "  ") + "\n";
+    for (const CaseResult& c : result.cases) text += CaseSummaryText(c) + "\n";
+    return text;
+}
+
+}  // namespace as4100
