@@ -1,0 +1,150 @@
+// Moment amplification of a braced member, cl. 4.4.2.2: δb = cm / (1 − N*/Nomb) with
+// cm = 0.6 − 0.4 βm, βm from the end moments or, with transverse load, from the mid-span
+// deflections of Figure 4.4.2.2; and the user's factors.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "span/test_span_fixture.h"
+
+namespace {
+
+using namespace spantest;
+using A = MemberTestAccess;
+
+// A simply supported member of `count` equal sub-spans over L whose major-axis (component 1) or
+// minor-axis (component 2) moment follows `moment(x)`.
+MemberFixture MemberWithMoments(int count, double L, const std::function<double(double)>& moment,
+                                int component = 1) {
+    std::vector<PointSpec> points;
+    std::vector<SubSpanActions> actions;
+    for (int i = 0; i <= count; ++i)
+        points.push_back({L * i / count, i == 0 || i == count ? kFEnd : 0u});
+    for (int i = 0; i < count; ++i) {
+        SubSpanActions a;
+        a.momentsLeft[component] = moment(L * i / count);
+        a.momentsRight[component] = moment(L * (i + 1) / count);
+        actions.push_back(a);
+    }
+    return MemberFixture(points, actions);
+}
+
+TEST(AmplifFactor, CmAndDeltaOfTheStandard) {
+    MemberFixture f({{0.0, kFEnd}, {4.0, kFEnd}});
+    // βm = 1 (reverse curvature, equal end moments): cm = 0.2; δ stays 1 until N/Nom > 0.8.
+    EXPECT_DOUBLE_EQ(A::MomentAmplificationFactor(f.member, 0.5e6, 1.0e6, 1.0), 1.0);
+    EXPECT_DOUBLE_EQ(A::MomentAmplificationFactor(f.member, 0.8e6, 1.0e6, 1.0), 1.0);
+    EXPECT_NEAR(A::MomentAmplificationFactor(f.member, 0.9e6, 1.0e6, 1.0), 2.0, 1e-12);
+    // βm = −1 (uniform single curvature): cm = 1.0, δ = 1/(1 − 0.5) = 2.
+    EXPECT_NEAR(A::MomentAmplificationFactor(f.member, 0.5e6, 1.0e6, -1.0), 2.0, 1e-12);
+    // βm = 0: cm = 0.6, δ = 0.6 / 0.4 = 1.5 at N/Nom = 0.6.
+    EXPECT_NEAR(A::MomentAmplificationFactor(f.member, 0.6e6, 1.0e6, 0.0), 1.5, 1e-12);
+    // cm is capped at 1.0 for βm below −1.
+    EXPECT_NEAR(A::MomentAmplificationFactor(f.member, 0.5e6, 1.0e6, -2.0), 2.0, 1e-12);
+}
+
+TEST(AmplifFactor, LoadAtOrAboveTheBucklingLoadIsInfinite) {
+    MemberFixture f({{0.0, kFEnd}, {4.0, kFEnd}});
+    EXPECT_EQ(A::MomentAmplificationFactor(f.member, 1.0e6, 1.0e6, 0.0), kInf);
+    EXPECT_EQ(A::MomentAmplificationFactor(f.member, 1.2e6, 1.0e6, 1.0), kInf);
+    EXPECT_EQ(A::MomentAmplificationFactor(f.member, 1.0e3, 0.0, 0.0), kInf);  // no capacity
+}
+
+TEST(AmplifBetaM, UnloadedSpanFromEndMoments) {
+    // Host convention: internal moments of one sign at both ends are single curvature.
+    auto betaM = [](double M1, double M2) {
+        MemberFixture f =
+            MemberWithMoments(2, 6.0, [&](double x) { return M1 + (M2 - M1) * x / 6.0; });
+        return A::FactorBetaM(f.member, 0, 2, false, true);
+    };
+    EXPECT_DOUBLE_EQ(betaM(40e3, 40e3), -1.0);  // uniform single curvature
+    EXPECT_DOUBLE_EQ(betaM(40e3, -40e3), 1.0);  // double curvature
+    EXPECT_DOUBLE_EQ(betaM(20e3, -40e3), 0.5);  // smaller over larger
+    EXPECT_DOUBLE_EQ(betaM(-40e3, -10e3), -0.25);
+    EXPECT_DOUBLE_EQ(betaM(0.0, 40e3), 0.0);  // one end free of moment
+}
+
+TEST(AmplifBetaM, MinorAxisUsesTheThirdComponent) {
+    MemberFixture f = MemberWithMoments(
+        2, 6.0, [](double x) { return 10e3 - 5e3 * x; }, 2);  // 10, −20 kN·m
+    EXPECT_DOUBLE_EQ(A::FactorBetaM(f.member, 0, 2, false, false), 0.5);
+    EXPECT_DOUBLE_EQ(A::FactorBetaM(f.member, 0, 2, false, true), 0.0);  // no major moment
+}
+
+// Uniform load w on a simple span of L = 6 m with end moments: M(x) = M1 (1 − x/L) + M2 x/L +
+// w x (L − x)/2. Mid-span deflections by virtual work (Figure 4.4.2.2):
+//   M1 = M2 = 0:           δct = δcw = 5wL⁴/384EI, βm = −1;
+//   M1 = M2 = −wL²/12:     δct = wL⁴/384EI, δcw = 5wL⁴/384EI, βm = 1 − 2/5 = 0.6;
+//   M1 = −wL²/8, M2 = 0:   δct = 2wL⁴/384EI, δcw = 5wL⁴/384EI, βm = 1 − 4/5 = 0.2;
+//   M1 = M2 = +wL²/24:     the end moments bend the span as the load does and are left out of
+//                           δcw, so δcw = δct and βm = −1.
+struct LoadedCase {
+    double m1, m2;  // end moments as multiples of wL²
+    double betaM;
+};
+
+TEST(AmplifBetaM, LoadedSpanByVirtualWorkAgainstClosedForm) {
+    const double w = 20e3, L = 6.0;
+    const LoadedCase cases[] = {{0.0, 0.0, -1.0},
+                                {-1.0 / 12, -1.0 / 12, 0.6},
+                                {-1.0 / 8, 0.0, 0.2},
+                                {1.0 / 24, 1.0 / 24, -1.0}};
+    // 40 sub-spans put a member point at mid-span; 41 make the check interpolate it.
+    for (int count : {40, 41}) {
+        for (const LoadedCase& c : cases) {
+            SCOPED_TRACE(testing::Message()
+                         << count << " sub-spans, M1 " << c.m1 << " M2 " << c.m2);
+            MemberFixture f = MemberWithMoments(count, L, [&](double x) {
+                return c.m1 * w * L * L * (1 - x / L) + c.m2 * w * L * L * x / L +
+                       w * x * (L - x) / 2;
+            });
+            EXPECT_NEAR(A::FactorBetaM(f.member, 0, count, true, true), c.betaM, 2e-3);
+        }
+    }
+}
+
+TEST(AmplifBetaM, ReportLines) {
+    MemberFixture f =
+        MemberWithMoments(2, 6.0, [](double x) { return 20e3 - 10e3 * x; });  // 20, −40 kN·m
+    A::FactorBetaM(f.member, 0, 2, false, true);
+    EXPECT_EQ(f.Report(), L"beta_m (strong axis) = 0.500 (ref: AS 4100-1998 clause 4.4.2.2)\n");
+    f.result.Reset();
+    A::FactorBetaM(f.member, 0, 2, true, false);
+    const CString text = f.Report();
+    EXPECT_EQ(text.rfind(L"delta_ct ", 0), 0u);
+    EXPECT_NE(text.find(L"\ndelta_cw "), CString::npos);
+    EXPECT_NE(text.find(L"beta_m (weak axis) = "), CString::npos);
+}
+
+TEST(AmplifDelta, StrongAndWeakAxisFromTheSpanMoments) {
+    // Major axis: 20 and −40 kN·m (βm = 0.5, cm = 0.4); minor: uniform (βm = −1, cm = 1).
+    std::vector<SubSpanActions> actions(1);
+    actions[0].momentsLeft = Vec3(0, 20e3, 5e3);
+    actions[0].momentsRight = Vec3(0, -40e3, 5e3);
+    MemberFixture f({{0.0, kFEnd}, {5.0, kFEnd}}, actions);
+    // N/Nom = 0.75: δx = max(1, 0.4 / 0.25) = 1.6; δy = 1 / 0.25 = 4.
+    EXPECT_NEAR(A::DeltaStrong(f.member, 0, 1, false, 0.75e6, 1.0e6), 1.6, 1e-12);
+    EXPECT_NEAR(A::DeltaWeak(f.member, 0, 1, false, 0.75e6, 1.0e6), 4.0, 1e-12);
+    // N/Nom = 0.5: δx = max(1, 0.8) = 1.
+    EXPECT_DOUBLE_EQ(A::DeltaStrong(f.member, 0, 1, false, 0.5e6, 1.0e6), 1.0);
+}
+
+TEST(AmplifDelta, UserFactorsReplaceTheComputedOnesUnderCompression) {
+    MemberFixture f({{0.0, kFEnd}, {5.0, kFEnd}});
+    f.member.SetMomentAmplificationFactorStrongAxis(1.3);
+    f.member.SetMomentAmplificationFactorWeakAxis(1.1);
+    EXPECT_DOUBLE_EQ(A::DeltaStrong(f.member, 0, 1, false, 2.0e6, 1.0e6), 1.3);  // even N ≥ Nom
+    EXPECT_DOUBLE_EQ(A::DeltaWeak(f.member, 0, 1, false, 1.0e3, 1.0e6), 1.1);
+    // No compression: 1, whatever the user set.
+    EXPECT_DOUBLE_EQ(A::DeltaStrong(f.member, 0, 1, false, 0.0, 1.0e6), 1.0);
+    EXPECT_DOUBLE_EQ(A::DeltaWeak(f.member, 0, 1, false, 1e-11, 1.0e6), 1.0);
+    EXPECT_DOUBLE_EQ(A::DeltaStrong(f.member, 0, 1, false, -5e4, 1.0e6), 1.0);
+}
+
+TEST(AmplifDelta, NoCompressionWithoutUserFactorIsOne) {
+    MemberFixture f({{0.0, kFEnd}, {5.0, kFEnd}});
+    EXPECT_DOUBLE_EQ(A::DeltaStrong(f.member, 0, 1, false, 0.0, 0.0), 1.0);
+    EXPECT_DOUBLE_EQ(A::DeltaWeak(f.member, 0, 1, true, -1.0e5, 0.0), 1.0);
+}
+
+}  // namespace

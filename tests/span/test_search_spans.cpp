@@ -1,0 +1,238 @@
+// Division of a member into buckling spans and lateral-torsional segments, their effective
+// lengths (cl. 4.6.3, 5.6.3), the user's overrides and the data returned to the host.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "test_span_fixture.h"
+
+namespace {
+
+using namespace spantest;
+using Spans = std::vector<std::pair<int, int>>;
+using A = MemberTestAccess;
+
+Spans XX(const MemberFixture& f) {
+    return AllSpans(f, A::FindNextXXSpan);
+}
+Spans YY(const MemberFixture& f) {
+    return AllSpans(f, A::FindNextYYSpan);
+}
+Spans VV(const MemberFixture& f) {
+    return AllSpans(f, A::FindNextVVStrutSpan);
+}
+Spans LT(const MemberFixture& f) {
+    return AllSpans(f, A::FindNextLTSpan);
+}
+
+TEST(SearchSpans, TwoPointsGiveOneSpanOfEveryKind) {
+    MemberFixture f({{0.0, kFEnd}, {4.0, kFEnd}});
+    const Spans whole{{0, 1}};
+    EXPECT_EQ(XX(f), whole);
+    EXPECT_EQ(YY(f), whole);
+    EXPECT_EQ(VV(f), whole);
+    EXPECT_EQ(LT(f), whole);
+}
+
+TEST(SearchSpans, RotationRestraintAloneEndsAMajorAxisSpan) {
+    MemberFixture f({{0.0, kPinned}, {2.0, 0x10000}, {5.0, kPinned}});
+    EXPECT_EQ(XX(f), (Spans{{0, 1}, {1, 2}}));
+    EXPECT_EQ(YY(f), (Spans{{0, 2}}));
+    EXPECT_EQ(VV(f), (Spans{{0, 2}}));  // struts stop only at translation restraints
+}
+
+TEST(SearchSpans, FivePointsWithMixedRestraints) {
+    // 1: lateral only; 2: support only; 3: rotation about y only.
+    MemberFixture f(
+        {{0.0, kFixed}, {1.0, 0x100000}, {2.5, 0x200000}, {4.0, 0x40000}, {6.0, kFixed}});
+    EXPECT_EQ(XX(f), (Spans{{0, 2}, {2, 4}}));
+    EXPECT_EQ(YY(f), (Spans{{0, 1}, {1, 3}, {3, 4}}));
+    EXPECT_EQ(VV(f), (Spans{{0, 1}, {1, 2}, {2, 4}}));
+}
+
+TEST(SearchSpans, SearchEndsWithANullSpan) {
+    MemberFixture f({{0.0, kFEnd}, {3.0, kFEnd}});
+    CAS4100Span span = f.NullSpan();
+    ASSERT_TRUE(A::FindNextXXSpan(f.member, span));
+    EXPECT_FALSE(A::FindNextXXSpan(f.member, span));
+    EXPECT_EQ(span.GetCMPIndexLeft(), 0);
+    EXPECT_EQ(span.GetCMPIndexRight(), 0);
+    EXPECT_FALSE(span.IsValid());
+}
+
+TEST(SearchSpans, OverrideMakesTheWholeMemberOneSpan) {
+    MemberFixture f({{0.0, kFixed}, {1.0, kFixed}, {2.5, kFixed}, {5.0, kFixed}});
+    f.member.SetLengthOverride(true);
+    const Spans whole{{0, 3}};
+    EXPECT_EQ(XX(f), whole);
+    EXPECT_EQ(YY(f), whole);
+    EXPECT_EQ(VV(f), whole);
+    EXPECT_EQ(LT(f), whole);
+}
+
+TEST(SearchEffectiveLength, TableFactorTimesSpanLength) {
+    // x: fixed at 0, pinned at 4 m (0.85); y: pinned both ends (1.0); then a sway span.
+    MemberFixture f({{0.0, kFixed & ~0x40000u}, {4.0, kPinned}, {6.0, 0x200000}});
+    EXPECT_DOUBLE_EQ(A::EffectiveLengthXX(f.member, f.Span(0, 1)), 0.85 * 4.0);
+    EXPECT_DOUBLE_EQ(A::EffectiveLengthYY(f.member, f.Span(0, 1)), 1.0 * 4.0);
+    EXPECT_DOUBLE_EQ(A::EffectiveStrutLengthVV(f.member, f.Span(0, 1)), 1.0 * 4.0);
+    // 4 m to 6 m: y free to translate at 6 m and no rotation restraint: outside the figure.
+    EXPECT_EQ(A::EffectiveLengthYY(f.member, f.Span(1, 2)), kInf);
+    EXPECT_EQ(A::EffectiveStrutLengthVV(f.member, f.Span(1, 2)), kInf);
+}
+
+TEST(SearchEffectiveLength, PositiveAndNegativeOverrides) {
+    MemberFixture f({{0.0, kPinned}, {2.0, kPinned}, {5.0, kPinned}});
+    f.member.SetLengthOverride(true);
+    f.member.SetLyy(2.5);
+    f.member.SetLzz(-0.7);
+    f.member.SetLlt(-1.2);
+    const CAS4100Span span = f.Span(0, 2);
+    EXPECT_DOUBLE_EQ(A::EffectiveLengthXX(f.member, span), 2.5);
+    EXPECT_DOUBLE_EQ(A::EffectiveLengthYY(f.member, span), 0.7 * 5.0);
+    EXPECT_DOUBLE_EQ(A::EffectiveStrutLengthVV(f.member, span), 3.5);  // the larger of the two
+    EXPECT_DOUBLE_EQ(A::EffectiveLengthLT(f.member, span), 1.2 * 5.0);
+    // The override applies to a part of the member as well: it is the member's length.
+    EXPECT_DOUBLE_EQ(A::EffectiveLengthYY(f.member, f.Span(0, 1)), 3.5);
+}
+
+TEST(SearchEffectiveLength, ContinuousRestraintGivesZero) {
+    std::vector<SubSpanActions> held(2);
+    held[0].continuousBits = held[1].continuousBits = 0x200000 | 0x100000;
+    MemberFixture f({{0.0, kPinned}, {2.0, 0}, {5.0, kPinned}}, held);
+    EXPECT_DOUBLE_EQ(A::EffectiveLengthXX(f.member, f.Span(0, 2)), 0.0);
+    EXPECT_DOUBLE_EQ(A::EffectiveLengthYY(f.member, f.Span(0, 2)), 0.0);
+    EXPECT_DOUBLE_EQ(A::EffectiveStrutLengthVV(f.member, f.Span(0, 2)), 0.0);
+    // Held along one sub-span only: not along the span.
+    held[1].continuousBits = 0;
+    MemberFixture partly({{0.0, kPinned}, {2.0, 0}, {5.0, kPinned}}, held);
+    EXPECT_DOUBLE_EQ(A::EffectiveLengthXX(partly.member, partly.Span(0, 2)), 5.0);
+}
+
+// Restraint words for the lateral-torsional tests (flange 1 critical in supported segments).
+constexpr unsigned kSupport = 0x200000;
+constexpr unsigned kF = kSupport | 512 | 128;
+constexpr unsigned kL = kSupport | 512;
+constexpr unsigned kU = kSupport;
+
+TEST(SearchLTSegments, SupportedSegmentPairs) {
+    // F, P pair with anything; L with F, P, L; U with F, P.
+    struct Case {
+        unsigned left, right;
+        bool valid;
+    };
+    const Case cases[] = {
+        {kF, kU, true},  {kU, kF, true},  {kL, kL, true},  {kL, kF, true},
+        {kL, kU, false}, {kU, kL, false}, {kU, kU, false}, {kSupport | 1024 | 128, kU, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.left << " " << c.right);
+        MemberFixture f({{0.0, c.left}, {3.0, c.right}});
+        EXPECT_EQ(A::EffectiveLengthLT(f.member, f.Span(0, 1)), c.valid ? 3.0 : kInf);
+    }
+}
+
+TEST(SearchLTSegments, UnsupportedInteriorEndsMustNotBeUnrestrained) {
+    // Interior points held laterally but not supported: neither cantilever nor supported.
+    MemberFixture lateral({{0.0, kFEnd}, {2.0, 512}, {5.0, kFEnd}});
+    EXPECT_EQ(LT(lateral), (Spans{{0, 1}, {1, 2}}));
+    EXPECT_DOUBLE_EQ(A::EffectiveLengthLT(lateral.member, lateral.Span(0, 1)), 2.0);
+    MemberFixture free({{0.0, kFEnd}, {2.0, 1024}, {5.0, kFEnd}});  // U under flange 1 critical
+    EXPECT_EQ(LT(free), (Spans{{0, 2}}));
+}
+
+TEST(SearchLTSegments, InvalidSegmentGrowsToTheNextPoint) {
+    MemberFixture f({{0.0, kL}, {2.0, kU}, {4.0, kF}, {6.0, kU}, {8.0, kU}});
+    EXPECT_EQ(LT(f), (Spans{{0, 2}, {2, 3}, {3, 4}}));
+    // The last segment U-U runs to the member's end and has no finite length.
+    EXPECT_EQ(A::EffectiveLengthLT(f.member, f.Span(3, 4)), kInf);
+    EXPECT_DOUBLE_EQ(A::EffectiveLengthLT(f.member, f.Span(0, 2)), 4.0);
+}
+
+TEST(SearchLTSegments, CantileverTakesFlangeTwoAsCritical) {
+    // Free tip at the left; at 2 m a support holding flange 2 only (L for flange 2 critical).
+    MemberFixture f({{0.0, 0}, {2.0, kSupport | 1024}, {6.0, kFEnd}});
+    // Tip U with an L root is not a segment; it grows to the F end.
+    EXPECT_EQ(LT(f), (Spans{{0, 2}}));
+    // A tip held at flange 2 (L) with an L root is one.
+    MemberFixture held({{0.0, 1024}, {2.0, kSupport | 1024}, {6.0, kFEnd}});
+    EXPECT_EQ(LT(held), (Spans{{0, 1}, {1, 2}}));
+    // Right-hand cantilever: flange 1 lateral alone is U for flange 2 critical, and an L root
+    // does not pair with it.
+    MemberFixture right({{0.0, kSupport | 1024}, {2.0, 512}});
+    EXPECT_EQ(A::EffectiveLengthLT(right.member, right.Span(0, 1)), kInf);
+}
+
+TEST(SearchLTSegments, RoundAndSquareSectionsAreOneSegment) {
+    SectionProps chs;
+    chs.circular = true;
+    MemberFixture f({{0.0, kU}, {2.0, kU}, {4.0, kU}}, {}, chs);
+    EXPECT_EQ(LT(f), (Spans{{0, 2}}));
+    SectionProps shs;
+    shs.square = true;
+    MemberFixture g({{0.0, kU}, {2.0, kU}, {4.0, kU}}, {}, shs);
+    EXPECT_EQ(LT(g), (Spans{{0, 2}}));
+}
+
+TEST(SearchLTSegments, EndsFullOrPartRestrained) {
+    MemberFixture fp({{0.0, kF}, {3.0, kSupport | 1024 | 128}});
+    EXPECT_TRUE(A::IsEndsFullOrPartRestrained(fp.member, fp.Span(0, 1)));
+    MemberFixture fl({{0.0, kF}, {3.0, kL}});
+    EXPECT_FALSE(A::IsEndsFullOrPartRestrained(fl.member, fl.Span(0, 1)));
+    // A cantilever reads flange 2 as critical: flange 1 held with twist restraint is P there.
+    MemberFixture tip({{0.0, kFEnd}, {3.0, 512 | 128}});
+    EXPECT_TRUE(A::IsEndsFullOrPartRestrained(tip.member, tip.Span(0, 1)));
+}
+
+TEST(SearchHostData, MapsOfSpansWithLengthsAndRadii) {
+    SectionProps p;  // A 5000 mm², Ixx 80e6 mm⁴, Iyy 10e6 mm⁴
+    MemberFixture f({{0.0, kFEnd | kFixed}, {2.0, 0x100000 | 512}, {6.0, kFEnd}}, {}, p);
+    const auto data = f.member.GetMemberEffectiveLengthData();
+    ASSERT_TRUE(data.has_value());
+    EXPECT_EQ(f.member.GetInteractionData().size(), 2u);
+
+    ASSERT_EQ(data->majorAxis.size(), 1u);
+    const auto& x = data->majorAxis.at(1);
+    EXPECT_EQ(x.cmpLeft, 0u);
+    EXPECT_EQ(x.cmpRight, 2u);
+    EXPECT_DOUBLE_EQ(x.posRight, 6.0);
+    EXPECT_DOUBLE_EQ(x.le, 0.85 * 6.0);  // fixed at 0, pinned at 6 m
+    EXPECT_DOUBLE_EQ(x.r, std::sqrt(8.0e-5 / 5.0e-3));
+
+    ASSERT_EQ(data->minorAxis.size(), 2u);
+    EXPECT_EQ(data->minorAxis.at(2).cmpLeft, 1u);
+    EXPECT_DOUBLE_EQ(data->minorAxis.at(2).posLeft, 2.0);
+    EXPECT_DOUBLE_EQ(data->minorAxis.at(1).le, 0.85 * 2.0);  // fixed-pinned
+    EXPECT_DOUBLE_EQ(data->minorAxis.at(2).le, 1.0 * 4.0);   // pinned-pinned
+    EXPECT_DOUBLE_EQ(data->minorAxis.at(1).r, std::sqrt(1.0e-5 / 5.0e-3));
+
+    ASSERT_EQ(data->lt.size(), 2u);  // the interior L point makes two segments
+    EXPECT_DOUBLE_EQ(data->lt.at(1).le, 2.0);
+    EXPECT_DOUBLE_EQ(data->lt.at(2).le, 4.0);
+    EXPECT_DOUBLE_EQ(data->lt.at(2).r, x.r);
+}
+
+TEST(SearchHostData, LateralTorsionalOverrideAndContinuousRestraint) {
+    std::vector<SubSpanActions> slab(2);
+    slab[0].continuousBits = slab[1].continuousBits = 512;
+    MemberFixture f({{0.0, kFEnd}, {2.0, 0}, {6.0, kFEnd}}, slab);
+    auto data = f.member.GetMemberEffectiveLengthData();
+    ASSERT_TRUE(data.has_value());
+    ASSERT_EQ(data->lt.size(), 1u);
+    EXPECT_DOUBLE_EQ(data->lt.at(1).le, 0.0);
+
+    f.member.SetLengthOverride(true);
+    f.member.SetLlt(-0.5);
+    data = f.member.GetMemberEffectiveLengthData();
+    ASSERT_TRUE(data.has_value());
+    EXPECT_DOUBLE_EQ(data->lt.at(1).le, 3.0);
+}
+
+TEST(SearchHostData, NothingWithoutResultOrWithInvalidInput) {
+    MemberFixture f({{0.0, kFEnd}, {6.0, kFEnd}});
+    f.member.SetResult(nullptr);
+    EXPECT_FALSE(f.member.GetMemberEffectiveLengthData().has_value());
+    MemberFixture onePoint({{0.0, kFEnd}});
+    EXPECT_FALSE(onePoint.member.GetMemberEffectiveLengthData().has_value());
+}
+
+}  // namespace
