@@ -263,36 +263,37 @@ double RootRadiusFromArea(const std::vector<double>& d, double area) {
 }
 
 // One row as an entry; nothing when a dimension is missing or not a positive number.
-std::optional<CatalogueEntry> EntryOf(const FamilyTable& spec, const Table& table,
+std::optional<CatalogueEntry> EntryOf(const FamilyTable& layout, const Table& table,
                                       const std::vector<std::string_view>& row) {
     CatalogueEntry entry;
     entry.designation = std::string(table.Cell(row, "designation"));
-    entry.family = std::string(spec.family.empty() ? table.Cell(row, "family") : spec.family);
+    entry.family = std::string(layout.family.empty() ? table.Cell(row, "family") : layout.family);
     if (entry.designation.empty() || entry.family.empty()) return std::nullopt;
 
     std::vector<double> dims;
-    for (std::string_view column : spec.dimensions) {
+    for (std::string_view column : layout.dimensions) {
         const double v = table.Value(row, column) * kMm;
         if (!(v > 0.0) || !std::isfinite(v)) return std::nullopt;
         dims.push_back(v);
     }
     PublishedProperties p;
-    p.Ag = Published(table, row, spec.Ag);
-    p.Ix = Published(table, row, spec.Ix);
-    p.Iy = Published(table, row, spec.Iy);
-    p.Zx = Published(table, row, spec.Zx);
-    p.Zy = Published(table, row, spec.Zy);
-    p.Sx = Published(table, row, spec.Sx);
-    p.Sy = Published(table, row, spec.Sy);
-    p.J = Published(table, row, spec.J);
-    p.Iw = Published(table, row, spec.Iw);
-    if (spec.inferRootRadius) dims.push_back(RootRadiusFromArea(dims, std::isnan(p.Ag) ? 0 : p.Ag));
+    p.Ag = Published(table, row, layout.Ag);
+    p.Ix = Published(table, row, layout.Ix);
+    p.Iy = Published(table, row, layout.Iy);
+    p.Zx = Published(table, row, layout.Zx);
+    p.Zy = Published(table, row, layout.Zy);
+    p.Sx = Published(table, row, layout.Sx);
+    p.Sy = Published(table, row, layout.Sy);
+    p.J = Published(table, row, layout.J);
+    p.Iw = Published(table, row, layout.Iw);
+    if (layout.inferRootRadius)
+        dims.push_back(RootRadiusFromArea(dims, std::isnan(p.Ag) ? 0 : p.Ag));
 
     CSection& s = entry.section;
     s.SetName(FromUtf8(entry.designation));
-    s.SetShape(spec.shape);
+    s.SetShape(layout.shape);
     s.SetDimensions(std::move(dims));
-    s.SetCategory(spec.category);
+    s.SetCategory(layout.category);
     s.SetPublished(p);
     return entry;
 }
@@ -348,10 +349,10 @@ const Catalogue& Catalogue::Instance() {
 // Only the I sections have a geometry class so far; the other families are listed and found
 // all the same, and the checker reports their shape as not handled.
 Catalogue::Catalogue() {
-    for (const FamilyTable& spec : FamilyTables()) {
-        const Table table(EmbeddedFile(spec.file));
+    for (const FamilyTable& layout : FamilyTables()) {
+        const Table table(EmbeddedFile(layout.file));
         for (const auto& row : table.Rows())
-            if (auto entry = EntryOf(spec, table, row)) sections_.push_back(std::move(*entry));
+            if (auto entry = EntryOf(layout, table, row)) sections_.push_back(std::move(*entry));
     }
     grades_ = GradesOf(EmbeddedFile("grades.csv"));
 }
