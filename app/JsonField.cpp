@@ -1,6 +1,7 @@
 #include "app/JsonField.h"
 
 #include <cmath>
+#include <cstdint>
 #include <string_view>
 
 #include "app/InputError.h"
@@ -94,9 +95,9 @@ double JsonField::Positive() const {
 }
 
 unsigned JsonField::Bits() const {
-    if (value_->is_number_unsigned()) {
-        const auto v = value_->get<std::uint64_t>();
-        if (v <= 0xFFFFFFFFull) return static_cast<unsigned>(v);
+    if (value_->is_number_integer()) {
+        const auto v = value_->get<std::int64_t>();
+        if (v >= 0 && v <= 0xFFFFFFFFll) return static_cast<unsigned>(v);
     }
     Refuse("must be a whole number from 0 to 4294967295");
 }

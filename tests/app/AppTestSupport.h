@@ -1,0 +1,89 @@
+// Helpers of the as4100 program's tests: a base member document, running the built program,
+// scratch files.
+#pragma once
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+namespace as4100::test {
+
+// A 6 m simply supported 310UB40.4 under 20 kN/m, braced at midspan (SI units).
+inline nlohmann::json BaseMember() {
+    return nlohmann::json::parse(R"({
+      "title": "test beam",
+      "section": "310UB40.4",
+      "grade": "300PLUS",
+      "points": [
+        {"x": 0.0, "restraint": {"names": ["F"]}},
+        {"x": 3.0, "restraint": {"names": ["lateral", "flange1", "flange2", "twist", "full_twist"]}},
+        {"x": 6.0, "restraint": {"names": ["F"]}}
+      ],
+      "segments": [{"restraint": {"load_height": 0.152}}, {"restraint": {"load_height": 0.152}}],
+      "cases": [
+        {"name": "ULS",
+         "subspans": [
+           {"forces_left": [0, 60000, 0], "forces_right": [0, 0, 0],
+            "moments_left": [0, 0, 0], "moments_right": [0, 90000, 0]},
+           {"forces_left": [0, 0, 0], "forces_right": [0, -60000, 0],
+            "moments_left": [0, 90000, 0], "moments_right": [0, 0, 0]}]}
+      ]
+    })");
+}
+
+struct ProgramRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class ScratchDir {
+  public:
+    ScratchDir() {
+        char pattern[] = "/tmp/as4100-test-XXXXXX";
+        path_ = mkdtemp(pattern);
+    }
+    ~ScratchDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    std::string Write(const std::string& name, const std::string& text) const {
+        std::ofstream(File(name), std::ios::binary) << text;
+        return File(name);
+    }
+
+  private:
+    std::filesystem::path path_;
+};
+
+inline std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Runs the built program with the arguments (a shell word list); stdout and stderr apart.
+inline ProgramRun RunProgram(const std::string& args) {
+    const ScratchDir scratch;
+    const std::string errPath = scratch.File("stderr");
+    const std::string command = std::string(AS4100_BIN) + " " + args + " 2>" + errPath;
+    ProgramRun run;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
+        const int raw = pclose(pipe);
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    }
+    run.err = ReadFile(errPath);
+    return run;
+}
+
+}  // namespace as4100::test
