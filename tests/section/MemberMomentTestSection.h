@@ -18,6 +18,7 @@ struct TestSectionValues {
     double fy = 320e6, fu = 440e6, E = 2e11, G = 8e10;
     double area = 5.21e-3, ixx = 86.4e-6, iyy = 7.65e-6, j = 0.157e-6, iw = 165e-9;
     double zex = 633e-6, zey = 142e-6, aeff = 5.21e-3, depth = 0.304;
+    double zexHogging = 0.0;  // Ze under a negative Mx when not 0 (a monosymmetric section)
     double moa = std::numeric_limits<double>::infinity();  // elastic buckling moment
     double kt = 1.0, kr = 1.0;                             // twist, rotation factors
     double ncT = std::numeric_limits<double>::infinity(), noz = 1.0e7;
@@ -52,7 +53,9 @@ class MomentTestSection : public CAS4100_98Section {
     double Depth() const override { return v_.depth; }
     double AlphaB(const double&) const override { return 0.0; }
     double Kt() const override { return 1.0; }
-    double ZxxEffective() const override { return v_.zex; }
+    double ZxxEffective() const override {
+        return MomentXX() < 0.0 && v_.zexHogging > 0.0 ? v_.zexHogging : v_.zex;
+    }
     double ZyyEffective() const override { return v_.zey; }
     double AreaCompEffective() const override { return v_.aeff; }
     double ShearAreaX(CMemberResult*) const override { return 3.4e-3; }
@@ -83,8 +86,9 @@ class MomentTestSection : public CAS4100_98Section {
     double Ncyy(double le, double& ncr, CMemberResult* r) const override {
         return Ncxx(le, ncr, r);
     }
-    double NcT(double, double& noz, CMemberResult*) const override {
-        noz = v_.noz;
+    // The elastic torsional buckling load falls with le² like an Euler load.
+    double NcT(double le, double& noz, CMemberResult*) const override {
+        noz = v_.noz / (le * le);
         return v_.ncT;
     }
     double NcTF(double, double, double, double& aux, CMemberResult*) const override {

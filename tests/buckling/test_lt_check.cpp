@@ -1,0 +1,242 @@
+// Lateral-torsional buckling check of a segment (cl. 5.6): the paths where it does not apply,
+// single and reverse curvature, amplification, and the moment modification factor αm
+// (cl. 5.6.1.1, 5.6.2).
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "buckling/test_lt_fixture.h"
+
+namespace {
+
+using namespace lttest;
+
+// 310UB40.4 between F ends 6 m apart: Mo = 95.20 kN·m, Ms = 202.56 kN·m, αs = 0.3695.
+constexpr double kMo = 95201.3;
+constexpr double kMsx = 202560.0;
+// Mb under uniform moment: αm = 1.7/√3 (eq. 5.6.1.1(2)), Mb = 0.9815 × 0.3695 × 202.56.
+constexpr double kMbUniform = 73463.7;
+
+TestSectionValues Beam() {
+    TestSectionValues v;
+    v.moa = kMo;
+    return v;
+}
+
+// A 6 m beam between F ends with one sub-span.
+struct Beam6 : CheckFixture {
+    explicit Beam6(const SubSpanActions& actions, const TestSectionValues& v = Beam(),
+                   unsigned left = kFEnd, unsigned right = kFEnd)
+        : CheckFixture({{0.0, left}, {6.0, right}}, {actions}, v) {
+        Record(0).SpanLT = Span(0, 1);
+    }
+    bool Check() { return A::CheckSpanLT(member, Record(0)); }
+};
+
+TEST(LTCheck, SingleCurvatureUniformMoment) {
+    Beam6 f(Bending(0, 60e3, 60e3));
+    EXPECT_TRUE(f.Check());
+    const CInteractionData& r = f.Record(0);
+    EXPECT_TRUE(r.LTApplies);
+    EXPECT_NEAR(r.Mbx1, kMbUniform, 1.0);
+    EXPECT_DOUBLE_EQ(r.Mbx2, r.Mbx1);
+    EXPECT_DOUBLE_EQ(r.Mx1, 60e3);
+    EXPECT_DOUBLE_EQ(r.Mx2, 60e3);
+    // 60/(0.9 × 73.46) = 0.9075
+    EXPECT_NEAR(f.Util(UtilKind::BucklingLT), 0.90748, 1e-4);
+    EXPECT_EQ(f.Report().rfind(L"Lateral torsional span: ", 0), 0u);
+    EXPECT_TRUE(f.Has(L"Single curvature bending in this span\n"));
+    EXPECT_TRUE(f.Has(L"Mx = " + f.Moment(60e3) + L"\n"));
+    EXPECT_FALSE(f.Has(L"Amplified moment "));
+    EXPECT_EQ(f.result.Flags() & ResultFlag::LTBucklingFail, 0u);
+}
+
+TEST(LTCheck, HoggingMomentLoadsTheSegmentLikeSagging) {
+    Beam6 f(Bending(0, -60e3, -60e3));
+    EXPECT_TRUE(f.Check());
+    EXPECT_NEAR(f.Util(UtilKind::BucklingLT), 0.90748, 1e-4);
+    EXPECT_DOUBLE_EQ(f.Record(0).Mx1, -60e3);
+}
+
+TEST(LTCheck, ReverseCurvatureChecksEachEndAtItsMoment) {
+    // End moments +80 and −40 kN·m; under a negative moment the section's Ze is 500e3 mm³.
+    TestSectionValues v = Beam();
+    v.zexHogging = 500e-6;
+    Beam6 f(Bending(0, 80e3, -40e3), v);
+    EXPECT_TRUE(f.Check());
+    // αm = 1.7 × 80/√(50² + 20² + 10²) = 2.483; end 1 at −40: Mb = Ms = 160 kN·m (αm·αs > 1);
+    // end 2 at +80: Mb = 2.483 × 0.3695 × 202.56 = 185.85 kN·m.
+    const CInteractionData& r = f.Record(0);
+    EXPECT_DOUBLE_EQ(r.Mbx1, 160e3);
+    EXPECT_NEAR(r.Mbx2, 185850.2, 1.0);
+    EXPECT_DOUBLE_EQ(r.Mx1, -40e3);
+    EXPECT_DOUBLE_EQ(r.Mx2, 80e3);
+    // max(40/(0.9 × 160), 80/(0.9 × 185.85)) = max(0.2778, 0.4783)
+    EXPECT_NEAR(f.Util(UtilKind::BucklingLT), 0.47828, 1e-4);
+    EXPECT_TRUE(f.Has(L"Reverse curvature\n"));
+    EXPECT_TRUE(f.Has(L"Mb1 = Mbx =" + f.Moment(160e3) + L"\n"));
+    EXPECT_TRUE(f.Has(L"Util1 = " + f.result.DesFormat().Util(40e3 / (0.9 * 160e3)) + L"\n"));
+    EXPECT_TRUE(f.Has(L"Mb2 = Mbx ="));
+}
+
+TEST(LTCheck, SmallOppositeMomentIsSingleCurvature) {
+    // +100 and −0.9 N·m: the tolerance is max(1, 1 % of 100) = 1 N·m.
+    Beam6 f(Bending(0, 100.0, -0.9));
+    f.Check();
+    EXPECT_TRUE(f.Has(L"Single curvature bending in this span\n"));
+}
+
+TEST(LTCheck, FailureSetsTheFlagAndLine) {
+    Beam6 f(Bending(0, 100e3, 100e3));
+    EXPECT_FALSE(f.Check());
+    EXPECT_NEAR(f.Util(UtilKind::BucklingLT), 100e3 / (0.9 * kMbUniform), 1e-4);
+    EXPECT_NE(f.result.Flags() & ResultFlag::LTBucklingFail, 0u);
+    EXPECT_TRUE(f.Has(L"<b><red>Fail:</red></b> LT Buckling\n"));
+}
+
+TEST(LTCheck, AmplifiedMomentsCarryThePrefix) {
+    Beam6 f(Bending(-100e3, 50e3, 50e3));
+    f.member.SetMomentAmplificationFactorStrongAxis(1.2);
+    f.Record(0).NStarX = 100e3;
+    f.Record(0).Nomx = 2e6;
+    EXPECT_TRUE(f.Check());
+    const CDesFormat& fmt = f.result.DesFormat();
+    EXPECT_TRUE(f.Has(L"Axis force = " + fmt.Force(100e3) + L"\n"));
+    EXPECT_TRUE(f.Has(L"Axial load capacity = " + fmt.Force(2e6) + L"\n"));
+    EXPECT_TRUE(f.Has(L"Moment amplification factor = " + fmt.NoDim(1.2) +
+                      L" (ref: AS 4100-1998 clause 4.4.2.2)\n\n"));
+    EXPECT_TRUE(f.Has(L"Amplified moment Mx = " + f.Moment(60e3) + L"\n"));
+    // 1.2 × 50 = 60 kN·m against the same Mb; the record keeps the moment not amplified.
+    EXPECT_NEAR(f.Util(UtilKind::BucklingLT), 0.90748, 1e-4);
+    EXPECT_DOUBLE_EQ(f.Record(0).Mx1, 50e3);
+}
+
+TEST(LTCheck, NegligibleAmplificationIsStillApplied) {
+    Beam6 f(Bending(-100e3, 50e3, 50e3));
+    f.member.SetMomentAmplificationFactorStrongAxis(1.00005);
+    f.Record(0).NStarX = 100e3;
+    f.Record(0).Nomx = 2e6;
+    f.Check();
+    EXPECT_FALSE(f.Has(L"Amplified moment "));
+    EXPECT_FALSE(f.Has(L"Moment amplification factor = "));
+    EXPECT_NEAR(f.Util(UtilKind::BucklingLT), 1.00005 * 50e3 / (0.9 * f.Record(0).Mbx1), 1e-9);
+}
+
+TEST(LTCheck, ContinuousRestraintStoresSectionCapacities) {
+    TestSectionValues v = Beam();
+    v.zexHogging = 500e-6;
+    Beam6 f(Bending(0, 80e3, -40e3, 0, 0, 512), v);
+    EXPECT_TRUE(f.Check());
+    const CInteractionData& r = f.Record(0);
+    EXPECT_FALSE(r.LTApplies);
+    // Reverse curvature: capacities at Mmin then Mmax, moments kept as (Mmax, Mmin).
+    EXPECT_DOUBLE_EQ(r.Mbx1, 160e3);
+    EXPECT_DOUBLE_EQ(r.Mbx2, kMsx);
+    EXPECT_DOUBLE_EQ(r.Mx1, 80e3);
+    EXPECT_DOUBLE_EQ(r.Mx2, -40e3);
+    EXPECT_DOUBLE_EQ(f.Util(UtilKind::BucklingLT), 0.0);
+    EXPECT_TRUE(
+        f.Has(L"LT check not required:\n\tspan is restrained against buckling along its "
+              L"length\n"));
+    EXPECT_TRUE(f.Has(L"Values stored for use in buckling interaction...\n"));
+    EXPECT_TRUE(f.Has(L"Mx1 = " + f.Moment(80e3) + L"\n"));
+    EXPECT_TRUE(f.Has(L"Msx1 = " + f.Moment(160e3) + L"\n"));
+    EXPECT_TRUE(f.Has(L"Msx2 = " + f.Moment(kMsx) + L"\n"));
+}
+
+TEST(LTCheck, SquareSectionNeverReachesTheCapacityPath) {
+    TestSectionValues v = Beam();
+    v.square = true;
+    Beam6 f(Bending(0, 150e3, 150e3), v);
+    EXPECT_TRUE(f.Check());
+    EXPECT_TRUE(f.Has(L"LT check not required: section is circular or square\n"));
+    EXPECT_FALSE(f.Record(0).LTApplies);
+    EXPECT_DOUBLE_EQ(f.Record(0).Mbx1, kMsx);
+    EXPECT_DOUBLE_EQ(f.Util(UtilKind::BucklingLT), 0.0);
+
+    Beam6 overridden(Bending(0, 150e3, 150e3), v);
+    overridden.member.SetLengthOverride(true);
+    overridden.member.SetLlt(3.0);
+    overridden.Check();
+    EXPECT_TRUE(overridden.Has(L"<i><blue>Effective length overridden</blue></i>\n"));
+    EXPECT_TRUE(overridden.Has(L"LT check not required: section is circular or square\n"));
+    EXPECT_FALSE(overridden.Record(0).LTApplies);
+}
+
+TEST(LTCheck, FullyRestrainedSegmentNeedsRestrainedEnds) {
+    TestSectionValues v = Beam();
+    v.fullyRestrained = true;
+    Beam6 f(Bending(0, 150e3, 150e3), v);
+    f.Check();
+    EXPECT_TRUE(
+        f.Has(L"LT check not required: span is satisfied the conditions framed in "
+              L"AS4100:1988 cl. 5.3.2.4 \n"));
+    EXPECT_FALSE(f.Record(0).LTApplies);
+    // An L end is neither F nor P: the segment is checked whatever its slenderness.
+    Beam6 lEnd(Bending(0, 60e3, 60e3), v, kFEnd, kL);
+    lEnd.Check();
+    EXPECT_TRUE(lEnd.Record(0).LTApplies);
+}
+
+TEST(LTCheck, NoMajorAxisMoment) {
+    Beam6 f(Bending(-50e3, 0.0, 0.0));
+    EXPECT_TRUE(f.Check());
+    EXPECT_TRUE(f.Has(L"No major axis moment in this span\n"));
+    EXPECT_FALSE(f.Record(0).LTApplies);
+    EXPECT_DOUBLE_EQ(f.Record(0).Mbx1, kMsx);
+    EXPECT_DOUBLE_EQ(f.Util(UtilKind::BucklingLT), 0.0);
+}
+
+TEST(LTCheck, EverySubSpanOfTheSegmentGetsItsValues) {
+    CheckFixture f({{0.0, kFEnd}, {3.0, 0}, {6.0, kFEnd}},
+                   {Bending(0, 60e3, 60e3), Bending(0, 60e3, 60e3)}, Beam());
+    f.Record(0).SpanLT = f.Span(0, 2);
+    A::CheckSpanLT(f.member, f.Record(0));
+    for (size_t i : {0u, 1u}) {
+        EXPECT_EQ(f.Record(i).SpanLT, f.Span(0, 2));
+        EXPECT_NEAR(f.Record(i).Mbx1, kMbUniform, 1.0);
+        EXPECT_DOUBLE_EQ(f.Record(i).Mx2, 60e3);
+    }
+}
+
+// --- αm -----------------------------------------------------------------------------------
+
+double AlphaM(const CheckFixture& f, int left, int right) {
+    return f.member.Alpha_M(f.Span(left, right));
+}
+
+TEST(AlphaM, UserFactorWins) {
+    Beam6 f(Bending(0, 50e3, 50e3));
+    f.member.SetEquivalentUniformMomentFactor(1.35);
+    EXPECT_DOUBLE_EQ(AlphaM(f, 0, 1), 1.35);
+}
+
+TEST(AlphaM, UniformMomentAndNegligibleMoments) {
+    Beam6 uniform(Bending(0, 50e3, 50e3));
+    EXPECT_NEAR(AlphaM(uniform, 0, 1), 0.98150, 1e-5);  // 1.7/√3
+    Beam6 tiny(Bending(0, 1e-7, 1e-7));
+    EXPECT_DOUBLE_EQ(AlphaM(tiny, 0, 1), 1.0);
+}
+
+TEST(AlphaM, SimplySupportedUniformLoadByQuarterPoints) {
+    // w = 10 kN/m over 6 m, a member point at mid-span: Mm = wL²/8 = 45 kN·m, the quarter
+    // points carry 0.75 Mm, so αm = 1.7/√(0.75² + 1 + 0.75²) = 1.1662.
+    CheckFixture f({{0.0, kFEnd}, {3.0, 0}, {6.0, kFEnd}},
+                   {Bending(0, 0.0, 45e3, 30e3, 0.0), Bending(0, 45e3, 0.0, 0.0, -30e3)}, Beam());
+    EXPECT_NEAR(AlphaM(f, 0, 2), 1.16619, 1e-5);
+}
+
+TEST(AlphaM, Cantilevers) {
+    // Free tip at x = 0, fixed at x = 3 m.
+    CheckFixture tipLoad({{0.0, kFree}, {3.0, kFEnd}}, {Bending(0, 0.0, -30e3, -10e3, -10e3)});
+    EXPECT_DOUBLE_EQ(AlphaM(tipLoad, 0, 1), 1.25);
+    CheckFixture distributed({{0.0, kFree}, {3.0, kFEnd}}, {Bending(0, 0.0, -22.5e3, 0, -15e3)});
+    EXPECT_DOUBLE_EQ(AlphaM(distributed, 0, 1), 2.25);
+    CheckFixture endMoments({{0.0, kFree}, {3.0, kFEnd}}, {Bending(0, -20e3, -20e3)});
+    EXPECT_DOUBLE_EQ(AlphaM(endMoments, 0, 1), 0.25);
+    // With the user's effective lengths the quarter-point formula applies: capped at 2.5.
+    distributed.member.SetLengthOverride(true);
+    EXPECT_DOUBLE_EQ(AlphaM(distributed, 0, 1), 2.5);
+}
+
+}  // namespace
