@@ -27,8 +27,8 @@ td:first-child, th:first-child { text-align: left; }
 .pass { color: #176d1f; font-weight: bold; }
 .fail { color: #c00000; font-weight: bold; }
 .source { color: #555; }
-.markup { font-family: "DejaVu Sans Mono", Consolas, monospace; font-size: 0.9em;
-          white-space: pre-wrap; tab-size: 4; -moz-tab-size: 4; }
+.markup { font-family: "DejaVu Sans Mono", Consolas, monospace; font-size: 0.9em; }
+.markup .line, .markup h4, .markup h5 { white-space: pre-wrap; tab-size: 4; -moz-tab-size: 4; }
 .markup h4 { font-size: 1.15em; margin: 0.9em 0 0.2em; }
 .markup h5 { font-size: 1.0em; margin: 0.7em 0 0.2em; }
 .ind { margin-left: 2em; }
