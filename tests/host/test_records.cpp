@@ -33,13 +33,6 @@ bool ReportContains(const CMemberResult& result, const CString& words) {
 
 }  // namespace
 
-TEST(SectionRecord, PublishedPropertiesStartUnpublished) {
-    const Arbor::Data::PublishedProperties p;
-    EXPECT_TRUE(std::isnan(p.Ag) && std::isnan(p.Ix) && std::isnan(p.Iy) && std::isnan(p.Zx) &&
-                std::isnan(p.Zy) && std::isnan(p.Sx) && std::isnan(p.Sy) && std::isnan(p.J) &&
-                std::isnan(p.Iw));
-}
-
 TEST(SectionRecord, DescriptionFollowsItsSwitches) {
     const CSection s = Ub310();
     EXPECT_EQ(s.Description(false, false, false), L"310UB40.4");
@@ -183,25 +176,4 @@ TEST(SteelMemberValidation, RefusesWithTheReason) {
     misnumbered[1] = CSubSpan(0, Vec3(), Vec3(), Vec3(), Vec3());
     member.SetSubSpanVec(misnumbered);
     EXPECT_FALSE(member.ValidateInputData());
-}
-
-TEST(SteelMemberValidation, ClearForgetsTheDataButNotTheResult) {
-    CMemberResult result;
-    MemberUnderTest member;
-    member.SetResult(&result);
-    member.SetMemberPointVec(Points({0.0, 6.0}));
-    member.SetSubSpanVec(SubSpans(1));
-    member.SetTitle(L"B1");
-    member.SetLengthOverride(true);
-    member.SetLyy(4.0);
-    member.Clear();
-    EXPECT_TRUE(member.GetMemberPointVec().empty());
-    EXPECT_TRUE(member.GetSubSpanVec().empty());
-    EXPECT_TRUE(member.GetTitle().empty());
-    EXPECT_FALSE(member.LengthOverride());
-    EXPECT_EQ(member.Lyy(), 0.0);
-    EXPECT_EQ(member.Result(), &result);
-    EXPECT_EQ(member.Length(), 0.0);
-    CSteelGrade grade;
-    EXPECT_FALSE(member.CSVInputData(L"a,b", grade));
 }

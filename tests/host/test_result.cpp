@@ -134,20 +134,3 @@ TEST(MemberResultReport, TextOffWritesNothing) {
     result.PopIndent();  // below zero stays at zero
     EXPECT_EQ(result.IndentLevel(), 0);
 }
-
-TEST(MemberResultReport, ResetGivesAFreshResult) {
-    CMemberResult result;
-    result.IniDynaArray(4);
-    result.SetCurrentIndex(2);
-    result.SetUtilLocalAxial(2.0);
-    result.AddFlags(ResultFlag::LocalFail);
-    result.SetUtilOverAll(3.0);
-    result.AddOutputString(L"x");
-    result.EnableText(false);
-    result.Reset();
-    EXPECT_EQ(result.NumEntries(), 1);
-    EXPECT_EQ(result.Flags(), 0u);
-    EXPECT_DOUBLE_EQ(result.UtilOverAll(), 0.0);
-    EXPECT_TRUE(result.Report().empty());
-    EXPECT_TRUE(result.TextEnabled());
-}
