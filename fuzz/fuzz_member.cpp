@@ -1,0 +1,24 @@
+// Fuzz target: any bytes as a member file. The loader must refuse what is malformed with an
+// InputError; whatever it accepts must check (full report and quick check) without crashing.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "app/MemberFile.h"
+#include "app/RunCheck.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    as4100::MemberInput member;
+    try {
+        member = as4100::ParseMemberText(text, "fuzz");
+    } catch (const as4100::InputError&) {
+        return 0;  // refused, as it should be
+    }
+    // Bound the work of one input: the checks are linear in the member's size.
+    if (member.points.size() > 2000 || member.cases.size() > 8) return 0;
+    static as4100::MemberChecker checker;
+    checker.Run(member, {/*quick=*/false, /*report=*/true});
+    checker.Run(member, {/*quick=*/true, /*report=*/false});
+    return 0;
+}
