@@ -1,10 +1,12 @@
-// Member capacity in axial compression of one buckling span about x or y (cl. 6.3), and the
-// values each span hands to the combined check (cl. 8.4) through the sub-span records.
+// Member capacity in axial compression of one buckling span about x or y, or about the
+// principal axes of an angle strut (cl. 6.3), and the values each span hands to the combined
+// check (cl. 8.4) through the sub-span records.
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <memory>
 
+#include "buckling/SpanActions.h"
 #include "member/AS4100Member.h"
 
 namespace Arbor::Steel::SteelAS4100 {
@@ -17,20 +19,26 @@ bool WantsText(const CMemberResult* result) {
     return result && result->TextEnabled();
 }
 
-// What differs between the major-axis and minor-axis checks.
+// What differs between the checks about x, y and, for angle struts, the principal axes.
 struct AxisCheck {
     const wchar_t* heading;
-    unsigned continuousBit;
+    unsigned continuousBits[2];  // the span is held along its length when either is held
+    double noCompressionBelow;   // a smaller design compression counts as none
     int momentComponent;
     double (CAS4100_98Section::*nc)(double, double&, CMemberResult*) const;
-    double (CAS4100_98Section::*delta)(CMemberResult*) const;
+    double (CAS4100_98Section::*delta)(CMemberResult*) const;  // null: no eccentricity moments
     void (CMemberResult::*setUtil)(double);
     unsigned failFlag;
     const wchar_t* failLine;
 };
 
+// Geometric axes: only a span without any compression is reported as such.
+constexpr double kAnyCompression = std::numeric_limits<double>::denorm_min();
+constexpr double kStrutNoCompression = 1e-10;
+
 constexpr AxisCheck kMajorAxis = {L"Major Axis Span: ",
-                                  RestraintBit::TranslationXX,
+                                  {RestraintBit::TranslationXX, RestraintBit::TranslationXX},
+                                  kAnyCompression,
                                   1,
                                   &CAS4100_98Section::Ncxx,
                                   &CAS4100_98Section::DeltaMxx,
@@ -39,7 +47,8 @@ constexpr AxisCheck kMajorAxis = {L"Major Axis Span: ",
                                   L"<b><red>Fail:</red></b> XX Axial Buckling\n"};
 
 constexpr AxisCheck kMinorAxis = {L"Minor Axis Span: ",
-                                  RestraintBit::TranslationYY,
+                                  {RestraintBit::TranslationYY, RestraintBit::TranslationYY},
+                                  kAnyCompression,
                                   2,
                                   &CAS4100_98Section::Ncyy,
                                   &CAS4100_98Section::DeltaMyy,
@@ -47,22 +56,46 @@ constexpr AxisCheck kMinorAxis = {L"Minor Axis Span: ",
                                   ResultFlag::MinorBucklingFail,
                                   L"<b><red>Fail:</red></b> YY Axial Buckling\n"};
 
-// Reverse curvature (cl. 4.4.2.2): the span's largest end moment positive and its smallest
-// negative, each beyond max(1 N·m, 1 % of the larger magnitude).
+// Angle struts: both principal axes walk the v-v strut spans, held along their length by a
+// translation restraint either way, and report against the minor-axis utilisation.
+constexpr AxisCheck kStrutUU = {L"U-U Axis Span: ",
+                                {RestraintBit::TranslationYY, RestraintBit::TranslationXX},
+                                kStrutNoCompression,
+                                1,
+                                &CAS4100_98Section::Ncuu,
+                                nullptr,
+                                &CMemberResult::SetUtilBucklingAxialMinor,
+                                ResultFlag::MajorBucklingFail,
+                                L"<b><red>Fail:</red></b> U-U Axial Buckling\n"};
+
+constexpr AxisCheck kStrutVV = {L"V-V Axis Span: ",
+                                {RestraintBit::TranslationYY, RestraintBit::TranslationXX},
+                                kStrutNoCompression,
+                                2,
+                                &CAS4100_98Section::Ncvv,
+                                nullptr,
+                                &CMemberResult::SetUtilBucklingAxialMinor,
+                                ResultFlag::MinorBucklingFail,
+                                L"<b><red>Fail:</red></b> V-V Axial Buckling\n"};
+
+bool IsHeldAlongSpan(const CAS4100Span& span, const AxisCheck& axis) {
+    const CRestraint continuous = span.ContinuousRestraint();
+    return continuous.IsRestrained(axis.continuousBits[0], true) ||
+           continuous.IsRestrained(axis.continuousBits[1], true);
+}
+
+// Reverse curvature (cl. 4.4.2.2) about one axis: the span's largest end moment positive and
+// its smallest negative, each significant.
 struct Curvature {
     double Mmax, Mmin;
     bool reverse;
 };
 
 Curvature SpanCurvature(const CSubSpan& maxForces, const CSubSpan& minForces, int component) {
-    Curvature c;
-    c.Mmax =
-        std::max(maxForces.GetMomentsLeft()[component], maxForces.GetMomentsRight()[component]);
-    c.Mmin =
-        std::min(minForces.GetMomentsLeft()[component], minForces.GetMomentsRight()[component]);
-    const double tol = std::max(1.0, 0.01 * std::max(std::fabs(c.Mmin), std::fabs(c.Mmax)));
-    c.reverse = c.Mmax >= tol && -c.Mmin >= tol;
-    return c;
+    const SpanActions::EndMoments moments{
+        std::max(maxForces.GetMomentsLeft()[component], maxForces.GetMomentsRight()[component]),
+        std::min(minForces.GetMomentsLeft()[component], minForces.GetMomentsRight()[component])};
+    return {moments.max, moments.min, SpanActions::IsReverseCurvature(moments)};
 }
 
 // What one axis check computed for its span, to be stored in the span's records.
@@ -90,6 +123,8 @@ bool CheckAxialSpan(const CAS4100_98Member& member, const CAS4100Span& span, con
     if (out.nStar <= 0.0) {
         out.tension = -out.nStar;
         out.nStar = 0.0;
+    }
+    if (out.nStar < axis.noCompressionBelow) {
         if (WantsText(result)) result->AddOutputString(L"No axial compression in this span\n");
         utilLines = false;
     }
@@ -101,7 +136,7 @@ bool CheckAxialSpan(const CAS4100_98Member& member, const CAS4100Span& span, con
     if (member.LengthOverride()) {
         if (WantsText(result))
             result->AddOutputString(L"<i><blue>Effective length overridden</blue></i>\n");
-    } else if (span.ContinuousRestraint().IsRestrained(axis.continuousBit, true)) {
+    } else if (IsHeldAlongSpan(span, axis)) {
         if (WantsText(result))
             result->AddOutputString(L"Check not required: Span is continuously restrained\n");
         utilLines = false;
@@ -127,21 +162,24 @@ bool CheckAxialSpan(const CAS4100_98Member& member, const CAS4100Span& span, con
     out.curvature = SpanCurvature(maxForces, minForces, axis.momentComponent);
 
     // Eccentricity moments of the axial force with the restraint common to both ends.
-    std::unique_ptr<CAS4100_98Section> eccentric(section.Clone());
-    eccentric->SetMemberRestraint(CRestraint(static_cast<int>(endL.Bits() & endR.Bits()), 0, 0.0));
-    eccentric->SetForceAxial(std::min(minForces.GetForcesLeft()[0], minForces.GetForcesRight()[0]));
-    out.deltaMin = (eccentric.get()->*axis.delta)(nullptr);
-    eccentric->SetForceAxial(std::max(maxForces.GetForcesLeft()[0], maxForces.GetForcesRight()[0]));
-    out.deltaMax = (eccentric.get()->*axis.delta)(nullptr);
+    if (axis.delta) {
+        std::unique_ptr<CAS4100_98Section> eccentric(section.Clone());
+        eccentric->SetMemberRestraint(
+            CRestraint(static_cast<int>(endL.Bits() & endR.Bits()), 0, 0.0));
+        eccentric->SetForceAxial(
+            std::min(minForces.GetForcesLeft()[0], minForces.GetForcesRight()[0]));
+        out.deltaMin = (eccentric.get()->*axis.delta)(nullptr);
+        eccentric->SetForceAxial(
+            std::max(maxForces.GetForcesLeft()[0], maxForces.GetForcesRight()[0]));
+        out.deltaMax = (eccentric.get()->*axis.delta)(nullptr);
+    }
 
     const double phi = CAS4100_98Section::kPhi;
     const double util = out.nStar / (phi * out.nc);
     if (result) (result->*axis.setUtil)(util);
     if (utilLines && WantsText(result)) {
-        const CDesFormat& fmt = result->DesFormat();
-        result->AddOutputString(L"Util = N/(phi*Nc)\n     = " + fmt.Force(out.nStar) + L"/(" +
-                                fmt.NoDim(phi) + L"*" + fmt.Force(out.nc) + L")\n     = " +
-                                fmt.Util(util) + L"\n");
+        result->AddOutputString(
+            SpanActions::AxialUtilisationLine(result->DesFormat(), out.nStar, phi, out.nc, util));
     }
     const bool fails = util > 1.0 || failed;
     if (fails) {
@@ -151,22 +189,12 @@ bool CheckAxialSpan(const CAS4100_98Member& member, const CAS4100Span& span, con
     return !fails;
 }
 
-// The records of the span's sub-spans; a record the vector does not hold is skipped.
-template <typename Store>
-void ForEachRecord(std::vector<CInteractionData>& records, const CSpan& span, Store store) {
-    const int count = static_cast<int>(records.size());
-    for (int i = std::max(0, span.GetCSSIndexLeft()); i <= span.GetCSSIndexRight() && i < count;
-         ++i) {
-        store(records[static_cast<size_t>(i)]);
-    }
-}
-
 }  // namespace
 
 bool CAS4100_98Member::CheckSpanXX(const CAS4100Span& span) const {
     AxialSpanValues v;
     const bool passes = CheckAxialSpan(*this, span, kMajorAxis, EffectiveLengthXX(span), v);
-    ForEachRecord(interaction_, span, [&v, &span](CInteractionData& record) {
+    SpanActions::ForEachRecordOf(span, interaction_, [&v, &span](CInteractionData& record) {
         record.NtStar = std::max(v.tension, record.NtStar);
         record.NStarX = std::max(v.nStar, record.NStarX);
         record.Ncx = v.nc;
@@ -183,7 +211,7 @@ bool CAS4100_98Member::CheckSpanXX(const CAS4100Span& span) const {
 bool CAS4100_98Member::CheckSpanYY(const CAS4100Span& span) const {
     AxialSpanValues v;
     const bool passes = CheckAxialSpan(*this, span, kMinorAxis, EffectiveLengthYY(span), v);
-    ForEachRecord(interaction_, span, [&v, &span](CInteractionData& record) {
+    SpanActions::ForEachRecordOf(span, interaction_, [&v, &span](CInteractionData& record) {
         record.NtStar = std::max(v.tension, record.NtStar);
         record.NStarY = std::max(v.nStar, record.NStarY);
         record.Ncy = v.nc;
@@ -197,6 +225,42 @@ bool CAS4100_98Member::CheckSpanYY(const CAS4100Span& span) const {
         record.MyMin = v.curvature.Mmin;
     });
     return passes;
+}
+
+// Principal axes of an angle strut: capacities and compression only, and the span's tension
+// as it is (cl. 8.4.4).
+bool CAS4100_98Member::CheckStrutSpanUU(const CAS4100Span& span) const {
+    AxialSpanValues v;
+    const bool passes =
+        CheckAxialSpan(*this, span, kStrutUU, EffectiveStrutLengthVV(span, true), v);
+    SpanActions::ForEachRecordOf(span, interaction_, [&v](CInteractionData& record) {
+        record.NtStar = v.tension;
+        record.NStarX = std::max(v.nStar, record.NStarX);
+        record.Ncu = v.nc;
+        record.NcuInPlane = v.ncInPlane;
+    });
+    return passes;
+}
+
+bool CAS4100_98Member::CheckStrutSpanVV(const CAS4100Span& span) const {
+    AxialSpanValues v;
+    const bool passes =
+        CheckAxialSpan(*this, span, kStrutVV, EffectiveStrutLengthVV(span, true), v);
+    SpanActions::ForEachRecordOf(span, interaction_, [&v](CInteractionData& record) {
+        record.NtStar = v.tension;
+        record.NStarY = std::max(v.nStar, record.NStarY);
+        record.Ncv = v.nc;
+        record.NcvInPlane = v.ncInPlane;
+    });
+    return passes;
+}
+
+bool CAS4100_98Member::CheckStrutSpanXX(const CAS4100Span& span) const {
+    return CheckSpanXX(span);
+}
+
+bool CAS4100_98Member::CheckStrutSpanYY(const CAS4100Span& span) const {
+    return CheckSpanYY(span);
 }
 
 }  // namespace Arbor::Steel::SteelAS4100

@@ -95,6 +95,17 @@ class AS4100_EXPORT CAS4100_98Member : public CSteelMemberGen {
     bool CheckSpanTF(CInteractionData& record) const;
     bool CheckSpanLT(const CInteractionData& record) const;
     bool CheckBucklingInteraction(const CInteractionData& record) const;
+    // Angle struts in principal axes (cl. 6.3, 5.6, 8.4); the X-X, Y-Y, torsional and
+    // flexural-torsional strut checks are those of the general driver.
+    bool CheckBucklingStrut() const;
+    bool CheckStrutSpanXX(const CAS4100Span& span) const;
+    bool CheckStrutSpanYY(const CAS4100Span& span) const;
+    bool CheckStrutSpanT(const CAS4100Span& span) const;
+    bool CheckStrutSpanTF(CInteractionData& record) const;
+    bool CheckStrutSpanUU(const CAS4100Span& span) const;
+    bool CheckStrutSpanVV(const CAS4100Span& span) const;
+    bool CheckStrutSpanLT(const CAS4100Span& span) const;
+    bool CheckStrutBucklingInteraction(const CInteractionData& record) const;
     // Whether lateral-torsional buckling governs the span (cl. 5.3.2.4, 5.6); le receives the
     // user's effective length, 0 for a span held along its length, +inf otherwise.
     bool IsLTBucklingApplicable(const CAS4100Span& span, double& le) const;
