@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian packages, when missing), configures and builds.
 # Usage: scripts/setup.sh [BUILD_DIR] [extra cmake options...]
+# EXTRA_PACKAGES="a b" adds Debian packages to install (the fuzz build needs clang).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
 shift || true
 
-packages=(cmake g++ make libgtest-dev nlohmann-json3-dev libcli11-dev libbenchmark-dev)
+packages=(cmake g++ make libgtest-dev nlohmann-json3-dev libcli11-dev libbenchmark-dev
+          ${EXTRA_PACKAGES:-})
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

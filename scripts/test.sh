@@ -1,6 +1,33 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs the whole test suite.
+# Sets up, builds and runs the whole test suite: the unit and program tests, the same tests
+# under AddressSanitizer and UndefinedBehaviorSanitizer, and a bounded fuzz run of the
+# member-file loader and the check. FUZZ_SECONDS (default 60) bounds the fuzz run.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
+jobs="$(nproc)"
+
+echo "== build and test" >&2
 "$root/scripts/setup.sh" "$root/build"
-ctest --test-dir "$root/build" --output-on-failure -j "$(nproc)"
+log="$(mktemp)"
+trap 'rm -f "$log"' EXIT
+ctest --test-dir "$root/build" --output-on-failure -j "$jobs" | tee "$log"
+
+echo "== sanitizers (address, undefined)" >&2
+"$root/scripts/setup.sh" "$root/build-asan" -DAS4100_SANITIZE=ON
+ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir "$root/build-asan" --output-on-failure -j "$jobs" | tee -a "$log"
+
+echo "== fuzz (${FUZZ_SECONDS:-60} s)" >&2
+EXTRA_PACKAGES="clang libclang-rt-14-dev" "$root/scripts/setup.sh" "$root/build-fuzz" \
+  -DCMAKE_CXX_COMPILER=clang++ -DAS4100_FUZZ=ON -DAS4100_TESTS=OFF
+corpus="$(mktemp -d)"
+trap 'rm -rf "$corpus" "$log"' EXIT
+cp "$root"/fuzz/corpus/* "$corpus"/
+ASAN_OPTIONS=detect_leaks=0 "$root/build-fuzz/bin/fuzz_member" -seed=1 \
+  -max_total_time="${FUZZ_SECONDS:-60}" -rss_limit_mb=4096 -artifact_prefix="$corpus/" \
+  -print_final_stats=1 "$corpus" 2>&1 | tail -n 12
+echo "fuzz: no crash in ${FUZZ_SECONDS:-60} s" >&2
+
+# One closing line for both ctest runs (the plain and the sanitized suite).
+awk '/tests passed, .* tests failed out of/ { total += $NF; failed += $4 }
+     END { printf "suite: %d passed, %d failed\n", total - failed, failed }' "$log"
