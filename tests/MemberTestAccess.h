@@ -46,6 +46,19 @@ struct MemberTestAccess {
     static bool CheckSpanXX(const Member& m, const CAS4100Span& s) { return m.CheckSpanXX(s); }
     static bool CheckSpanYY(const Member& m, const CAS4100Span& s) { return m.CheckSpanYY(s); }
     static bool CheckBucklingGen(const Member& m) { return m.CheckBucklingGen(); }
+    static bool CheckBucklingStrut(const Member& m) { return m.CheckBucklingStrut(); }
+    static bool CheckStrutSpanUU(const Member& m, const CAS4100Span& s) {
+        return m.CheckStrutSpanUU(s);
+    }
+    static bool CheckStrutSpanVV(const Member& m, const CAS4100Span& s) {
+        return m.CheckStrutSpanVV(s);
+    }
+    static bool CheckStrutSpanLT(const Member& m, const CAS4100Span& s) {
+        return m.CheckStrutSpanLT(s);
+    }
+    static bool CheckStrutBucklingInteraction(const Member& m, const CInteractionData& r) {
+        return m.CheckStrutBucklingInteraction(r);
+    }
 
     // Moment amplification.
     static double MomentAmplificationFactor(const Member& m, double N, double Nom, double betaM) {
@@ -68,9 +81,7 @@ struct MemberTestAccess {
     // Torsional, lateral-torsional and combined member checks.
     static bool CheckSpanT(const Member& m, const CAS4100Span& s) { return m.CheckSpanT(s); }
     static bool CheckSpanTF(const Member& m, CInteractionData& r) { return m.CheckSpanTF(r); }
-    static bool CheckSpanLT(const Member& m, const CInteractionData& r) {
-        return m.CheckSpanLT(r);
-    }
+    static bool CheckSpanLT(const Member& m, const CInteractionData& r) { return m.CheckSpanLT(r); }
     static bool CheckBucklingInteraction(const Member& m, const CInteractionData& r) {
         return m.CheckBucklingInteraction(r);
     }

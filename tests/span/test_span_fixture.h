@@ -3,6 +3,7 @@
 // positions, restraint words and sub-span actions.
 #pragma once
 
+#include <cmath>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -36,6 +37,15 @@ struct SectionProps {
     bool circular = false;
     bool square = false;
     bool doublySymmetric = true;
+    bool fullyRestrained = true;  // answer of IsFullyRestrained (cl. 5.3.2.4)
+    double fu = 440e6;
+    // Angle strut: principal angle α (Mu = Mx cos α + My sin α), principal moduli and a fixed
+    // member moment capacity about u-u.
+    bool strut = false;
+    double alpha = 0.0;
+    double zuu = 2.0e-4;
+    double zvv = 1.0e-4;
+    double mbuu = 40e3;
 };
 
 // Only Area, Ixx, Iyy, AreaCompEffective, AlphaB, fy and E matter to the column curve; the
@@ -73,13 +83,15 @@ class FixedSection : public CAS4100_98Section {
     bool IsIorHSection() const override { return !IsHollow(); }
     bool IsRectangular() const override { return p_.square; }
     bool IsSquare() const override { return p_.square; }
-    bool IsStrutAndTieOnly() const override { return false; }
+    bool IsStrutAndTieOnly() const override { return p_.strut; }
     bool IsSectionXXStrut() const override { return false; }
     bool IsSectionYYStrut() const override { return false; }
     bool IsVVSpanExist() const override { return false; }
     bool IsWelded() const override { return false; }
     double MaxThick() const override { return 0.01; }
-    bool IsFullyRestrained(double, double, CMemberResult*) const override { return true; }
+    bool IsFullyRestrained(double, double, CMemberResult*) const override {
+        return p_.fullyRestrained;
+    }
     double ShearCapacityX(CMemberResult*) const override { return 6.0e5; }
     double ShearCapacityY(CMemberResult*) const override { return 4.0e5; }
     double TorsionCapacity(CMemberResult*) const override { return 1.0e4; }
@@ -111,9 +123,34 @@ class FixedSection : public CAS4100_98Section {
     double TwistFactor(const CAS4100Span&) const override { return 1.0; }
     double RotationalFactor(const CAS4100Span&) const override { return 1.0; }
     double DesignStressMin() const override { return p_.fy; }
+    double TensileStrength() const override { return p_.fu; }
+    double ZuuEffective() const override { return p_.zuu; }
+    double ZvvEffective() const override { return p_.zvv; }
+    // The signed value of largest magnitude over the pairs (x1, y1), (x1, y2), (x2, y1), (x2, y2).
+    double Muu(double x1, double x2, double y1, double y2) const override {
+        return Largest(x1, x2, y1, y2, [this](double x, double y) {
+            return x * std::cos(p_.alpha) + y * std::sin(p_.alpha);
+        });
+    }
+    double Mvv(double x1, double x2, double y1, double y2) const override {
+        return Largest(x1, x2, y1, y2, [this](double x, double y) {
+            return y * std::cos(p_.alpha) - x * std::sin(p_.alpha);
+        });
+    }
+    double Mbxx(const CAS4100Span&, double, CMemberResult*, bool, double) const override {
+        return p_.mbuu;
+    }
     double YoungsModulus() const override { return p_.E; }
 
   private:
+    template <typename F>
+    static double Largest(double x1, double x2, double y1, double y2, F moment) {
+        double best = moment(x1, y1);
+        for (double m : {moment(x1, y2), moment(x2, y1), moment(x2, y2)}) {
+            if (std::fabs(m) > std::fabs(best)) best = m;
+        }
+        return best;
+    }
     SectionProps p_;
 };
 
