@@ -2,6 +2,7 @@
 // user sections reach the host's types in SI.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <functional>
 #include <limits>
 
@@ -30,6 +31,8 @@ struct Refusal {
     const char* field;  // the path the message must name
     const char* value;  // and the value it must show
 };
+
+void PrintTo(const Refusal& refusal, std::ostream* os) { *os << refusal.what; }
 
 class LoaderRefusal : public ::testing::TestWithParam<Refusal> {};
 
@@ -96,7 +99,12 @@ INSTANTIATE_TEST_SUITE_P(
                 [](json& d) {
                     d["overrides"] = {{"lengths", {{"Lyy", 4.0}}}};
                 },
-                "overrides.lengths", "{\"Lyy\":4.0}"}));
+                "overrides.lengths", "{\"Lyy\":4.0}"}),
+    [](const ::testing::TestParamInfo<Refusal>& info) {
+        std::string name = info.param.what;
+        for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+        return name;
+    });
 
 // An infinite number (1e999 in a file) is shown as null, as JSON writes it.
 
