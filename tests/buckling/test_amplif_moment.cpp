@@ -64,13 +64,6 @@ TEST(AmplifBetaM, UnloadedSpanFromEndMoments) {
     EXPECT_DOUBLE_EQ(betaM(0.0, 40e3), 0.0);  // one end free of moment
 }
 
-TEST(AmplifBetaM, MinorAxisUsesTheThirdComponent) {
-    MemberFixture f = MemberWithMoments(
-        2, 6.0, [](double x) { return 10e3 - 5e3 * x; }, 2);  // 10, −20 kN·m
-    EXPECT_DOUBLE_EQ(A::FactorBetaM(f.member, 0, 2, false, false), 0.5);
-    EXPECT_DOUBLE_EQ(A::FactorBetaM(f.member, 0, 2, false, true), 0.0);  // no major moment
-}
-
 // Uniform load w on a simple span of L = 6 m with end moments: M(x) = M1 (1 − x/L) + M2 x/L +
 // w x (L − x)/2. Mid-span deflections by virtual work (Figure 4.4.2.2):
 //   M1 = M2 = 0:           δct = δcw = 5wL⁴/384EI, βm = −1;
@@ -139,12 +132,6 @@ TEST(AmplifDelta, UserFactorsReplaceTheComputedOnesUnderCompression) {
     EXPECT_DOUBLE_EQ(A::DeltaStrong(f.member, 0, 1, false, 0.0, 1.0e6), 1.0);
     EXPECT_DOUBLE_EQ(A::DeltaWeak(f.member, 0, 1, false, 1e-11, 1.0e6), 1.0);
     EXPECT_DOUBLE_EQ(A::DeltaStrong(f.member, 0, 1, false, -5e4, 1.0e6), 1.0);
-}
-
-TEST(AmplifDelta, NoCompressionWithoutUserFactorIsOne) {
-    MemberFixture f({{0.0, kFEnd}, {5.0, kFEnd}});
-    EXPECT_DOUBLE_EQ(A::DeltaStrong(f.member, 0, 1, false, 0.0, 0.0), 1.0);
-    EXPECT_DOUBLE_EQ(A::DeltaWeak(f.member, 0, 1, true, -1.0e5, 0.0), 1.0);
 }
 
 }  // namespace

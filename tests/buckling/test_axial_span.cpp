@@ -173,13 +173,4 @@ TEST(AxialSpan, MinorAxisStoresEndMomentsAndEccentricityMoments) {
     }
 }
 
-TEST(AxialSpan, CompressionIsARunningMaximumAcrossSpans) {
-    SpanCheck f({{0.0, kPinned}, {3.0, kPinned}}, {Actions(-60e3)});
-    auto& records = f.Records();
-    records[0].NStarX = 75e3;
-    A::CheckSpanXX(f.member, f.Span(0, 1));
-    EXPECT_DOUBLE_EQ(records[0].NStarX, 75e3);
-    EXPECT_DOUBLE_EQ(records[0].DeltaMxxMin, 0.01 * -60e3);
-}
-
 }  // namespace

@@ -111,17 +111,6 @@ TEST(ColumnStrength, StockyMemberIsLimitedToSquashLoad) {
     }
 }
 
-TEST(ColumnStrength, CurveFactorsOfTheStandard) {
-    // λn = 100, αb = 0.5: αa = 2100 × 86.5 / (10000 − 1530 + 2050) = 17.267, λ = 108.63,
-    // η = 0.00326 × 95.134 = 0.31014.
-    const ColumnCurveFactors f = ColumnCurve(100.0, 0.5);
-    EXPECT_NEAR(f.alphaA, 17.2671, 1e-4);
-    EXPECT_NEAR(f.lambda, 108.6336, 1e-4);
-    EXPECT_NEAR(f.eta, 0.310135, 1e-6);
-    // Below λ = 13.5 η is raised to 0.
-    EXPECT_DOUBLE_EQ(ColumnCurve(8.0, 0.0).eta, 0.0);
-}
-
 TEST(ColumnStrength, ReportBlockAboutY) {
     // le = 3 m, r = 44.72 mm, kf = 1, fy = 250 MPa, αb = 0.5: λn = 67.082, αa = 20.371,
     // λ = 77.268, η = 0.208, ξ = 1.319, αc = 0.700, Nc = 874.59 kN.
@@ -170,14 +159,6 @@ TEST(ColumnStrength, TorsionalEntryKeepsItsOwnAlphaALineAndLimit) {
             L"AlphaA = 2100*(LambdaN-13.5)/(LambdaN\u00b2- 15.3*LambdaN + 2050)\nL       = 2100*(",
             0),
         0u);
-}
-
-TEST(ColumnStrength, NothingReportedWithTextOff) {
-    CMemberResult result;
-    result.EnableText(false);
-    double ncr = 0;
-    NcY(Props(0.5), 3.0, ncr, &result);
-    EXPECT_TRUE(result.Report().empty());
 }
 
 }  // namespace

@@ -50,16 +50,6 @@ TEST(SearchSpans, FivePointsWithMixedRestraints) {
     EXPECT_EQ(VV(f), (Spans{{0, 1}, {1, 2}, {2, 4}}));
 }
 
-TEST(SearchSpans, SearchEndsWithANullSpan) {
-    MemberFixture f({{0.0, kFEnd}, {3.0, kFEnd}});
-    CAS4100Span span = f.NullSpan();
-    ASSERT_TRUE(A::FindNextXXSpan(f.member, span));
-    EXPECT_FALSE(A::FindNextXXSpan(f.member, span));
-    EXPECT_EQ(span.GetCMPIndexLeft(), 0);
-    EXPECT_EQ(span.GetCMPIndexRight(), 0);
-    EXPECT_FALSE(span.IsValid());
-}
-
 TEST(SearchSpans, OverrideMakesTheWholeMemberOneSpan) {
     MemberFixture f({{0.0, kFixed}, {1.0, kFixed}, {2.5, kFixed}, {5.0, kFixed}});
     f.member.SetLengthOverride(true);

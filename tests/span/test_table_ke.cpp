@@ -48,18 +48,6 @@ TEST(TableKe, EveryRowOfTheFigureAboutBothAxes) {
     }
 }
 
-TEST(TableKe, EachAxisReadsOnlyItsOwnBits) {
-    const CAS4100_98Table table(nullptr);
-    // Fixed about y only: about x both ends are free to translate, a case outside the figure.
-    const CRestraint yFixed(0x100000 | 0x40000);
-    EXPECT_DOUBLE_EQ(table.Table4_6_3_2_YY(yFixed, yFixed), 0.7);
-    EXPECT_EQ(table.Table4_6_3_2_XX(yFixed, yFixed), kInf);
-    // Fixed about x, pinned about y.
-    const CRestraint mixed(0x200000 | 0x10000 | 0x100000);
-    EXPECT_DOUBLE_EQ(table.Table4_6_3_2_XX(mixed, mixed), 0.7);
-    EXPECT_DOUBLE_EQ(table.Table4_6_3_2_YY(mixed, mixed), 1.0);
-}
-
 TEST(TableKe, BothEndsFreeToTranslateIsOutsideTheFigure) {
     const CAS4100_98Table table(nullptr);
     const CRestraint rotationOnly(0x10000 | 0x40000);
