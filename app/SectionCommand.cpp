@@ -19,12 +19,6 @@ using Arbor::Steel::SteelAS4100::CAS4100_98Member;
 using Arbor::Steel::SteelAS4100::CAS4100_98Section;
 namespace SecShape = Arbor::Data::SecShape;
 
-std::string Join(const std::vector<std::string>& words) {
-    std::string out;
-    for (const std::string& w : words) out += (out.empty() ? "" : ", ") + w;
-    return out;
-}
-
 std::string ShapeWord(int code) {
     switch (code) {
         case SecShape::I:
@@ -91,11 +85,6 @@ void Capacities(const CAS4100_98Section& c, SectionCapacities& s) {
     Classify(c, s);
 }
 
-const Arbor::Util::CDesFormat& Format() {
-    static const Arbor::Util::CDesFormat format;
-    return format;
-}
-
 std::string U8(const CString& text) {
     return Arbor::ToUtf8(text);
 }
@@ -109,14 +98,14 @@ std::optional<SectionCapacities> ComputeSectionCapacities(const std::string& des
     if (!entry) {
         const auto near = catalogue.Suggest(designation);
         throw InputError("section: unknown section \"" + designation + "\"" +
-                         (near.empty() ? "" : "; did you mean " + Join(near) + "?"));
+                         (near.empty() ? "" : "; did you mean " + JoinWords(near) + "?"));
     }
     const std::string wanted =
         gradeName.empty() ? catalogue.DefaultGrade(entry->family) : gradeName;
     const auto grade = catalogue.FindGrade(wanted);
     if (!grade) {
         throw InputError("--grade: unknown grade \"" + wanted +
-                         "\"; known grades: " + Join(catalogue.GradeNames()));
+                         "\"; known grades: " + JoinWords(catalogue.GradeNames()));
     }
 
     std::unique_ptr<Arbor::Steel::CSteelMemberGen> checker(NewCode());
@@ -154,7 +143,7 @@ nlohmann::ordered_json SectionJson(const SectionCapacities& s) {
 }
 
 std::string SectionText(const SectionCapacities& s) {
-    const auto& f = Format();
+    const auto& f = HumanFormat();
     Table table{{"", ""}, {}};
     table.rows = {
         {"fy / fu", U8(f.Stress(s.fy)) + " / " + U8(f.Stress(s.fu))},
@@ -199,13 +188,13 @@ int RunSectionsCommand(const std::string& family) {
         std::set<std::string> families;
         for (const auto* e : catalogue.Sections()) families.insert(e->family);
         throw InputError("--family: unknown family \"" + family +
-                         "\"; known families: " + Join({families.begin(), families.end()}));
+                         "\"; known families: " + JoinWords({families.begin(), families.end()}));
     }
     Table table{{"designation", "family", "shape", "Ag"}, {}};
     for (const auto* e : entries) {
         const auto& published = e->section.Published();
         table.rows.push_back({e->designation, e->family, ShapeWord(e->section.Shape()),
-                              published ? U8(Format().AreaCS(published->Ag)) : ""});
+                              published ? U8(HumanFormat().AreaCS(published->Ag)) : ""});
     }
     std::cout << RenderTextTable(table, "");
     return 0;

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/TextTable.h"
 #include "host/Catalogue.h"
 
 namespace as4100 {
@@ -17,19 +18,14 @@ using Arbor::Data::GradeBand;
 namespace SecShape = Arbor::Data::SecShape;
 namespace ResidualStress = Arbor::Data::ResidualStress;
 
-std::string Join(const std::vector<std::string>& words) {
-    std::string out;
-    for (const std::string& w : words) out += (out.empty() ? "" : ", ") + w;
-    return out;
-}
-
 CSection CatalogueSection(const JsonField& field, std::string& name) {
     const std::string designation = field.String();
     const auto& catalogue = Arbor::Data::Catalogue::Instance();
     const Arbor::Data::CatalogueEntry* entry = catalogue.FindSection(designation);
     if (!entry) {
         const auto near = catalogue.Suggest(designation);
-        field.Refuse("unknown section", near.empty() ? "" : "did you mean " + Join(near) + "?");
+        field.Refuse("unknown section",
+                     near.empty() ? "" : "did you mean " + JoinWords(near) + "?");
     }
     name = entry->designation;
     return entry->section;
@@ -232,7 +228,7 @@ CSteelGrade ReadGrade(const JsonField& field, const UnitSystem& units, std::stri
     const std::string wanted = field.String();
     const auto& catalogue = Arbor::Data::Catalogue::Instance();
     const auto grade = catalogue.FindGrade(wanted);
-    if (!grade) field.Refuse("unknown grade", "known grades: " + Join(catalogue.GradeNames()));
+    if (!grade) field.Refuse("unknown grade", "known grades: " + JoinWords(catalogue.GradeNames()));
     name = Arbor::ToUtf8(grade->Name());
     return *grade;
 }

@@ -9,11 +9,6 @@ namespace as4100 {
 
 namespace {
 
-const Arbor::Util::CDesFormat& Format() {
-    static const Arbor::Util::CDesFormat format;
-    return format;
-}
-
 std::vector<std::string> UtilHeader(const char* first, const std::vector<UtilKindWords>& kinds) {
     std::vector<std::string> header = {first};
     for (const UtilKindWords& kind : kinds) header.emplace_back(kind.label);
@@ -30,7 +25,7 @@ std::vector<std::string> UtilRow(std::string first, const EntryResult& entry,
 }
 
 void AddSpans(Table& table, const char* kind, const std::vector<SpanLength>& spans) {
-    const auto& f = Format();
+    const auto& f = HumanFormat();
     for (const SpanLength& s : spans) {
         table.rows.push_back({kind, std::to_string(s.from) + "-" + std::to_string(s.to),
                               Arbor::ToUtf8(f.Length(s.xFrom)), Arbor::ToUtf8(f.Length(s.xTo)),
@@ -40,8 +35,13 @@ void AddSpans(Table& table, const char* kind, const std::vector<SpanLength>& spa
 
 }  // namespace
 
+const Arbor::Util::CDesFormat& HumanFormat() {
+    static const Arbor::Util::CDesFormat format;
+    return format;
+}
+
 std::string UtilText(double u) {
-    return Arbor::ToUtf8(Format().Util(u));
+    return Arbor::ToUtf8(HumanFormat().Util(u));
 }
 
 std::string Verdict(const CaseResult& c) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/RunCheck.h"
+#include "host/DesFormat.h"
 
 namespace as4100 {
 
@@ -22,6 +23,9 @@ Table LocalTable(const CaseResult& c);
 Table BucklingTable(const CaseResult& c);
 // One row per span of each kind: kind, points, x from, x to, effective length, r.
 Table LengthsTable(const CaseResult& c);
+
+// The formatter of the terminal and report output: engineering units.
+const Arbor::Util::CDesFormat& HumanFormat();
 
 std::string Verdict(const CaseResult& c);    // "PASS" or "FAIL"
 std::string FlagsText(const CaseResult& c);  // "none" or "0x14: failed, section capacity reached"

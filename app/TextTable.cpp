@@ -10,6 +10,12 @@ size_t DisplayWidth(const std::string& utf8) {
     return width;
 }
 
+std::string JoinWords(const std::vector<std::string>& words) {
+    std::string out;
+    for (const std::string& w : words) out += (out.empty() ? "" : ", ") + w;
+    return out;
+}
+
 std::string RenderTextTable(const Table& table, const std::string& indent) {
     std::vector<size_t> widths(table.header.size(), 0);
     auto measure = [&widths](const std::vector<std::string>& row) {

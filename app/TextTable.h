@@ -11,6 +11,9 @@ namespace as4100 {
 // Each line starts with `indent`; the first column is left-aligned, the others right.
 std::string RenderTextTable(const Table& table, const std::string& indent);
 
+// "a, b, c".
+std::string JoinWords(const std::vector<std::string>& words);
+
 // Characters (code points) of a UTF-8 string.
 size_t DisplayWidth(const std::string& utf8);
 
