@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     batchCmd->add_option("IN", batchIn, "Input file, one member per line")->required();
     batchCmd->add_option("-o,--output", batchOut, "Output file (default: standard output)");
     batchCmd->add_option("--jobs", jobs, "Worker threads (default: hardware threads)")
-        ->check(CLI::PositiveNumber);
+        ->check(CLI::Range(1, 1024));
     batchCmd->add_flag("--quick", batchQuick, "Utilisations only (QuickCheck)");
 
     try {

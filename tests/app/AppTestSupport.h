@@ -3,8 +3,10 @@
 #pragma once
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -74,7 +76,7 @@ inline std::string ReadFile(const std::string& path) {
 inline ProgramRun RunProgram(const std::string& args) {
     const ScratchDir scratch;
     const std::string errPath = scratch.File("stderr");
-    const std::string command = std::string(AS4100_BIN) + " " + args + " 2>" + errPath;
+    const std::string command = "'" + std::string(AS4100_BIN) + "' " + args + " 2>" + errPath;
     ProgramRun run;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buffer[4096];
