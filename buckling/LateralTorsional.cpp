@@ -7,6 +7,7 @@
 
 #include "buckling/SpanActions.h"
 #include "member/AS4100Member.h"
+#include "section/ResultSink.h"
 
 namespace Arbor::Steel::SteelAS4100 {
 
@@ -17,10 +18,6 @@ using SpanActions::EndMoments;
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr int kMajor = 1;
-
-bool IsReporting(const CMemberResult* result) {
-    return result && result->TextEnabled();
-}
 
 // What a segment hands to the combined check: a capacity and a design moment per end.
 struct SegmentEnds {
@@ -48,11 +45,11 @@ void ReportSegmentAmplification(CMemberResult* result, const CAS4100_98Section& 
 }
 
 void ReportMoment(CMemberResult* result, const CString& name, double m) {
-    if (IsReporting(result)) result->AddOutputString(name + result->DesFormat().Moment(m) + L"\n");
+    if (IsTextOn(result)) result->AddOutputString(name + result->DesFormat().Moment(m) + L"\n");
 }
 
 void ReportUtil(CMemberResult* result, const CString& name, double util) {
-    if (IsReporting(result)) result->AddOutputString(name + result->DesFormat().Util(util) + L"\n");
+    if (IsTextOn(result)) result->AddOutputString(name + result->DesFormat().Util(util) + L"\n");
 }
 
 // Lateral-torsional buckling does not apply: the section capacities at the two end moments.
@@ -63,9 +60,7 @@ SegmentEnds StoredSectionCapacities(CAS4100_98Section& section, const EndMoments
     ends.mb2 = reverse ? SectionCapacityAt(section, m.max) : ends.mb1;
     ends.m1 = m.max;
     ends.m2 = m.min;
-    if (IsReporting(result)) {
-        result->AddOutputString(L"Values stored for use in buckling interaction...\n");
-    }
+    WriteLine(result, L"Values stored for use in buckling interaction...\n");
     ReportMoment(result, prefix + L"Mx1 = ", AmplifiedMoment(delta, m.max));
     ReportMoment(result, prefix + L"Mx2 = ", AmplifiedMoment(delta, m.min));
     ReportMoment(result, L"Msx1 = ", ends.mb1);
@@ -97,7 +92,7 @@ SegmentEnds MemberCapacities(CAS4100_98Section& section, const CAS4100Span& span
                              CMemberResult* result) {
     SegmentEnds ends;
     if (reverse) {
-        if (IsReporting(result)) result->AddOutputString(L"Reverse curvature\n");
+        WriteLine(result, L"Reverse curvature\n");
         const EndCheck end1 = CheckEnd(section, span, m.min, alphaM, overridden, le, delta, result);
         ReportMoment(result, prefix + L"Mx1 = ", end1.mx);
         ReportMoment(result, L"Mb1 = Mbx =", end1.mb);
@@ -110,7 +105,7 @@ SegmentEnds MemberCapacities(CAS4100_98Section& section, const CAS4100Span& span
         ReportUtil(result, L"Util = ", ends.util);
         return ends;
     }
-    if (IsReporting(result)) result->AddOutputString(L"Single curvature bending in this span\n");
+    WriteLine(result, L"Single curvature bending in this span\n");
     const double moment = std::fabs(m.min) <= std::fabs(m.max) ? m.max : m.min;
     const EndCheck end = CheckEnd(section, span, moment, alphaM, overridden, le, delta, result);
     ReportMoment(result, prefix + L"Mx = ", end.mx);
@@ -181,7 +176,7 @@ bool CAS4100_98Member::CheckSpanLT(const CInteractionData& record) const {
     CMemberResult* result = Result();
     if (!section_) return false;
     const CAS4100Span span = record.SpanLT;  // a copy: the records are rewritten below
-    if (IsReporting(result)) {
+    if (IsTextOn(result)) {
         AddStringInput(L"Lateral torsional span: " + span.GetString(result->DesFormat()) + L"\n");
     }
     CResultIndent indent(result);
@@ -192,7 +187,7 @@ bool CAS4100_98Member::CheckSpanLT(const CInteractionData& record) const {
                                             span.IsLoaded(false), record.NStarX, record.Nomx);
     const bool amplified = std::fabs(delta - 1.0) >= 0.0001;
     const CString prefix = amplified ? L"Amplified moment " : L"";
-    if (amplified && IsReporting(result)) {
+    if (amplified && IsTextOn(result)) {
         ReportSegmentAmplification(result, *section_, record.NStarX, record.Nomx, delta);
     }
 

@@ -12,6 +12,7 @@
 
 #include "buckling/SpanActions.h"
 #include "member/AS4100Member.h"
+#include "section/ResultSink.h"
 #include "shapes/ElasticBuckling.h"
 
 namespace Arbor::Steel::SteelAS4100 {
@@ -23,10 +24,6 @@ using SpanActions::AmplifiedMoment;
 constexpr double kPhi = CAS4100_98Section::kPhi;
 constexpr double kBiaxialExponent = 1.4;  // cl. 8.4.5.1
 constexpr double kAlikeTolerance = 1e-6;
-
-bool IsReporting(const CMemberResult* result) {
-    return result && result->TextEnabled();
-}
 
 enum class Kind {
     CompactI,            // compact doubly symmetric I or H section
@@ -621,7 +618,7 @@ struct AxisAmplification {
 void Amplify(Combined& c, double End::*moment, const AxisAmplification& a, CMemberResult* result,
              const CString& codeName) {
     for (End& e : c.end) e.*moment = AmplifiedMoment(a.delta, e.*moment);
-    if (std::fabs(a.delta - 1.0) < 0.0001 || !IsReporting(result)) return;
+    if (std::fabs(a.delta - 1.0) < 0.0001 || !IsTextOn(result)) return;
     const CDesFormat& f = result->DesFormat();
     const CString prefix = L"Amplified moment ";  // on the moment lines, as in the LT check
     result->AddOutputString(L"Axis force = " + f.Force(a.nStar) + L"\n");
@@ -666,7 +663,7 @@ void SetUniformMomentAlternative(Combined& c, const CAS4100_98Section& section,
 bool CAS4100_98Member::CheckBucklingInteraction(const CInteractionData& record) const {
     CMemberResult* result = Result();
     if (!section_) return false;
-    if (IsReporting(result)) {
+    if (IsTextOn(result)) {
         const CDesFormat& f = result->DesFormat();
         AddStringInput(L"Major Axis Span: " + record.SpanXX.GetString(f) + L"\nMinor Axis Span: " +
                        record.SpanYY.GetString(f) + L"\nLateral Torsional Span: " +
@@ -698,7 +695,7 @@ bool CAS4100_98Member::CheckBucklingInteraction(const CInteractionData& record) 
              L"Moment amplification factor to minor axis moments = ", L"MyMax = ", L"MyMin = "},
             result, codeName);
     c.perEnd = !EndsAlike(c);
-    if (IsReporting(result)) {
+    if (IsTextOn(result)) {
         ReportValues({result, result->DesFormat(), c}, record, section->IsDoublySymmetric());
     }
 
@@ -722,7 +719,7 @@ bool CAS4100_98Member::CheckBucklingInteraction(const CInteractionData& record) 
     }
     Evaluate(c);
     if (result) result->SetUtilBucklingCombined(c.util);
-    if (IsReporting(result)) ReportCase({result, result->DesFormat(), c});
+    if (IsTextOn(result)) ReportCase({result, result->DesFormat(), c});
     return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include "buckling/SpanActions.h"
 #include "member/AS4100Member.h"
+#include "section/ResultSink.h"
 
 namespace Arbor::Steel::SteelAS4100 {
 
@@ -13,16 +14,12 @@ namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-bool IsReporting(const CMemberResult* result) {
-    return result && result->TextEnabled();
-}
-
 }  // namespace
 
 bool CAS4100_98Member::CheckSpanT(const CAS4100Span& span) const {
     CMemberResult* result = Result();
     if (!section_) return false;
-    if (IsReporting(result)) {
+    if (IsTextOn(result)) {
         AddStringInput(L"Torsional span: " + span.GetString(result->DesFormat()) + L"\n");
     }
     CResultIndent indent(result);
@@ -80,7 +77,7 @@ bool CAS4100_98Member::CheckSpanT(const CAS4100Span& span) const {
     const double phi = CAS4100_98Section::kPhi;
     const double util = nStar / (phi * ncT);
     if (result) result->SetUtilBucklingAxialTorsion(util);
-    if (utilisationLines && IsReporting(result)) {
+    if (utilisationLines && IsTextOn(result)) {
         AddStringInput(
             SpanActions::AxialUtilisationLine(result->DesFormat(), nStar, phi, ncT, util));
     }
@@ -95,7 +92,7 @@ bool CAS4100_98Member::CheckSpanT(const CAS4100Span& span) const {
 bool CAS4100_98Member::CheckSpanTF(CInteractionData& record) const {
     CMemberResult* result = Result();
     if (!section_) return false;
-    if (IsReporting(result)) {
+    if (IsTextOn(result)) {
         const CDesFormat& f = result->DesFormat();
         AddStringInput(L"Major Axis Span: " + record.SpanXX.GetString(f) + L"\nMinor Axis Span: " +
                        record.SpanYY.GetString(f) + L"\nTorsional Span: " +
@@ -121,7 +118,7 @@ bool CAS4100_98Member::CheckSpanTF(CInteractionData& record) const {
     const double phi = CAS4100_98Section::kPhi;
     const double util = nStar / (phi * ncTF);
     if (result) result->SetUtilBucklingAxialFlexuralTorsion(util);
-    if (utilisationLines && IsReporting(result)) {
+    if (utilisationLines && IsTextOn(result)) {
         AddStringInput(
             SpanActions::AxialUtilisationLine(result->DesFormat(), nStar, phi, ncTF, util));
     }

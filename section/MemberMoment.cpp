@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "section/AS4100Section.h"
+#include "section/ResultSink.h"
 #include "span/AS4100Span.h"
 
 namespace Arbor::Steel::SteelAS4100 {
@@ -15,10 +16,6 @@ constexpr double kLoadHeightFactorWithin = 1.4;
 // Table 5.6.3(2): a segment with an unrestrained (U) end, e.g. a cantilever tip.
 constexpr double kLoadHeightFactorUnrestrainedEnd = 2.0;
 constexpr wchar_t kSquared[] = L"\u00B2";
-
-bool IsReporting(const CMemberResult* result) {
-    return result && result->TextEnabled();
-}
 
 void ReportSlendernessReduction(CMemberResult* result, double msx, double mo, double alphaS) {
     const CDesFormat& f = result->DesFormat();
@@ -58,7 +55,7 @@ double CAS4100_98Section::Mbxx(const CAS4100Span& span, double alphaM, CMemberRe
     const double mo = Moa(span, result, useOverride, overrideLength);
     const double alphaS = SlendernessReductionFactor(msx, mo);
     const double mb = alphaM * alphaS * msx;  // cl. 5.6.1.1(a)
-    if (IsReporting(result)) {
+    if (IsTextOn(result)) {
         result->AddOutputString(L"Msx = " + result->DesFormat().Moment(msx) + L"\n");
         ReportSlendernessReduction(result, msx, mo, alphaS);
         ReportMemberCapacity(result, alphaM, alphaS, msx, mb);
@@ -69,7 +66,7 @@ double CAS4100_98Section::Mbxx(const CAS4100Span& span, double alphaM, CMemberRe
 double CAS4100_98Section::SegmentEffectiveLength(const CAS4100Span& span, CMemberResult* result,
                                                  bool useOverride, double overrideLength) const {
     if (useOverride) {
-        if (IsReporting(result)) {
+        if (IsTextOn(result)) {
             result->AddOutputString(L"Le = " + result->DesFormat().Length(overrideLength) +
                                     L"(Overridden effective length)\n");
         }
@@ -81,7 +78,7 @@ double CAS4100_98Section::SegmentEffectiveLength(const CAS4100Span& span, CMembe
     const double kl = LoadHeightFactor(span, false);
     const double kr = RotationalFactor(span);
     const double le = kl * kt * kr * length;  // cl. 5.6.3
-    if (IsReporting(result)) {
+    if (IsTextOn(result)) {
         const CDesFormat& f = result->DesFormat();
         result->AddOutputString(L"Le = Kt*Kl*Kr*L\n   = " + f.NoDim(kt) + L"*" + f.NoDim(kl) +
                                 L"*" + f.NoDim(kr) + L"*" + f.Length(length) + L"\n   = " +

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "section/ResultSink.h"
 #include "shapes/SectionCalcI.h"
 
 namespace Arbor::Steel::SteelAS4100 {
@@ -79,7 +80,7 @@ double MoaSymmetric(const CAS4100_98Section& section, const CAS4100Span& span, d
     const double k = kPiSquared * section.YoungsModulus() / (le * le);
     const double moa =
         std::sqrt((k * iw + section.J() * section.ShearModulus()) * section.Iyy() * k);
-    if (result && result->TextEnabled()) ReportMoa(result, section, iw, le, moa);
+    if (IsTextOn(result)) ReportMoa(result, section, iw, le, moa);
     return moa;
 }
 
