@@ -32,7 +32,9 @@ struct Refusal {
     const char* value;  // and the value it must show
 };
 
-void PrintTo(const Refusal& refusal, std::ostream* os) { *os << refusal.what; }
+void PrintTo(const Refusal& refusal, std::ostream* os) {
+    *os << refusal.what;
+}
 
 class LoaderRefusal : public ::testing::TestWithParam<Refusal> {};
 
