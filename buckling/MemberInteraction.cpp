@@ -62,6 +62,12 @@ struct Combined {
 
 // --- values ---------------------------------------------------------------------------------
 
+// N/(φ·Nc). Without axial force the ratio is 0 even where a span check left Nc at 0 (no
+// finite effective length): a beam is not weakened by a column capacity it does not use.
+double AxialRatio(double n, double capacity) {
+    return n == 0.0 ? 0.0 : n / (kPhi * capacity);
+}
+
 bool IsAlike(double a, double b) {
     return a == b || std::fabs(a - b) < kAlikeTolerance;
 }
@@ -136,15 +142,17 @@ void ReducedSectionCapacities(End& e, double ratio, bool iSection) {
 
 // cl. 8.4.4.1 out-of-plane capacity of a compact I section under uniform-moment type loading.
 double AlternativeMox(const Combined& c, double mbxo) {
-    const double lateral = std::max(0.0, 1.0 - c.n / (kPhi * c.ncy));
-    const double torsional = std::max(0.0, 1.0 - c.n / (kPhi * c.noz));
+    // Each factor at least 0: beyond either buckling load the capacity is nil, not the root
+    // of a product of two negative numbers.
+    const double lateral = std::max(0.0, 1.0 - AxialRatio(c.n, c.ncy));
+    const double torsional = std::max(0.0, 1.0 - AxialRatio(c.n, c.noz));
     return c.alphaBc * mbxo * std::sqrt(lateral * torsional);
 }
 
 void EvaluateCompactCompression(Combined& c) {
-    const double ratio = c.n / (kPhi * c.ns);
-    c.ax = std::max(0.0, 1.0 - c.n / (kPhi * c.ncxInPlane));
-    c.ay = std::max(0.0, 1.0 - c.n / (kPhi * c.ncyInPlane));
+    const double ratio = AxialRatio(c.n, c.ns);
+    c.ax = std::max(0.0, 1.0 - AxialRatio(c.n, c.ncxInPlane));
+    c.ay = std::max(0.0, 1.0 - AxialRatio(c.n, c.ncyInPlane));
     c.bx = std::pow((1.0 + c.betaMx) / 2.0, 3.0);
     c.by = std::pow((1.0 + c.betaMy) / 2.0, 3.0);
     for (End& e : c.end) {
@@ -155,7 +163,7 @@ void EvaluateCompactCompression(Combined& c) {
         e.miyRaw = e.msy * ((1.0 - c.by) * c.ay + 1.18 * c.by * std::sqrt(c.ay));
         e.miy = std::min(e.mry, e.miyRaw);
         e.moxRaw = c.moxAlternative ? AlternativeMox(c, e.mbxo)
-                                    : std::max(0.0, e.mb * (1.0 - c.n / (kPhi * c.ncy)));
+                                    : std::max(0.0, e.mb * (1.0 - AxialRatio(c.n, c.ncy)));
         e.mox = std::min(e.mrx, e.moxRaw);
         e.mc = std::min(e.mix, e.mox);
     }
@@ -163,15 +171,15 @@ void EvaluateCompactCompression(Combined& c) {
 
 void EvaluateGeneralCompression(Combined& c) {
     for (End& e : c.end) {
-        e.mix = e.mixRaw = std::max(0.0, e.msx * (1.0 - c.n / (kPhi * c.ncxInPlane)));
-        e.miy = e.miyRaw = std::max(0.0, e.msy * (1.0 - c.n / (kPhi * c.ncyInPlane)));
-        e.mox = e.moxRaw = std::max(0.0, e.mb * (1.0 - c.n / (kPhi * c.ncy)));
+        e.mix = e.mixRaw = std::max(0.0, e.msx * (1.0 - AxialRatio(c.n, c.ncxInPlane)));
+        e.miy = e.miyRaw = std::max(0.0, e.msy * (1.0 - AxialRatio(c.n, c.ncyInPlane)));
+        e.mox = e.moxRaw = std::max(0.0, e.mb * (1.0 - AxialRatio(c.n, c.ncy)));
         e.mc = std::min(e.mix, e.mox);
     }
 }
 
 void EvaluateTension(Combined& c) {
-    const double ratio = c.n / (kPhi * c.ns);
+    const double ratio = AxialRatio(c.n, c.ns);
     for (End& e : c.end) {
         if (c.kind == Kind::CompactI || c.kind == Kind::CompactRectangular) {
             ReducedSectionCapacities(e, ratio, c.kind == Kind::CompactI);
@@ -629,6 +637,21 @@ void Amplify(Combined& c, double End::*moment, const AxisAmplification& a, CMemb
     result->AddOutputString(prefix + a.minName + f.Moment(c.end[1].*moment) + L"\n");
 }
 
+// Any tension met by an axial span check selects the tension branch (cl. 8.4.4.2): Nt with the
+// tension capacity Nt of cl. 7.2; otherwise the smaller compression with Ns = kf·Ag·fy.
+void SetAxialForce(Combined& c, CAS4100_98Section& section, const CInteractionData& r) {
+    c.tension = std::fabs(r.NtStar) >= 1e-10;
+    c.kind = Classify(section, c.tension);
+    if (c.tension) {
+        c.n = r.NtStar;
+        c.ns = section.Pt(nullptr);
+    } else {
+        c.n = std::min(r.NStarX, r.NStarY);
+        c.ns = section.AreaCompEffective() / section.Area() * section.Area() *
+               section.DesignStressMin();
+    }
+}
+
 // Noz of cl. 8.4.4.1: the elastic torsional buckling load over the segment length.
 double TorsionalBucklingLoad(const CAS4100_98Section& section, double length) {
     const double warping =
@@ -652,7 +675,7 @@ void SetUniformMomentAlternative(Combined& c, const CAS4100_98Section& section,
     c.moa = section.Moa(span, nullptr, false, 0.0);
     c.noz = TorsionalBucklingLoad(section, span.Length());
     const double uniform = std::pow((1.0 + betaM) / 2.0, 3.0);
-    c.alphaBc = 1.0 / ((1.0 - betaM) / 2.0 + uniform * (0.4 - 0.23 * c.n / (kPhi * c.ncy)));
+    c.alphaBc = 1.0 / ((1.0 - betaM) / 2.0 + uniform * (0.4 - 0.23 * AxialRatio(c.n, c.ncy)));
     for (End& e : c.end) {
         e.mbxo = CAS4100_98Section::SlendernessReductionFactor(e.msx, c.moa) * c.moa;
     }
@@ -699,16 +722,8 @@ bool CAS4100_98Member::CheckBucklingInteraction(const CInteractionData& record) 
         ReportValues({result, result->DesFormat(), c}, record, section->IsDoublySymmetric());
     }
 
-    c.tension = std::fabs(record.NtStar) >= 1e-10;
-    c.kind = Classify(*section, c.tension);
-    if (c.tension) {
-        c.n = record.NtStar;
-        c.ns = section->Pt(nullptr);
-    } else {
-        c.n = std::min(record.NStarX, record.NStarY);
-        // Ns = kf·Ag·fy (cl. 6.2.1)
-        c.ns = section->AreaCompEffective() / section->Area() * section->Area() *
-               section->DesignStressMin();
+    SetAxialForce(c, *section, record);
+    if (!c.tension) {
         if (c.kind == Kind::CompactI || c.kind == Kind::CompactRectangular) {
             c.betaMx = BetaM_x(spanX);
             c.betaMy = BetaM_y(spanY);
