@@ -237,6 +237,18 @@ TEST(InteractionCompression, NoMomentsNoUtilisation) {
     }
 }
 
+TEST(InteractionCompression, BeamWithoutAxialForceIgnoresZeroColumnCapacities) {
+    // A span check without a finite effective length leaves Nc = 0; with N = 0 the axial
+    // ratios are 0: ax = ay = 1, Mox = Mb = 150, Mix = min(Msx, 207.1) = Msx, Miy = Msy;
+    // (60/(0.9 × 150))^1.4 + (4/(0.9 × 45.44))^1.4 = 0.3217 + 0.0386.
+    Interaction f;
+    CInteractionData& r = f.Record(0);
+    r.NStarX = r.NStarY = 0.0;
+    r.Ncy = r.NcyInPlane = 0.0;
+    f.Check();
+    EXPECT_NEAR(f.Util(), 0.359920, 1e-6);
+}
+
 TEST(InteractionCompression, AmplifiedMoments) {
     Interaction f;
     f.member.SetMomentAmplificationFactorStrongAxis(1.2);
