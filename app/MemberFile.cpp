@@ -200,8 +200,9 @@ MemberInput ParseMemberText(const std::string& text, const std::string& source) 
     nlohmann::json document;
     try {
         document = nlohmann::json::parse(text);
-    } catch (const nlohmann::json::parse_error& e) {
-        // nlohmann's text after its "[json.exception...] " tag names the line and column.
+    } catch (const nlohmann::json::exception& e) {
+        // A syntax error, or a number too large for a double (1e900). nlohmann's text after
+        // its "[json.exception...] " tag names the place.
         std::string what = e.what();
         const auto tag = what.find("] ");
         if (tag != std::string::npos) what = what.substr(tag + 2);

@@ -121,6 +121,15 @@ TEST(LoaderRefusalText, SyntaxErrorNamesFileAndPosition) {
     }
 }
 
+TEST(LoaderRefusalText, NumberBeyondDoubleRangeIsRefusedNotThrownThrough) {
+    try {
+        ParseMemberText("{\"section\": \"310UB40.4\", \"x\": 1e900}", "huge.json");
+        FAIL() << "accepted";
+    } catch (const InputError& e) {
+        EXPECT_EQ(std::string(e.what()).rfind("huge.json: not valid JSON", 0), 0u) << e.what();
+    }
+}
+
 TEST(LoaderRefusalText, UnreadableFileIsRefused) {
     EXPECT_THROW(LoadMemberFile("/nonexistent/member.json"), InputError);
 }
