@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Measures the checker and the as4100 program and writes docs/performance.md.
+# Usage: scripts/bench.sh   (builds a Release tree in build-bench; takes a few minutes)
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="$root/build-bench"
+out="$root/docs/performance.md"
+
+"$root/scripts/setup.sh" "$build" -DCMAKE_BUILD_TYPE=Release -DAS4100_BENCH=ON -DAS4100_TESTS=OFF >&2
+
+# Google Benchmark: median of 9 repetitions of every benchmark.
+json="$(mktemp)"
+batch="$(mktemp --suffix=.jsonl)"
+trap 'rm -f "$json" "$batch"' EXIT
+"$build/bin/bench_check" --benchmark_repetitions=9 --benchmark_report_aggregates_only=true \
+  --benchmark_out="$json" --benchmark_out_format=json >&2
+
+# Batch throughput of the program: 6000 generated members, 2 jobs, full and quick checks.
+python3 "$root/scripts/gen_batch.py" "$batch" --count 6000 --seed 7 >/dev/null
+full_line="$("$build/bin/as4100" batch "$batch" --jobs 2 -o /dev/null 2>&1 | tail -n 1)"
+quick_line="$("$build/bin/as4100" batch "$batch" --jobs 2 --quick -o /dev/null 2>&1 | tail -n 1)"
+
+python3 - "$json" "$out" "$full_line" "$quick_line" <<'PY'
+import json, sys, datetime, platform, subprocess
+src, out, full_line, quick_line = sys.argv[1:5]
+data = json.load(open(src))
+rows = []
+for b in data["benchmarks"]:
+    if b.get("aggregate_name") != "median":
+        continue
+    name = b["run_name"]
+    unit = b["time_unit"]
+    scale = {"ns": 1e-3, "us": 1.0, "ms": 1e3}[unit]
+    rows.append((name, b["real_time"] * scale, b["cpu_time"] * scale))
+cpu = "unknown"
+try:
+    for line in open("/proc/cpuinfo"):
+        if line.startswith("model name"):
+            cpu = line.split(":", 1)[1].strip()
+            break
+except OSError:
+    pass
+cores = subprocess.run(["nproc"], capture_output=True, text=True).stdout.strip()
+targets = {"QuickCheck/beam_column": 30.0, "Check_report/beam_4_subspans": 500.0,
+           "Check_report/beam_column": 500.0, "Check_report/column": 500.0}
+with open(out, "w") as f:
+    f.write("# Performance\n\n")
+    f.write(f"Measured {datetime.date.today().isoformat()} on {cpu}, {cores} cores, "
+            f"{platform.system()} {platform.release()}; Release build; "
+            "`scripts/bench.sh` regenerates this page.\n\n")
+    f.write("## Checker (Google Benchmark, median of 9 repetitions)\n\n")
+    f.write("| benchmark | wall µs | CPU µs | target |\n|---|---:|---:|---|\n")
+    for name, real, cpu_t in rows:
+        t = targets.get(name)
+        verdict = "" if t is None else (f"< {t:g} µs: " + ("met" if real < t else "NOT met"))
+        f.write(f"| {name} | {real:.2f} | {cpu_t:.2f} | {verdict} |\n")
+    f.write("\nReference members (bench/ReferenceMembers.h): an 8 m 310UB40.4 floor beam in four "
+            "sub-spans with a mid-span lateral restraint; a 6 m 250UC72.9 braced beam-column under "
+            "250 kN with major- and minor-axis bending; a 4 m 200UC46.2 pin-ended column under "
+            "600 kN. `Check_report` builds the whole report mark-up.\n\n")
+    f.write("## The as4100 program (batch of 6000 generated members, 2 jobs)\n\n")
+    f.write("Target: at least 10 000 member-cases per second.\n\n")
+    f.write(f"- full check: `{full_line}`\n- quick check: `{quick_line}`\n")
+print(open(out).read())
+PY
