@@ -46,7 +46,6 @@ struct MemberTestAccess {
     static bool CheckSpanXX(const Member& m, const CAS4100Span& s) { return m.CheckSpanXX(s); }
     static bool CheckSpanYY(const Member& m, const CAS4100Span& s) { return m.CheckSpanYY(s); }
     static bool CheckBucklingGen(const Member& m) { return m.CheckBucklingGen(); }
-    static bool CheckBucklingStrut(const Member& m) { return m.CheckBucklingStrut(); }
     static bool CheckStrutSpanUU(const Member& m, const CAS4100Span& s) {
         return m.CheckStrutSpanUU(s);
     }
@@ -75,8 +74,6 @@ struct MemberTestAccess {
     static double FactorBetaM(const Member& m, int left, int right, bool loaded, bool strong) {
         return m.FactorBetaM(left, right, loaded, strong);
     }
-    static double BetaM_x(const Member& m, const CSpan& s) { return m.BetaM_x(s); }
-    static double BetaM_y(const Member& m, const CSpan& s) { return m.BetaM_y(s); }
 
     // Torsional, lateral-torsional and combined member checks.
     static bool CheckSpanT(const Member& m, const CAS4100Span& s) { return m.CheckSpanT(s); }

@@ -5,56 +5,54 @@
 
 #include <functional>
 
-#include "span/test_span_fixture.h"
+#include "common/TestSections.h"
 
 namespace {
 
-using namespace spantest;
-using A = MemberTestAccess;
+using namespace as4100test;
 
-// A simply supported member of `count` equal sub-spans over L whose major-axis (component 1) or
-// minor-axis (component 2) moment follows `moment(x)`.
-MemberFixture MemberWithMoments(int count, double L, const std::function<double(double)>& moment,
-                                int component = 1) {
-    std::vector<PointSpec> points;
-    std::vector<SubSpanActions> actions;
-    for (int i = 0; i <= count; ++i)
-        points.push_back({L * i / count, i == 0 || i == count ? kFEnd : 0u});
-    for (int i = 0; i < count; ++i) {
-        SubSpanActions a;
-        a.momentsLeft[component] = moment(L * i / count);
-        a.momentsRight[component] = moment(L * (i + 1) / count);
-        actions.push_back(a);
+// A simply supported member of `count` equal sub-spans over 6 m whose major-axis moment
+// follows `moment(x)`.
+struct MomentMember : TestMember {
+    static std::vector<PointSpec> Points(int count) {
+        std::vector<PointSpec> points;
+        for (int i = 0; i <= count; ++i) points.push_back({6.0 * i / count, i % count ? 0 : kFEnd});
+        return points;
     }
-    return MemberFixture(points, actions);
-}
+    static std::vector<SubSpanActions> Actions(int count, const std::function<double(double)>& m) {
+        std::vector<SubSpanActions> actions;
+        for (int i = 0; i < count; ++i)
+            actions.push_back(Bending(0, m(6.0 * i / count), m(6.0 * (i + 1) / count)));
+        return actions;
+    }
+    MomentMember(int count, const std::function<double(double)>& m)
+        : TestMember(Points(count), Actions(count, m)) {}
+};
 
 TEST(AmplifFactor, CmAndDeltaOfTheStandard) {
-    MemberFixture f({{0.0, kFEnd}, {4.0, kFEnd}});
+    TestMember f({{0.0, kFEnd}, {4.0, kFEnd}});
+    auto delta = [&](double N, double Nom, double betaM) {
+        return A::MomentAmplificationFactor(f.member, N, Nom, betaM);
+    };
     // βm = 1 (reverse curvature, equal end moments): cm = 0.2; δ stays 1 until N/Nom > 0.8.
-    EXPECT_DOUBLE_EQ(A::MomentAmplificationFactor(f.member, 0.5e6, 1.0e6, 1.0), 1.0);
-    EXPECT_DOUBLE_EQ(A::MomentAmplificationFactor(f.member, 0.8e6, 1.0e6, 1.0), 1.0);
-    EXPECT_NEAR(A::MomentAmplificationFactor(f.member, 0.9e6, 1.0e6, 1.0), 2.0, 1e-12);
+    EXPECT_DOUBLE_EQ(delta(0.8e6, 1.0e6, 1.0), 1.0);
+    EXPECT_NEAR(delta(0.9e6, 1.0e6, 1.0), 2.0, 1e-12);
     // βm = −1 (uniform single curvature): cm = 1.0, δ = 1/(1 − 0.5) = 2.
-    EXPECT_NEAR(A::MomentAmplificationFactor(f.member, 0.5e6, 1.0e6, -1.0), 2.0, 1e-12);
+    EXPECT_NEAR(delta(0.5e6, 1.0e6, -1.0), 2.0, 1e-12);
     // βm = 0: cm = 0.6, δ = 0.6 / 0.4 = 1.5 at N/Nom = 0.6.
-    EXPECT_NEAR(A::MomentAmplificationFactor(f.member, 0.6e6, 1.0e6, 0.0), 1.5, 1e-12);
+    EXPECT_NEAR(delta(0.6e6, 1.0e6, 0.0), 1.5, 1e-12);
     // cm is capped at 1.0 for βm below −1.
-    EXPECT_NEAR(A::MomentAmplificationFactor(f.member, 0.5e6, 1.0e6, -2.0), 2.0, 1e-12);
-}
-
-TEST(AmplifFactor, LoadAtOrAboveTheBucklingLoadIsInfinite) {
-    MemberFixture f({{0.0, kFEnd}, {4.0, kFEnd}});
-    EXPECT_EQ(A::MomentAmplificationFactor(f.member, 1.0e6, 1.0e6, 0.0), kInf);
-    EXPECT_EQ(A::MomentAmplificationFactor(f.member, 1.2e6, 1.0e6, 1.0), kInf);
-    EXPECT_EQ(A::MomentAmplificationFactor(f.member, 1.0e3, 0.0, 0.0), kInf);  // no capacity
+    EXPECT_NEAR(delta(0.5e6, 1.0e6, -2.0), 2.0, 1e-12);
+    // At or above the buckling load, or without one: infinite.
+    EXPECT_EQ(delta(1.0e6, 1.0e6, 0.0), kInf);
+    EXPECT_EQ(delta(1.2e6, 1.0e6, 1.0), kInf);
+    EXPECT_EQ(delta(1.0e3, 0.0, 0.0), kInf);
 }
 
 TEST(AmplifBetaM, UnloadedSpanFromEndMoments) {
     // Host convention: internal moments of one sign at both ends are single curvature.
     auto betaM = [](double M1, double M2) {
-        MemberFixture f =
-            MemberWithMoments(2, 6.0, [&](double x) { return M1 + (M2 - M1) * x / 6.0; });
+        MomentMember f(2, [&](double x) { return M1 + (M2 - M1) * x / 6.0; });
         return A::FactorBetaM(f.member, 0, 2, false, true);
     };
     EXPECT_DOUBLE_EQ(betaM(40e3, 40e3), -1.0);  // uniform single curvature
@@ -71,23 +69,22 @@ TEST(AmplifBetaM, UnloadedSpanFromEndMoments) {
 //   M1 = −wL²/8, M2 = 0:   δct = 2wL⁴/384EI, δcw = 5wL⁴/384EI, βm = 1 − 4/5 = 0.2;
 //   M1 = M2 = +wL²/24:     the end moments bend the span as the load does and are left out of
 //                           δcw, so δcw = δct and βm = −1.
-struct LoadedCase {
-    double m1, m2;  // end moments as multiples of wL²
-    double betaM;
-};
-
 TEST(AmplifBetaM, LoadedSpanByVirtualWorkAgainstClosedForm) {
     const double w = 20e3, L = 6.0;
-    const LoadedCase cases[] = {{0.0, 0.0, -1.0},
-                                {-1.0 / 12, -1.0 / 12, 0.6},
-                                {-1.0 / 8, 0.0, 0.2},
-                                {1.0 / 24, 1.0 / 24, -1.0}};
+    struct Case {
+        double m1, m2;  // end moments as multiples of wL²
+        double betaM;
+    };
+    const Case cases[] = {{0.0, 0.0, -1.0},
+                          {-1.0 / 12, -1.0 / 12, 0.6},
+                          {-1.0 / 8, 0.0, 0.2},
+                          {1.0 / 24, 1.0 / 24, -1.0}};
     // 40 sub-spans put a member point at mid-span; 41 make the check interpolate it.
     for (int count : {40, 41}) {
-        for (const LoadedCase& c : cases) {
+        for (const Case& c : cases) {
             SCOPED_TRACE(testing::Message()
                          << count << " sub-spans, M1 " << c.m1 << " M2 " << c.m2);
-            MemberFixture f = MemberWithMoments(count, L, [&](double x) {
+            MomentMember f(count, [&](double x) {
                 return c.m1 * w * L * L * (1 - x / L) + c.m2 * w * L * L * x / L +
                        w * x * (L - x) / 2;
             });
@@ -97,8 +94,7 @@ TEST(AmplifBetaM, LoadedSpanByVirtualWorkAgainstClosedForm) {
 }
 
 TEST(AmplifBetaM, ReportLines) {
-    MemberFixture f =
-        MemberWithMoments(2, 6.0, [](double x) { return 20e3 - 10e3 * x; });  // 20, −40 kN·m
+    MomentMember f(2, [](double x) { return 20e3 - 10e3 * x; });  // 20, −40 kN·m
     A::FactorBetaM(f.member, 0, 2, false, true);
     EXPECT_EQ(f.Report(), L"beta_m (strong axis) = 0.500 (ref: AS 4100-1998 clause 4.4.2.2)\n");
     f.result.Reset();
@@ -109,21 +105,15 @@ TEST(AmplifBetaM, ReportLines) {
     EXPECT_NE(text.find(L"beta_m (weak axis) = "), CString::npos);
 }
 
-TEST(AmplifDelta, StrongAndWeakAxisFromTheSpanMoments) {
+TEST(AmplifDelta, StrongAndWeakAxisFromTheSpanMomentsOrTheUsersFactors) {
     // Major axis: 20 and −40 kN·m (βm = 0.5, cm = 0.4); minor: uniform (βm = −1, cm = 1).
-    std::vector<SubSpanActions> actions(1);
-    actions[0].momentsLeft = Vec3(0, 20e3, 5e3);
-    actions[0].momentsRight = Vec3(0, -40e3, 5e3);
-    MemberFixture f({{0.0, kFEnd}, {5.0, kFEnd}}, actions);
+    TestMember f({{0.0, kFEnd}, {5.0, kFEnd}}, {Bending(0, 20e3, -40e3, 0, 0, 0, 5e3)});
     // N/Nom = 0.75: δx = max(1, 0.4 / 0.25) = 1.6; δy = 1 / 0.25 = 4.
     EXPECT_NEAR(A::DeltaStrong(f.member, 0, 1, false, 0.75e6, 1.0e6), 1.6, 1e-12);
     EXPECT_NEAR(A::DeltaWeak(f.member, 0, 1, false, 0.75e6, 1.0e6), 4.0, 1e-12);
     // N/Nom = 0.5: δx = max(1, 0.8) = 1.
     EXPECT_DOUBLE_EQ(A::DeltaStrong(f.member, 0, 1, false, 0.5e6, 1.0e6), 1.0);
-}
 
-TEST(AmplifDelta, UserFactorsReplaceTheComputedOnesUnderCompression) {
-    MemberFixture f({{0.0, kFEnd}, {5.0, kFEnd}});
     f.member.SetMomentAmplificationFactorStrongAxis(1.3);
     f.member.SetMomentAmplificationFactorWeakAxis(1.1);
     EXPECT_DOUBLE_EQ(A::DeltaStrong(f.member, 0, 1, false, 2.0e6, 1.0e6), 1.3);  // even N ≥ Nom

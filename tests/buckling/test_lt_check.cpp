@@ -3,64 +3,62 @@
 // (cl. 5.6.1.1, 5.6.2).
 #include <gtest/gtest.h>
 
-#include <cmath>
-
-#include "buckling/test_lt_fixture.h"
+#include "common/TestSections.h"
 
 namespace {
 
-using namespace lttest;
+using namespace as4100test;
+
+constexpr unsigned kL = 0x200000 | 0x100000 | 512;  // critical flange held laterally alone
 
 // 310UB40.4 between F ends 6 m apart: Mo = 95.20 kN·m, Ms = 202.56 kN·m, αs = 0.3695.
-constexpr double kMo = 95201.3;
 constexpr double kMsx = 202560.0;
 // Mb under uniform moment: αm = 1.7/√3 (eq. 5.6.1.1(2)), Mb = 0.9815 × 0.3695 × 202.56.
 constexpr double kMbUniform = 73463.7;
 
-TestSectionValues Beam() {
-    TestSectionValues v;
-    v.moa = kMo;
+TestSectionProps Beam() {
+    TestSectionProps v = UB310Props();
+    v.moa = 95201.3;
     return v;
 }
 
-// A 6 m beam between F ends with one sub-span.
-struct Beam6 : CheckFixture {
-    explicit Beam6(const SubSpanActions& actions, const TestSectionValues& v = Beam(),
+// A 6 m beam with one sub-span.
+struct Beam6 : TestMember {
+    explicit Beam6(const SubSpanActions& actions, const TestSectionProps& v = Beam(),
                    unsigned left = kFEnd, unsigned right = kFEnd)
-        : CheckFixture({{0.0, left}, {6.0, right}}, {actions}, v) {
+        : TestMember({{0.0, left}, {6.0, right}}, {actions}, v) {
         Record(0).SpanLT = Span(0, 1);
     }
     bool Check() { return A::CheckSpanLT(member, Record(0)); }
 };
 
-TEST(LTCheck, SingleCurvatureUniformMoment) {
-    Beam6 f(Bending(0, 60e3, 60e3));
-    EXPECT_TRUE(f.Check());
-    const CInteractionData& r = f.Record(0);
-    EXPECT_TRUE(r.LTApplies);
-    EXPECT_NEAR(r.Mbx1, kMbUniform, 1.0);
-    EXPECT_DOUBLE_EQ(r.Mbx2, r.Mbx1);
-    EXPECT_DOUBLE_EQ(r.Mx1, 60e3);
-    EXPECT_DOUBLE_EQ(r.Mx2, 60e3);
-    // 60/(0.9 × 73.46) = 0.9075
-    EXPECT_NEAR(f.Util(UtilKind::BucklingLT), 0.90748, 1e-4);
-    EXPECT_EQ(f.Report().rfind(L"Lateral torsional span: ", 0), 0u);
-    EXPECT_TRUE(f.Has(L"Single curvature bending in this span\n"));
-    EXPECT_TRUE(f.Has(L"Mx = " + f.Moment(60e3) + L"\n"));
-    EXPECT_FALSE(f.Has(L"Amplified moment "));
-    EXPECT_EQ(f.result.Flags() & ResultFlag::LTBucklingFail, 0u);
-}
-
-TEST(LTCheck, HoggingMomentLoadsTheSegmentLikeSagging) {
-    Beam6 f(Bending(0, -60e3, -60e3));
-    EXPECT_TRUE(f.Check());
-    EXPECT_NEAR(f.Util(UtilKind::BucklingLT), 0.90748, 1e-4);
-    EXPECT_DOUBLE_EQ(f.Record(0).Mx1, -60e3);
+TEST(LTCheck, SingleCurvatureUniformMomentEitherSign) {
+    for (double m : {60e3, -60e3}) {
+        Beam6 f(Bending(0, m, m));
+        EXPECT_TRUE(f.Check());
+        const CInteractionData& r = f.Record(0);
+        EXPECT_TRUE(r.LTApplies);
+        EXPECT_NEAR(r.Mbx1, kMbUniform, 1.0);
+        EXPECT_DOUBLE_EQ(r.Mbx2, r.Mbx1);
+        EXPECT_DOUBLE_EQ(r.Mx1, m);
+        EXPECT_DOUBLE_EQ(r.Mx2, m);
+        // 60/(0.9 × 73.46) = 0.9075
+        EXPECT_NEAR(f.Util(UtilKind::BucklingLT), 0.90748, 1e-4);
+        EXPECT_EQ(f.Report().rfind(L"Lateral torsional span: ", 0), 0u);
+        EXPECT_TRUE(f.Has(L"Single curvature bending in this span\n"));
+        EXPECT_TRUE(f.Has(L"Mx = " + f.Moment(m) + L"\n"));
+        EXPECT_FALSE(f.Has(L"Amplified moment "));
+        EXPECT_EQ(f.result.Flags() & ResultFlag::LTBucklingFail, 0u);
+    }
+    // +100 and −0.9 N·m: the tolerance is max(1, 1 % of 100) = 1 N·m, so single curvature.
+    Beam6 small(Bending(0, 100.0, -0.9));
+    small.Check();
+    EXPECT_TRUE(small.Has(L"Single curvature bending in this span\n"));
 }
 
 TEST(LTCheck, ReverseCurvatureChecksEachEndAtItsMoment) {
     // End moments +80 and −40 kN·m; under a negative moment the section's Ze is 500e3 mm³.
-    TestSectionValues v = Beam();
+    TestSectionProps v = Beam();
     v.zexHogging = 500e-6;
     Beam6 f(Bending(0, 80e3, -40e3), v);
     EXPECT_TRUE(f.Check());
@@ -79,13 +77,6 @@ TEST(LTCheck, ReverseCurvatureChecksEachEndAtItsMoment) {
     EXPECT_TRUE(f.Has(L"Mb2 = Mbx ="));
 }
 
-TEST(LTCheck, SmallOppositeMomentIsSingleCurvature) {
-    // +100 and −0.9 N·m: the tolerance is max(1, 1 % of 100) = 1 N·m.
-    Beam6 f(Bending(0, 100.0, -0.9));
-    f.Check();
-    EXPECT_TRUE(f.Has(L"Single curvature bending in this span\n"));
-}
-
 TEST(LTCheck, FailureSetsTheFlagAndLine) {
     Beam6 f(Bending(0, 100e3, 100e3));
     EXPECT_FALSE(f.Check());
@@ -94,7 +85,7 @@ TEST(LTCheck, FailureSetsTheFlagAndLine) {
     EXPECT_TRUE(f.Has(L"<b><red>Fail:</red></b> LT Buckling\n"));
 }
 
-TEST(LTCheck, AmplifiedMomentsCarryThePrefix) {
+TEST(LTCheck, AmplifiedMomentsCarryThePrefixNegligibleAmplificationIsSilent) {
     Beam6 f(Bending(-100e3, 50e3, 50e3));
     f.member.SetMomentAmplificationFactorStrongAxis(1.2);
     f.Record(0).NStarX = 100e3;
@@ -109,21 +100,20 @@ TEST(LTCheck, AmplifiedMomentsCarryThePrefix) {
     // 1.2 × 50 = 60 kN·m against the same Mb; the record keeps the moment not amplified.
     EXPECT_NEAR(f.Util(UtilKind::BucklingLT), 0.90748, 1e-4);
     EXPECT_DOUBLE_EQ(f.Record(0).Mx1, 50e3);
-}
 
-TEST(LTCheck, NegligibleAmplificationIsStillApplied) {
-    Beam6 f(Bending(-100e3, 50e3, 50e3));
-    f.member.SetMomentAmplificationFactorStrongAxis(1.00005);
-    f.Record(0).NStarX = 100e3;
-    f.Record(0).Nomx = 2e6;
-    f.Check();
-    EXPECT_FALSE(f.Has(L"Amplified moment "));
-    EXPECT_FALSE(f.Has(L"Moment amplification factor = "));
-    EXPECT_NEAR(f.Util(UtilKind::BucklingLT), 1.00005 * 50e3 / (0.9 * f.Record(0).Mbx1), 1e-9);
+    Beam6 g(Bending(-100e3, 50e3, 50e3));
+    g.member.SetMomentAmplificationFactorStrongAxis(1.00005);
+    g.Record(0).NStarX = 100e3;
+    g.Record(0).Nomx = 2e6;
+    g.Check();
+    EXPECT_FALSE(g.Has(L"Amplified moment "));
+    EXPECT_FALSE(g.Has(L"Moment amplification factor = "));
+    // Not reported, but still applied.
+    EXPECT_NEAR(g.Util(UtilKind::BucklingLT), 1.00005 * 50e3 / (0.9 * g.Record(0).Mbx1), 1e-9);
 }
 
 TEST(LTCheck, ContinuousRestraintStoresSectionCapacities) {
-    TestSectionValues v = Beam();
+    TestSectionProps v = Beam();
     v.zexHogging = 500e-6;
     Beam6 f(Bending(0, 80e3, -40e3, 0, 0, 512), v);
     EXPECT_TRUE(f.Check());
@@ -139,32 +129,31 @@ TEST(LTCheck, ContinuousRestraintStoresSectionCapacities) {
         f.Has(L"LT check not required:\n\tspan is restrained against buckling along its "
               L"length\n"));
     EXPECT_TRUE(f.Has(L"Values stored for use in buckling interaction...\n"));
-    EXPECT_TRUE(f.Has(L"Mx1 = " + f.Moment(80e3) + L"\n"));
-    EXPECT_TRUE(f.Has(L"Msx1 = " + f.Moment(160e3) + L"\n"));
     EXPECT_TRUE(f.Has(L"Msx2 = " + f.Moment(kMsx) + L"\n"));
 }
 
-TEST(LTCheck, SquareSectionNeverReachesTheCapacityPath) {
-    TestSectionValues v = Beam();
-    v.square = true;
-    Beam6 f(Bending(0, 150e3, 150e3), v);
+TEST(LTCheck, NotRequiredForSquareSectionsOrWithoutMajorMoment) {
+    TestSectionProps square = Beam();
+    square.square = true;
+    Beam6 f(Bending(0, 150e3, 150e3), square);
+    f.member.SetLengthOverride(true);
+    f.member.SetLlt(3.0);
     EXPECT_TRUE(f.Check());
+    EXPECT_TRUE(f.Has(L"<i><blue>Effective length overridden</blue></i>\n"));
     EXPECT_TRUE(f.Has(L"LT check not required: section is circular or square\n"));
-    EXPECT_FALSE(f.Record(0).LTApplies);
-    EXPECT_DOUBLE_EQ(f.Record(0).Mbx1, kMsx);
-    EXPECT_DOUBLE_EQ(f.Util(UtilKind::BucklingLT), 0.0);
 
-    Beam6 overridden(Bending(0, 150e3, 150e3), v);
-    overridden.member.SetLengthOverride(true);
-    overridden.member.SetLlt(3.0);
-    overridden.Check();
-    EXPECT_TRUE(overridden.Has(L"<i><blue>Effective length overridden</blue></i>\n"));
-    EXPECT_TRUE(overridden.Has(L"LT check not required: section is circular or square\n"));
-    EXPECT_FALSE(overridden.Record(0).LTApplies);
+    Beam6 none(Bending(-50e3, 0.0, 0.0));
+    EXPECT_TRUE(none.Check());
+    EXPECT_TRUE(none.Has(L"No major axis moment in this span\n"));
+    for (Beam6* b : {&f, &none}) {
+        EXPECT_FALSE(b->Record(0).LTApplies);
+        EXPECT_DOUBLE_EQ(b->Record(0).Mbx1, kMsx);
+        EXPECT_DOUBLE_EQ(b->Util(UtilKind::BucklingLT), 0.0);
+    }
 }
 
 TEST(LTCheck, FullyRestrainedSegmentNeedsRestrainedEnds) {
-    TestSectionValues v = Beam();
+    TestSectionProps v = Beam();
     v.fullyRestrained = true;
     Beam6 f(Bending(0, 150e3, 150e3), v);
     f.Check();
@@ -178,18 +167,9 @@ TEST(LTCheck, FullyRestrainedSegmentNeedsRestrainedEnds) {
     EXPECT_TRUE(lEnd.Record(0).LTApplies);
 }
 
-TEST(LTCheck, NoMajorAxisMoment) {
-    Beam6 f(Bending(-50e3, 0.0, 0.0));
-    EXPECT_TRUE(f.Check());
-    EXPECT_TRUE(f.Has(L"No major axis moment in this span\n"));
-    EXPECT_FALSE(f.Record(0).LTApplies);
-    EXPECT_DOUBLE_EQ(f.Record(0).Mbx1, kMsx);
-    EXPECT_DOUBLE_EQ(f.Util(UtilKind::BucklingLT), 0.0);
-}
-
 TEST(LTCheck, EverySubSpanOfTheSegmentGetsItsValues) {
-    CheckFixture f({{0.0, kFEnd}, {3.0, 0}, {6.0, kFEnd}},
-                   {Bending(0, 60e3, 60e3), Bending(0, 60e3, 60e3)}, Beam());
+    TestMember f({{0.0, kFEnd}, {3.0, 0}, {6.0, kFEnd}},
+                 {Bending(0, 60e3, 60e3), Bending(0, 60e3, 60e3)}, Beam());
     f.Record(0).SpanLT = f.Span(0, 2);
     A::CheckSpanLT(f.member, f.Record(0));
     for (size_t i : {0u, 1u}) {
@@ -201,40 +181,37 @@ TEST(LTCheck, EverySubSpanOfTheSegmentGetsItsValues) {
 
 // --- αm -----------------------------------------------------------------------------------
 
-double AlphaM(const CheckFixture& f, int left, int right) {
+double AlphaM(const TestMember& f, int left, int right) {
     return f.member.Alpha_M(f.Span(left, right));
 }
 
-TEST(AlphaM, UserFactorWins) {
-    Beam6 f(Bending(0, 50e3, 50e3));
-    f.member.SetEquivalentUniformMomentFactor(1.35);
-    EXPECT_DOUBLE_EQ(AlphaM(f, 0, 1), 1.35);
-}
-
-TEST(AlphaM, UniformMomentAndNegligibleMoments) {
+TEST(AlphaM, UniformMomentNegligibleMomentsAndTheUsersFactor) {
     Beam6 uniform(Bending(0, 50e3, 50e3));
     EXPECT_NEAR(AlphaM(uniform, 0, 1), 0.98150, 1e-5);  // 1.7/√3
     Beam6 tiny(Bending(0, 1e-7, 1e-7));
     EXPECT_DOUBLE_EQ(AlphaM(tiny, 0, 1), 1.0);
+    uniform.member.SetEquivalentUniformMomentFactor(1.35);
+    EXPECT_DOUBLE_EQ(AlphaM(uniform, 0, 1), 1.35);
 }
 
 TEST(AlphaM, SimplySupportedUniformLoadByQuarterPoints) {
     // w = 10 kN/m over 6 m, a member point at mid-span: Mm = wL²/8 = 45 kN·m, the quarter
     // points carry 0.75 Mm, so αm = 1.7/√(0.75² + 1 + 0.75²) = 1.1662.
-    CheckFixture f({{0.0, kFEnd}, {3.0, 0}, {6.0, kFEnd}},
-                   {Bending(0, 0.0, 45e3, 30e3, 0.0), Bending(0, 45e3, 0.0, 0.0, -30e3)}, Beam());
+    TestMember f({{0.0, kFEnd}, {3.0, 0}, {6.0, kFEnd}},
+                 {Bending(0, 0.0, 45e3, 30e3, 0.0), Bending(0, 45e3, 0.0, 0.0, -30e3)}, Beam());
     EXPECT_NEAR(AlphaM(f, 0, 2), 1.16619, 1e-5);
 }
 
 TEST(AlphaM, Cantilevers) {
-    // Free tip at x = 0, fixed at x = 3 m.
-    CheckFixture tipLoad({{0.0, kFree}, {3.0, kFEnd}}, {Bending(0, 0.0, -30e3, -10e3, -10e3)});
-    EXPECT_DOUBLE_EQ(AlphaM(tipLoad, 0, 1), 1.25);
-    CheckFixture distributed({{0.0, kFree}, {3.0, kFEnd}}, {Bending(0, 0.0, -22.5e3, 0, -15e3)});
-    EXPECT_DOUBLE_EQ(AlphaM(distributed, 0, 1), 2.25);
-    CheckFixture endMoments({{0.0, kFree}, {3.0, kFEnd}}, {Bending(0, -20e3, -20e3)});
-    EXPECT_DOUBLE_EQ(AlphaM(endMoments, 0, 1), 0.25);
+    // Free tip at x = 0, fixed at x = 3 m: tip load 1.25, distributed load 2.25, end moments 0.25.
+    auto cantilever = [](const SubSpanActions& a) {
+        return AlphaM(TestMember({{0.0, 0}, {3.0, kFEnd}}, {a}, Beam()), 0, 1);
+    };
+    EXPECT_DOUBLE_EQ(cantilever(Bending(0, 0.0, -30e3, -10e3, -10e3)), 1.25);
+    EXPECT_DOUBLE_EQ(cantilever(Bending(0, 0.0, -22.5e3, 0, -15e3)), 2.25);
+    EXPECT_DOUBLE_EQ(cantilever(Bending(0, -20e3, -20e3)), 0.25);
     // With the user's effective lengths the quarter-point formula applies: capped at 2.5.
+    TestMember distributed({{0.0, 0}, {3.0, kFEnd}}, {Bending(0, 0.0, -22.5e3, 0, -15e3)});
     distributed.member.SetLengthOverride(true);
     EXPECT_DOUBLE_EQ(AlphaM(distributed, 0, 1), 2.5);
 }

@@ -1,32 +1,36 @@
 // Torsional and flexural-torsional buckling checks of a member in compression (cl. 6.3).
 #include <gtest/gtest.h>
 
-#include "buckling/test_lt_fixture.h"
+#include "common/TestSections.h"
 
 namespace {
 
-using namespace lttest;
+using namespace as4100test;
+
+constexpr unsigned kL = 0x200000 | 0x100000 | 512;  // critical flange held laterally alone
+constexpr unsigned kU = 0x200000 | 0x100000;        // supported, free to twist
 
 // A monosymmetric section (a channel or T in the member) over 6 m between F ends: NcT and
 // NcTF are the test's; Noz falls with 1/le² from 1e7 N at le = 1 m.
-TestSectionValues Monosymmetric(double ncT = 500e3) {
-    TestSectionValues v;
+TestSectionProps Monosymmetric(double ncT = 500e3) {
+    TestSectionProps v = UB310Props();
     v.doubly = false;
     v.ncT = ncT;
+    v.noz = 1.0e7;
     v.ncTF = 400e3;
     v.ncTFAux = 0.75;
     return v;
 }
 
-struct Column : CheckFixture {
-    explicit Column(double n, const TestSectionValues& v, unsigned left = kFEnd,
+struct Column : TestMember {
+    explicit Column(double n, const TestSectionProps& v = Monosymmetric(), unsigned left = kFEnd,
                     unsigned right = kFEnd, unsigned continuous = 0)
-        : CheckFixture({{0.0, left}, {6.0, right}}, {Bending(n, 0, 0, 0, 0, continuous)}, v) {}
+        : TestMember({{0.0, left}, {6.0, right}}, {Bending(n, 0, 0, 0, 0, continuous)}, v) {}
     bool Check() { return A::CheckSpanT(member, Span(0, 1)); }
 };
 
 TEST(TorsionalCheck, CompressedMonosymmetricSegment) {
-    Column f(-200e3, Monosymmetric());
+    Column f(-200e3);
     EXPECT_TRUE(f.Check());
     // 200/(0.9 × 500) = 0.4444, at le = 6 m: Noz = 1e7/36.
     EXPECT_NEAR(f.Util(UtilKind::BucklingAxialTorsion), 0.444444, 1e-6);
@@ -37,13 +41,11 @@ TEST(TorsionalCheck, CompressedMonosymmetricSegment) {
     EXPECT_EQ(r.SpanLT, f.Span(0, 1));
     EXPECT_EQ(f.Report().rfind(L"Torsional span: ", 0), 0u);
     EXPECT_TRUE(f.Has(L"Util = N/(phi*Nc)\n     = " + f.result.DesFormat().Force(200e3) + L"/("));
-}
 
-TEST(TorsionalCheck, CompressionKeepsTheLargerNStarY) {
-    Column f(-200e3, Monosymmetric());
-    f.Record(0).NStarY = 250e3;  // from the minor-axis check
-    f.Check();
-    EXPECT_DOUBLE_EQ(f.Record(0).NStarY, 250e3);
+    Column larger(-200e3);
+    larger.Record(0).NStarY = 250e3;  // from the minor-axis check: kept
+    larger.Check();
+    EXPECT_DOUBLE_EQ(larger.Record(0).NStarY, 250e3);
 }
 
 TEST(TorsionalCheck, FailureSetsTheTorsionalFlag) {
@@ -54,14 +56,18 @@ TEST(TorsionalCheck, FailureSetsTheTorsionalFlag) {
     EXPECT_TRUE(f.Has(L"<b><red>Fail:</red></b> Torsional Axial Buckling\n"));
 }
 
-TEST(TorsionalCheck, DoublySymmetricSectionNeedsNoCheck) {
-    TestSectionValues v;  // doubly symmetric; NcT = ∞ at le = 0
-    Column f(-200e3, v);
+TEST(TorsionalCheck, NotRequiredForDoublySymmetricSectionsOrTension) {
+    Column f(-200e3, UB310Props());
     EXPECT_TRUE(f.Check());
     EXPECT_TRUE(f.Has(L"Torsional buckling check not required: section is doubly symmetric\n"));
-    EXPECT_FALSE(f.Has(L"Util = N/(phi*Nc)"));
-    EXPECT_DOUBLE_EQ(f.Util(UtilKind::BucklingAxialTorsion), 0.0);
     EXPECT_DOUBLE_EQ(f.Record(0).NStarY, 200e3);
+    Column tension(50e3);
+    EXPECT_TRUE(tension.Check());
+    EXPECT_TRUE(tension.Has(L"No axial compression in this span\n"));
+    for (Column* c : {&f, &tension}) {
+        EXPECT_FALSE(c->Has(L"Util = N/(phi*Nc)"));
+        EXPECT_DOUBLE_EQ(c->Util(UtilKind::BucklingAxialTorsion), 0.0);
+    }
 }
 
 TEST(TorsionalCheck, SpanHeldAgainstTwistAlongItsLength) {
@@ -86,7 +92,7 @@ TEST(TorsionalCheck, InsufficientRestraint) {
 }
 
 TEST(TorsionalCheck, SquareSectionWithTheUsersLength) {
-    TestSectionValues v = Monosymmetric();
+    TestSectionProps v = Monosymmetric();
     v.square = true;
     Column f(-200e3, v);
     f.member.SetLengthOverride(true);
@@ -98,18 +104,11 @@ TEST(TorsionalCheck, SquareSectionWithTheUsersLength) {
     EXPECT_NEAR(f.Record(0).Nomz, 1e7 / 16.0, 1e-6);  // computed at the 4 m override
 }
 
-TEST(TorsionalCheck, TensionOnly) {
-    Column f(50e3, Monosymmetric());
-    EXPECT_TRUE(f.Check());
-    EXPECT_TRUE(f.Has(L"No axial compression in this span\n"));
-    EXPECT_DOUBLE_EQ(f.Util(UtilKind::BucklingAxialTorsion), 0.0);
-}
-
 // --- flexural-torsional ----------------------------------------------------------------------
 
-struct FlexuralTorsional : CheckFixture {
-    explicit FlexuralTorsional(const TestSectionValues& v = Monosymmetric())
-        : CheckFixture({{0.0, kFEnd}, {6.0, kFEnd}}, {Bending(-200e3, 0, 0)}, v) {
+struct FlexuralTorsional : TestMember {
+    explicit FlexuralTorsional(double ncTF = 400e3)
+        : TestMember({{0.0, kFEnd}, {6.0, kFEnd}}, {Bending(-200e3, 0, 0)}, Props(ncTF)) {
         CInteractionData& r = Record(0);
         r.SpanXX = r.SpanYY = r.SpanLT = Span(0, 1);
         r.NStarX = 150e3;
@@ -117,6 +116,11 @@ struct FlexuralTorsional : CheckFixture {
         r.Nomx = 5e6;
         r.Nomy = 1e6;
         r.Nomz = 2e6;
+    }
+    static TestSectionProps Props(double ncTF) {
+        TestSectionProps v = Monosymmetric();
+        v.ncTF = ncTF;
+        return v;
     }
     bool Check() { return A::CheckSpanTF(member, Record(0)); }
 };
@@ -128,7 +132,6 @@ TEST(FlexuralTorsionalCheck, UsesTheLargerCompression) {
     EXPECT_NEAR(f.Util(UtilKind::BucklingAxialFlexuralTorsion), 0.555556, 1e-6);
     EXPECT_DOUBLE_EQ(f.Record(0).NcFlexTorsion, 400e3);
     EXPECT_DOUBLE_EQ(f.Record(0).NcTFAux, 0.75);
-    const CString text = f.Report();
     const CString spans = f.Span(0, 1).GetString(f.result.DesFormat());
     // The heading ends without a line break after the torsional span.
     EXPECT_EQ(f.result.Report().front().text, L"Major Axis Span: " + spans +
@@ -138,9 +141,7 @@ TEST(FlexuralTorsionalCheck, UsesTheLargerCompression) {
 }
 
 TEST(FlexuralTorsionalCheck, FailureSetsTheMinorAxisFlag) {
-    TestSectionValues v = Monosymmetric();
-    v.ncTF = 180e3;
-    FlexuralTorsional f(v);
+    FlexuralTorsional f(180e3);
     EXPECT_TRUE(f.Check());  // always true; the failure is in the flags
     EXPECT_NE(f.result.Flags() & ResultFlag::MinorBucklingFail, 0u);
     EXPECT_TRUE(f.Has(L"<b><red>Fail:</red></b> Flexural Torsional Axial Buckling\n"));
@@ -148,8 +149,7 @@ TEST(FlexuralTorsionalCheck, FailureSetsTheMinorAxisFlag) {
 
 TEST(FlexuralTorsionalCheck, NoCompression) {
     FlexuralTorsional f;
-    f.Record(0).NStarX = 0.0;
-    f.Record(0).NStarY = 0.0;
+    f.Record(0).NStarX = f.Record(0).NStarY = 0.0;
     f.Check();
     EXPECT_TRUE(f.Has(L"No axial compression in this span\n"));
     EXPECT_FALSE(f.Has(L"Util = N/(phi*Nc)"));

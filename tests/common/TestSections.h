@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cmath>
+#include <initializer_list>
 #include <limits>
 #include <memory>
 #include <string>
@@ -257,6 +258,18 @@ inline CString Joined(const CMemberResult& result) {
     return text;
 }
 
+// The first of the pieces that is missing from the text or found before the one preceding it;
+// empty when all appear in order.
+inline CString FirstOutOfOrder(const CString& text, std::initializer_list<const wchar_t*> pieces) {
+    size_t previous = 0;
+    for (const wchar_t* piece : pieces) {
+        const size_t at = text.find(piece);
+        if (at == CString::npos || at < previous) return piece;
+        previous = at;
+    }
+    return L"";
+}
+
 // A member over the given points with a TestSection of the given properties.
 struct TestMember {
     CMemberResult result;
@@ -271,12 +284,14 @@ struct TestMember {
         member.SetSubSpanVec(MakeSubSpans(points.empty() ? 0 : points.size() - 1, actions));
         section->SetCodeName(L"AS 4100-1998");
         A::SetCalculator(member, section);
+        Records();
     }
 
     CAS4100Span Span(int left, int right) const {
         return CAS4100Span(&member.GetMemberPointVec(), &member.GetSubSpanVec(), left, right);
     }
-    // The interaction records, one per sub-span, as the span checks fill them.
+    // The interaction records, one per sub-span (made empty by the constructor), as the span
+    // checks fill them.
     std::vector<CInteractionData>& Records() {
         auto& records = A::Records(member);
         records.resize(member.GetSubSpanVec().size());
@@ -299,9 +314,10 @@ struct HostMember {
         checker->SetResult(&result);
         checker->SetMemberPointVec(points);
         checker->SetSubSpanVec(subSpans);
-        checker->SetSection(section);
-        checker->SetSteelDesignProp(grade);
+        accepted = checker->SetSection(section);
+        accepted = checker->SetSteelDesignProp(grade) && accepted;
     }
+    bool accepted;  // section and grade
     bool Has(const CString& text) const { return Joined(result).find(text) != CString::npos; }
 };
 

@@ -3,56 +3,35 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
-#include "MemberTestAccess.h"
-#include "RecordingSection.h"
-#include "host/Section.h"
+#include "common/TestSections.h"
 #include "shapes/SectionCalcI.h"
 
 namespace {
 
-using namespace Arbor::Steel;
-using namespace Arbor::Steel::SteelAS4100;
-using as4100test::DriverLog;
-using as4100test::RecordingSection;
+using namespace as4100test;
 
-constexpr double kInf = std::numeric_limits<double>::infinity();
-constexpr unsigned kFEnd = 3147456;  // support, lateral, twist, both flanges
-
-CSteelGrade Grade300() {
-    return CSteelGrade(L"test 300", {{Arbor::Data::GradeBand::Any, 0.0, 300e6, 440e6}});
+// A 6 m member of three points with F ends, the same end actions on both sub-spans (compression
+// 10 kN, shear 5 kN, major moment 20 kN·m left and 30 kN·m right, minor 1 kN·m left and
+// 1e-11 N·m right), and a section that logs what the driver asks of it.
+TestSectionProps Logging(double capacityScale) {
+    TestSectionProps p;
+    p.log = std::make_shared<CallLog>();
+    p.capacityScale = capacityScale;
+    return p;
 }
-
-// A member of `points` equally spaced points over 6 m with F ends, and the same end actions
-// on every sub-span: compression 10 kN, major moment 20 kN·m left and 30 kN·m right.
-struct MemberFixture {
-    CMemberResult result;
-    CAS4100_98Member member;
-    std::shared_ptr<DriverLog> log = std::make_shared<DriverLog>();
-
-    explicit MemberFixture(int points = 3, double capacityScale = 1.0) {
-        member.SetResult(&result);
-        MemberPointVec pts;
-        SubSpanVec subs;
-        for (int i = 0; i < points; ++i) {
-            const bool end = i == 0 || i == points - 1;
-            pts.emplace_back(6.0 * i / (points - 1), CRestraint(end ? kFEnd : 0));
-        }
-        for (int i = 0; i + 1 < points; ++i) {
-            subs.emplace_back(i, Vec3(-1e4, 5e3, 0), Vec3(-1e4, 5e3, 0), Vec3(0, 2e4, 1e3),
-                              Vec3(0, 3e4, 1e-11));
-        }
-        member.SetMemberPointVec(pts);
-        member.SetSubSpanVec(subs);
-        auto calculator = std::make_shared<RecordingSection>(log, capacityScale);
-        calculator->SetCodeName(L"AS 4100-1998");
-        MemberTestAccess::SetCalculator(member, calculator);
-        member.SetSteelDesignProp(Grade300());
+struct Driver : TestMember {
+    explicit Driver(double capacityScale = 1.0)
+        : TestMember({{0.0, kFEnd}, {3.0, 0}, {6.0, kFEnd}},
+                     std::vector<SubSpanActions>(2, {Vec3(-1e4, 5e3, 0), Vec3(-1e4, 5e3, 0),
+                                                     Vec3(0, 2e4, 1e3), Vec3(0, 3e4, 1e-11)}),
+                     Logging(capacityScale)) {
+        member.SetSteelDesignProp(
+            CSteelGrade(L"test 300", {{Arbor::Data::GradeBand::Any, 0.0, 300e6, 440e6}}));
     }
-    int LocalChecks() const {
-        return static_cast<int>(std::count(log->events.begin(), log->events.end(), "local"));
+    CallLog& Log() { return *section->Props().log; }
+    long Count(const char* event) {
+        return std::count(Log().events.begin(), Log().events.end(), event);
     }
 };
 
@@ -60,11 +39,6 @@ Arbor::Data::CSection SectionOfShape(int code) {
     Arbor::Data::CSection s(L"test");
     s.SetShape(code);
     return s;
-}
-
-bool ReportContains(const CMemberResult& r, const CString& text) {
-    return std::any_of(r.Report().begin(), r.Report().end(),
-                       [&](const ReportPiece& p) { return p.text.find(text) != CString::npos; });
 }
 
 TEST(MemberDriverSection, ShapeCodesOfIAndHSectionsGiveTheICalculator) {
@@ -108,27 +82,27 @@ TEST(MemberDriverSection, UnhandledShapeIsFlaggedAndReportedWithInfiniteUtilisat
 }
 
 TEST(MemberDriverEntries, FullCheckSizesOneEntryPerSubSpanPlusTheBucklingEntry) {
-    MemberFixture f(3);
+    Driver f;
     f.member.Check();
     EXPECT_EQ(f.result.NumEntries(), 4);  // entry 0, two sub-spans, buckling entry
     EXPECT_TRUE(f.result.IsBucklingEntry());
-    EXPECT_EQ(f.LocalChecks(), 4);  // both ends of both sub-spans
+    EXPECT_EQ(f.Count("local"), 4);  // both ends of both sub-spans
     // Buckling checks run before the local checks.
-    auto firstLocal = std::find(f.log->events.begin(), f.log->events.end(), "local");
-    EXPECT_EQ(std::find(firstLocal, f.log->events.end(), "buckling"), f.log->events.end());
+    auto firstLocal = std::find(f.Log().events.begin(), f.Log().events.end(), "local");
+    EXPECT_EQ(std::find(firstLocal, f.Log().events.end(), "buckling"), f.Log().events.end());
 }
 
 TEST(MemberDriverEntries, ZeroOverrideLengthsRunOnlyTheLocalChecks) {
-    MemberFixture f(3);
+    Driver f;
     f.member.SetLengthOverride(true);
     EXPECT_TRUE(f.member.Check());
     EXPECT_EQ(f.result.NumEntries(), 3);
     EXPECT_FALSE(f.result.IsBucklingEntry());
-    EXPECT_EQ(f.LocalChecks(), 4);
-    EXPECT_EQ(std::count(f.log->events.begin(), f.log->events.end(), "buckling"), 0);
+    EXPECT_EQ(f.Count("local"), 4);
+    EXPECT_EQ(f.Count("buckling"), 0);
 
     // One override length of 1e-10 or more brings the buckling checks back.
-    MemberFixture g(3);
+    Driver g;
     g.member.SetLengthOverride(true);
     g.member.SetLlt(1e-10);
     g.member.Check();
@@ -137,46 +111,39 @@ TEST(MemberDriverEntries, ZeroOverrideLengthsRunOnlyTheLocalChecks) {
 }
 
 TEST(MemberDriverEntries, RefusedInputOrMissingResultLeavesOneEntry) {
-    MemberFixture f(3);
+    Driver f;
     f.member.SetMemberPointVec({CMemberPoint(0.0, CRestraint(kFEnd))});  // one point
     EXPECT_FALSE(f.member.Check());
     EXPECT_EQ(f.result.NumEntries(), 1);
-    EXPECT_EQ(f.LocalChecks(), 0);
+    EXPECT_EQ(f.Count("local"), 0);
 
-    MemberFixture g(3);
+    Driver g;
     g.member.SetResult(nullptr);
     EXPECT_FALSE(g.member.Check());
     EXPECT_FALSE(g.member.QuickCheck());
-    EXPECT_EQ(g.LocalChecks(), 0);
+    EXPECT_EQ(g.Count("local"), 0);
 }
 
-TEST(MemberDriverLocal, EndsGetTheirForcesMomentsAndPointRestraint) {
-    MemberFixture f(3);
+TEST(MemberDriverLocal, EndsGetTheirActionsAndPointRestraintUnderTheirHeadings) {
+    Driver f;
     f.member.SetLengthOverride(true);  // local checks only: no amplification
     f.member.Check();
-    ASSERT_EQ(f.log->localChecks.size(), 4u);
-    const auto& left = f.log->localChecks[0];
-    const auto& right = f.log->localChecks[1];
-    EXPECT_DOUBLE_EQ(left.N, -1e4);
-    EXPECT_DOUBLE_EQ(left.Vy, 5e3);
-    EXPECT_DOUBLE_EQ(left.Mx, 2e4);
-    EXPECT_DOUBLE_EQ(left.My, 1e3);
-    EXPECT_EQ(left.restraintBits, kFEnd);  // member point 0
-    EXPECT_DOUBLE_EQ(right.Mx, 3e4);
-    EXPECT_EQ(right.My, 0.0);            // 1e-11 reaches the section as exactly 0
-    EXPECT_EQ(right.restraintBits, 0u);  // interior member point 1
-    EXPECT_EQ(f.log->localChecks[3].restraintBits, kFEnd);
-}
+    const auto& locals = f.Log().locals;
+    ASSERT_EQ(locals.size(), 4u);
+    EXPECT_DOUBLE_EQ(locals[0].N, -1e4);
+    EXPECT_DOUBLE_EQ(locals[0].Vy, 5e3);
+    EXPECT_DOUBLE_EQ(locals[0].Mx, 2e4);
+    EXPECT_DOUBLE_EQ(locals[0].My, 1e3);
+    EXPECT_EQ(locals[0].restraintBits, kFEnd);  // member point 0
+    EXPECT_DOUBLE_EQ(locals[1].Mx, 3e4);
+    EXPECT_EQ(locals[1].My, 0.0);            // 1e-11 reaches the section as exactly 0
+    EXPECT_EQ(locals[1].restraintBits, 0u);  // interior member point 1
+    EXPECT_EQ(locals[3].restraintBits, kFEnd);
 
-TEST(MemberDriverLocal, SubSpanHeadingAndEndLinesAreWritten) {
-    MemberFixture f(3);
-    f.member.SetLengthOverride(true);
-    f.member.Check();
     const auto& pieces = f.result.Report();
     const CDesFormat& fmt = f.result.DesFormat();
     auto at = std::find_if(pieces.begin(), pieces.end(),
                            [](const ReportPiece& p) { return p.text == L"<h5>SubSpan 2: "; });
-    ASSERT_NE(at, pieces.end());
     ASSERT_GE(std::distance(at, pieces.end()), 4);
     EXPECT_EQ((at + 1)->text, fmt.Length(3.0) + L" to ");
     EXPECT_EQ((at + 2)->text, fmt.Length(6.0) + L"</h5>\n");
@@ -184,62 +151,59 @@ TEST(MemberDriverLocal, SubSpanHeadingAndEndLinesAreWritten) {
     EXPECT_GT((at + 3)->level, at->level);  // the ends are indented under the heading
 }
 
-// Records for two sub-spans in one major-axis span, as the buckling checks leave them.
-void OneSpanRecords(MemberFixture& f, double nStar, double nom) {
-    auto& records = MemberTestAccess::Records(f.member);
-    records.assign(2, CInteractionData());
-    const CAS4100Span span(&f.member.GetMemberPointVec(), &f.member.GetSubSpanVec(), 0, 2);
-    for (auto& r : records) {
-        r.SpanXX = span;
-        r.SpanYY = span;
-        r.NStarX = nStar;
-        r.Nomx = nom;
+// Records for the two sub-spans in one major-axis span, as the buckling checks leave them.
+void OneSpanRecords(Driver& f) {
+    for (auto& r : f.Records()) {
+        r.SpanXX = r.SpanYY = f.Span(0, 2);
+        r.NStarX = 1e4;
+        r.Nomx = 1e6;
     }
 }
 
 TEST(MemberDriverLocal, MajorMomentsAreAmplifiedOncePerSpanAndReportedOnce) {
-    MemberFixture f(3);
+    Driver f;
     f.member.SetMomentAmplificationFactorStrongAxis(1.5);
-    OneSpanRecords(f, 1e4, 1e6);
-    EXPECT_TRUE(MemberTestAccess::CheckLocal(f.member));
-    ASSERT_EQ(f.log->localChecks.size(), 4u);
-    for (const auto& c : f.log->localChecks) EXPECT_DOUBLE_EQ(c.N, -1e4);
-    EXPECT_DOUBLE_EQ(f.log->localChecks[0].Mx, 1.5 * 2e4);
-    EXPECT_DOUBLE_EQ(f.log->localChecks[3].Mx, 1.5 * 3e4);  // second sub-span reuses δ
-    EXPECT_DOUBLE_EQ(f.log->localChecks[0].My, 1e3);        // no minor-axis compression
+    OneSpanRecords(f);
+    EXPECT_TRUE(A::CheckLocal(f.member));
+    const auto& locals = f.Log().locals;
+    ASSERT_EQ(locals.size(), 4u);
+    for (const auto& c : locals) EXPECT_DOUBLE_EQ(c.N, -1e4);
+    EXPECT_DOUBLE_EQ(locals[0].Mx, 1.5 * 2e4);
+    EXPECT_DOUBLE_EQ(locals[3].Mx, 1.5 * 3e4);  // second sub-span reuses δ
+    EXPECT_DOUBLE_EQ(locals[0].My, 1e3);        // no minor-axis compression
     int lines = 0;
     for (const auto& p : f.result.Report()) {
         if (p.text.find(L"Moment amplification factor to major axis moments = ") == 0) ++lines;
     }
     EXPECT_EQ(lines, 1);
-    EXPECT_TRUE(ReportContains(f.result, L" (ref: AS 4100-1998 clause 4.4.2.2)\n"));
+    EXPECT_TRUE(f.Has(L" (ref: AS 4100-1998 clause 4.4.2.2)\n"));
 }
 
 TEST(MemberDriverLocal, NegligibleMomentStaysZeroUnderAnInfiniteFactor) {
-    MemberFixture f(3);
+    Driver f;
     f.member.SetMomentAmplificationFactorStrongAxis(kInf);
-    OneSpanRecords(f, 1e4, 1e6);
+    OneSpanRecords(f);
     auto& subs = const_cast<SubSpanVec&>(f.member.GetSubSpanVec());
     subs[0].SetMoments(Vec3(0, 1e-11, 0), Vec3(0, 0, 0));
-    MemberTestAccess::CheckLocal(f.member);
-    ASSERT_GE(f.log->localChecks.size(), 2u);
-    EXPECT_EQ(f.log->localChecks[0].Mx, 0.0);
-    EXPECT_EQ(f.log->localChecks[1].Mx, 0.0);
+    A::CheckLocal(f.member);
+    ASSERT_GE(f.Log().locals.size(), 2u);
+    EXPECT_EQ(f.Log().locals[0].Mx, 0.0);
+    EXPECT_EQ(f.Log().locals[1].Mx, 0.0);
 }
 
 TEST(MemberDriverQuickCheck, FirstFailingEndStopsTheLocalChecks) {
     // Capacities a millionth of the actions' size: the first end fails.
-    MemberFixture quick(3, 1e-6);
+    Driver quick(1e-6);
     quick.member.SetQuickCheckMode();
     quick.member.SetLengthOverride(true);
     EXPECT_FALSE(quick.member.QuickCheck());
-    EXPECT_EQ(quick.LocalChecks(), 1);
+    EXPECT_EQ(quick.Count("local"), 1);
     EXPECT_TRUE(quick.result.Report().empty());  // quick check writes no text
 
-    MemberFixture full(3, 1e-6);
+    Driver full(1e-6);
     full.member.SetLengthOverride(true);
     full.member.Check();
-    EXPECT_EQ(full.LocalChecks(), 4);
+    EXPECT_EQ(full.Count("local"), 4);
     EXPECT_NE(full.result.Flags() & 4u, 0u);
 }
 

@@ -3,41 +3,31 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
-#include <memory>
 
-#include "host/Catalogue.h"
-#include "host/MemberResult.h"
-#include "member/AS4100Member.h"
+#include "common/TestSections.h"
 
 namespace {
 
-using namespace Arbor::Steel;
-using Arbor::Data::Catalogue;
+using namespace as4100test;
 using Arbor::Data::CSection;
 
-constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr int kFEnd = 3147456;
 
-const CSection& UB310() {
-    return Catalogue::Instance().FindSection("310UB40.4")->section;
-}
-CSteelGrade Grade300PLUS() {
-    return *Catalogue::Instance().FindGrade("300PLUS");
-}
-
-struct Member {
-    CMemberResult result;
-    std::unique_ptr<CSteelMemberGen> checker{NewCode()};
-
-    Member(const MemberPointVec& points, const SubSpanVec& subSpans, const CSection& section,
-           const CSteelGrade& grade) {
-        checker->SetResult(&result);
-        checker->SetMemberPointVec(points);
-        checker->SetSubSpanVec(subSpans);
-        checker->SetSection(section);
-        checker->SetSteelDesignProp(grade);
+// A 310UB40.4 in 300PLUS through the factory, or the given section and grade, over n equally
+// spaced points of the given length with the same actions on every sub-span.
+struct Member : HostMember {
+    Member(int n, double length, const Vec3& forces, const Vec3& moments, unsigned endBits = kFEnd,
+           unsigned innerBits = 0, const CSection& section = CatalogueSection("310UB40.4"),
+           const CSteelGrade& grade = CatalogueGrade("300PLUS"))
+        : HostMember(Points(n, length, endBits, innerBits),
+                     MakeSubSpans(n - 1, std::vector<SubSpanActions>(
+                                             n - 1, {forces, forces, moments, moments})),
+                     section, grade) {}
+    static MemberPointVec Points(int n, double length, unsigned endBits, unsigned innerBits) {
+        std::vector<PointSpec> pts;
+        for (int i = 0; i < n; ++i)
+            pts.push_back({length * i / (n - 1), i == 0 || i == n - 1 ? endBits : innerBits});
+        return MakePoints(pts);
     }
     double MaxUtil() const {
         double worst = 0.0;
@@ -60,25 +50,9 @@ struct Member {
     }
 };
 
-MemberPointVec Points(int n, double length, int endBits = kFEnd, int innerBits = 0) {
-    MemberPointVec pts;
-    for (int i = 0; i < n; ++i) {
-        const bool end = i == 0 || i == n - 1;
-        pts.emplace_back(length * i / (n - 1), CRestraint(end ? endBits : innerBits));
-    }
-    return pts;
-}
-
-SubSpanVec SameActions(int n, const Vec3& forces, const Vec3& moments) {
-    SubSpanVec subs;
-    for (int i = 0; i < n; ++i) subs.emplace_back(i, forces, forces, moments, moments);
-    return subs;
-}
-
 TEST(HostileForces, NaNAndInfiniteActionsGiveInfiniteUtilisation) {
     for (double bad : {kNaN, kInf, -kInf}) {
-        Member m(Points(3, 6.0), SameActions(2, Vec3(bad, 1e4, 0), Vec3(0, bad, 0)), UB310(),
-                 Grade300PLUS());
+        Member m(3, 6.0, Vec3(bad, 1e4, 0), Vec3(0, bad, 0));
         m.RunBoth();
         EXPECT_EQ(m.MaxUtil(), kInf) << bad;
         EXPECT_NE(m.result.Flags() & ResultFlag::Failed, 0u) << bad;
@@ -86,9 +60,7 @@ TEST(HostileForces, NaNAndInfiniteActionsGiveInfiniteUtilisation) {
 }
 
 TEST(HostileForces, HugeButFiniteActionsFailWithoutOverflowTrouble) {
-    Member m(Points(2, 6.0),
-             SameActions(1, Vec3(-1e300, 1e300, -1e300), Vec3(1e300, -1e300, 1e300)), UB310(),
-             Grade300PLUS());
+    Member m(2, 6.0, Vec3(-1e300, 1e300, -1e300), Vec3(1e300, -1e300, 1e300));
     m.RunBoth();
     EXPECT_GT(m.MaxUtil(), 1.0);
 }
@@ -107,8 +79,7 @@ TEST(HostileSection, DimensionsThatMakeNoSectionAreNotChecked) {
         s.SetShape(Arbor::Data::SecShape::WeldedI);
         s.SetCategory(Arbor::Data::ResidualStress::HW);
         s.SetDimensions(dims);
-        Member m(Points(2, 4.0), SameActions(1, Vec3(-1e5, 1e4, 0), Vec3(0, 1e4, 0)), s,
-                 Grade300PLUS());
+        Member m(2, 4.0, Vec3(-1e5, 1e4, 0), Vec3(0, 1e4, 0), kFEnd, 0, s);
         EXPECT_FALSE(m.RunBoth());
         EXPECT_EQ(m.result.UtilOverAll(), kInf);
         EXPECT_NE(m.result.Flags() & ResultFlag::ShapeNotHandled, 0u);
@@ -117,48 +88,44 @@ TEST(HostileSection, DimensionsThatMakeNoSectionAreNotChecked) {
 
 TEST(HostileGrade, ZeroYieldStressGivesInfiniteUtilisation) {
     const CSteelGrade soft(L"soft", {{Arbor::Data::GradeBand::Any, 0.0, 0.0, 0.0}});
-    Member m(Points(3, 6.0), SameActions(2, Vec3(-1e5, 1e4, 1e3), Vec3(1e2, 5e4, 1e3)), UB310(),
-             soft);
+    Member m(3, 6.0, Vec3(-1e5, 1e4, 1e3), Vec3(1e2, 5e4, 1e3), kFEnd, 0,
+             CatalogueSection("310UB40.4"), soft);
     m.RunBoth();
     EXPECT_EQ(m.MaxUtil(), kInf);
 }
 
-TEST(HostileGeometry, SinglePointAndMismatchedSubSpansAreRefused) {
-    Member one(Points(2, 6.0), {}, UB310(), Grade300PLUS());
+TEST(HostileGeometry, SinglePointMismatchedSubSpansAndRepeatedPositionsAreRefused) {
+    Member one(2, 6.0, Vec3(), Vec3());
     one.checker->SetMemberPointVec({CMemberPoint(0.0, CRestraint(kFEnd))});
+    one.checker->SetSubSpanVec({});
     EXPECT_FALSE(one.RunBoth());
     EXPECT_EQ(one.result.NumEntries(), 1);
 
-    Member mismatched(Points(4, 6.0), SameActions(1, Vec3(), Vec3()), UB310(), Grade300PLUS());
+    Member mismatched(4, 6.0, Vec3(), Vec3());
+    mismatched.checker->SetSubSpanVec(MakeSubSpans(1, {}));
     EXPECT_FALSE(mismatched.RunBoth());
-}
 
-TEST(HostileGeometry, IdenticalPointPositionsAreRefused) {
-    MemberPointVec pts = Points(3, 6.0);
+    Member repeated(3, 6.0, Vec3(-1e4, 0, 0), Vec3(0, 1e4, 0));
+    MemberPointVec pts = Member::Points(3, 6.0, kFEnd, 0);
     pts[1] = CMemberPoint(0.0, CRestraint(0));  // same position as the first point
-    Member m(pts, SameActions(2, Vec3(-1e4, 0, 0), Vec3(0, 1e4, 0)), UB310(), Grade300PLUS());
-    EXPECT_FALSE(m.RunBoth());
+    repeated.checker->SetMemberPointVec(pts);
+    EXPECT_FALSE(repeated.RunBoth());
 }
 
-TEST(HostileRestraints, EveryBitSetStillChecks) {
-    Member m(Points(4, 6.0, -1, -1), SameActions(3, Vec3(-1e5, 0, 0), Vec3(0, 2e4, 0)), UB310(),
-             Grade300PLUS());
-    EXPECT_TRUE(m.RunBoth());
-    EXPECT_LT(m.MaxUtil(), 1.0);
-}
+TEST(HostileRestraints, EveryBitSetStillChecksNoRestraintFailsWithInfiniteBuckling) {
+    Member all(4, 6.0, Vec3(-1e5, 0, 0), Vec3(0, 2e4, 0), ~0u, ~0u);
+    EXPECT_TRUE(all.RunBoth());
+    EXPECT_LT(all.MaxUtil(), 1.0);
 
-TEST(HostileRestraints, NoRestraintAnywhereFailsWithInfiniteBuckling) {
-    Member m(Points(3, 6.0, 0, 0), SameActions(2, Vec3(-1e5, 0, 0), Vec3(0, 2e4, 0)), UB310(),
-             Grade300PLUS());
-    m.RunBoth();
-    EXPECT_EQ(m.MaxUtil(), kInf);
-    EXPECT_NE(m.result.Flags() & ResultFlag::Failed, 0u);
+    Member none(3, 6.0, Vec3(-1e5, 0, 0), Vec3(0, 2e4, 0), 0, 0);
+    none.RunBoth();
+    EXPECT_EQ(none.MaxUtil(), kInf);
+    EXPECT_NE(none.result.Flags() & ResultFlag::Failed, 0u);
 }
 
 TEST(HostileSize, ThousandsOfPointsCheckInReasonableWork) {
     const int n = 2000;
-    Member m(Points(n, 30.0, kFEnd, 0x100000 | 1024),
-             SameActions(n - 1, Vec3(-2e4, 0, 0), Vec3(0, 1e4, 0)), UB310(), Grade300PLUS());
+    Member m(n, 30.0, Vec3(-2e4, 0, 0), Vec3(0, 1e4, 0), kFEnd, 0x100000 | 1024);
     EXPECT_TRUE(m.RunBoth());
     EXPECT_EQ(m.result.NumEntries(), n + 1);
     EXPECT_LT(m.MaxUtil(), 1.0);

@@ -18,7 +18,7 @@ struct ModuleHandle {
     }
 };
 
-TEST(ModuleLoad, FactoryIsExportedAndCreatesTheAS4100Checker) {
+TEST(ModuleLoad, FactoryIsExportedAndCreatesAWorkingAS4100Checker) {
     ModuleHandle module;
     ASSERT_NE(module.handle, nullptr) << dlerror();
     auto factory = reinterpret_cast<Factory>(dlsym(module.handle, "NewCode"));
@@ -34,14 +34,8 @@ TEST(ModuleLoad, FactoryIsExportedAndCreatesTheAS4100Checker) {
     std::unique_ptr<Arbor::Steel::CSteelMember> copy(checker->Clone());
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->Name(0), L"AS 4100-1998");
-}
 
-TEST(ModuleLoad, CheckWithoutResultOrDataReturnsFalseWithoutThrowing) {
-    ModuleHandle module;
-    ASSERT_NE(module.handle, nullptr) << dlerror();
-    auto factory = reinterpret_cast<Factory>(dlsym(module.handle, "NewCode"));
-    ASSERT_NE(factory, nullptr);
-    std::unique_ptr<CSteelMemberGen> checker(factory());
+    // Without a result or any data: false, nothing thrown.
     EXPECT_FALSE(checker->Check());
     EXPECT_FALSE(checker->QuickCheck());
     EXPECT_FALSE(checker->GetMemberEffectiveLengthData().has_value());

@@ -4,54 +4,60 @@
 
 #include <cmath>
 
-#include "test_span_fixture.h"
+#include "common/TestSections.h"
 
 namespace {
 
-using namespace spantest;
+using namespace as4100test;
 using Spans = std::vector<std::pair<int, int>>;
-using A = MemberTestAccess;
 
-Spans XX(const MemberFixture& f) {
-    return AllSpans(f, A::FindNextXXSpan);
+// Every span a search finds, as (left, right) pairs, from the null span.
+template <typename Find>
+Spans All(const TestMember& f, Find find) {
+    Spans spans;
+    CAS4100Span span = f.Span(0, 0);
+    while (find(f.member, span) && spans.size() < 100)
+        spans.emplace_back(span.GetCMPIndexLeft(), span.GetCMPIndexRight());
+    return spans;
 }
-Spans YY(const MemberFixture& f) {
-    return AllSpans(f, A::FindNextYYSpan);
+Spans XX(const TestMember& f) {
+    return All(f, A::FindNextXXSpan);
 }
-Spans VV(const MemberFixture& f) {
-    return AllSpans(f, A::FindNextVVStrutSpan);
+Spans YY(const TestMember& f) {
+    return All(f, A::FindNextYYSpan);
 }
-Spans LT(const MemberFixture& f) {
-    return AllSpans(f, A::FindNextLTSpan);
+Spans VV(const TestMember& f) {
+    return All(f, A::FindNextVVStrutSpan);
 }
-
-TEST(SearchSpans, TwoPointsGiveOneSpanOfEveryKind) {
-    MemberFixture f({{0.0, kFEnd}, {4.0, kFEnd}});
-    const Spans whole{{0, 1}};
-    EXPECT_EQ(XX(f), whole);
-    EXPECT_EQ(YY(f), whole);
-    EXPECT_EQ(VV(f), whole);
-    EXPECT_EQ(LT(f), whole);
-}
-
-TEST(SearchSpans, RotationRestraintAloneEndsAMajorAxisSpan) {
-    MemberFixture f({{0.0, kPinned}, {2.0, 0x10000}, {5.0, kPinned}});
-    EXPECT_EQ(XX(f), (Spans{{0, 1}, {1, 2}}));
-    EXPECT_EQ(YY(f), (Spans{{0, 2}}));
-    EXPECT_EQ(VV(f), (Spans{{0, 2}}));  // struts stop only at translation restraints
+Spans LT(const TestMember& f) {
+    return All(f, A::FindNextLTSpan);
 }
 
-TEST(SearchSpans, FivePointsWithMixedRestraints) {
-    // 1: lateral only; 2: support only; 3: rotation about y only.
-    MemberFixture f(
-        {{0.0, kFixed}, {1.0, 0x100000}, {2.5, 0x200000}, {4.0, 0x40000}, {6.0, kFixed}});
-    EXPECT_EQ(XX(f), (Spans{{0, 2}, {2, 4}}));
-    EXPECT_EQ(YY(f), (Spans{{0, 1}, {1, 3}, {3, 4}}));
-    EXPECT_EQ(VV(f), (Spans{{0, 1}, {1, 2}, {2, 4}}));
+TEST(SearchSpans, AxisSpansEndWhereTheirRestraintIs) {
+    struct Case {
+        std::vector<PointSpec> points;
+        Spans xx, yy, vv;
+    };
+    const Case cases[] = {
+        {{{0.0, kFEnd}, {4.0, kFEnd}}, {{0, 1}}, {{0, 1}}, {{0, 1}}},
+        // A rotation restraint alone ends a major-axis span; struts stop only at translation.
+        {{{0.0, kPinned}, {2.0, 0x10000}, {5.0, kPinned}}, {{0, 1}, {1, 2}}, {{0, 2}}, {{0, 2}}},
+        // 1: lateral only; 2: support only; 3: rotation about y only.
+        {{{0.0, kFixed}, {1.0, 0x100000}, {2.5, 0x200000}, {4.0, 0x40000}, {6.0, kFixed}},
+         {{0, 2}, {2, 4}},
+         {{0, 1}, {1, 3}, {3, 4}},
+         {{0, 1}, {1, 2}, {2, 4}}},
+    };
+    for (const Case& c : cases) {
+        TestMember f(c.points);
+        EXPECT_EQ(XX(f), c.xx);
+        EXPECT_EQ(YY(f), c.yy);
+        EXPECT_EQ(VV(f), c.vv);
+    }
 }
 
 TEST(SearchSpans, OverrideMakesTheWholeMemberOneSpan) {
-    MemberFixture f({{0.0, kFixed}, {1.0, kFixed}, {2.5, kFixed}, {5.0, kFixed}});
+    TestMember f({{0.0, kFixed}, {1.0, kFixed}, {2.5, kFixed}, {5.0, kFixed}});
     f.member.SetLengthOverride(true);
     const Spans whole{{0, 3}};
     EXPECT_EQ(XX(f), whole);
@@ -62,7 +68,7 @@ TEST(SearchSpans, OverrideMakesTheWholeMemberOneSpan) {
 
 TEST(SearchEffectiveLength, TableFactorTimesSpanLength) {
     // x: fixed at 0, pinned at 4 m (0.85); y: pinned both ends (1.0); then a sway span.
-    MemberFixture f({{0.0, kFixed & ~0x40000u}, {4.0, kPinned}, {6.0, 0x200000}});
+    TestMember f({{0.0, kFixed & ~0x40000u}, {4.0, kPinned}, {6.0, 0x200000}});
     EXPECT_DOUBLE_EQ(A::EffectiveLengthXX(f.member, f.Span(0, 1)), 0.85 * 4.0);
     EXPECT_DOUBLE_EQ(A::EffectiveLengthYY(f.member, f.Span(0, 1)), 1.0 * 4.0);
     EXPECT_DOUBLE_EQ(A::EffectiveStrutLengthVV(f.member, f.Span(0, 1)), 1.0 * 4.0);
@@ -72,7 +78,7 @@ TEST(SearchEffectiveLength, TableFactorTimesSpanLength) {
 }
 
 TEST(SearchEffectiveLength, PositiveAndNegativeOverrides) {
-    MemberFixture f({{0.0, kPinned}, {2.0, kPinned}, {5.0, kPinned}});
+    TestMember f({{0.0, kPinned}, {2.0, kPinned}, {5.0, kPinned}});
     f.member.SetLengthOverride(true);
     f.member.SetLyy(2.5);
     f.member.SetLzz(-0.7);
@@ -89,13 +95,13 @@ TEST(SearchEffectiveLength, PositiveAndNegativeOverrides) {
 TEST(SearchEffectiveLength, ContinuousRestraintGivesZero) {
     std::vector<SubSpanActions> held(2);
     held[0].continuousBits = held[1].continuousBits = 0x200000 | 0x100000;
-    MemberFixture f({{0.0, kPinned}, {2.0, 0}, {5.0, kPinned}}, held);
+    TestMember f({{0.0, kPinned}, {2.0, 0}, {5.0, kPinned}}, held);
     EXPECT_DOUBLE_EQ(A::EffectiveLengthXX(f.member, f.Span(0, 2)), 0.0);
     EXPECT_DOUBLE_EQ(A::EffectiveLengthYY(f.member, f.Span(0, 2)), 0.0);
     EXPECT_DOUBLE_EQ(A::EffectiveStrutLengthVV(f.member, f.Span(0, 2)), 0.0);
     // Held along one sub-span only: not along the span.
     held[1].continuousBits = 0;
-    MemberFixture partly({{0.0, kPinned}, {2.0, 0}, {5.0, kPinned}}, held);
+    TestMember partly({{0.0, kPinned}, {2.0, 0}, {5.0, kPinned}}, held);
     EXPECT_DOUBLE_EQ(A::EffectiveLengthXX(partly.member, partly.Span(0, 2)), 5.0);
 }
 
@@ -116,66 +122,65 @@ TEST(SearchLTSegments, SupportedSegmentPairs) {
         {kL, kU, false}, {kU, kL, false}, {kU, kU, false}, {kSupport | 1024 | 128, kU, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.left << " " << c.right);
-        MemberFixture f({{0.0, c.left}, {3.0, c.right}});
+        TestMember f({{0.0, c.left}, {3.0, c.right}});
         EXPECT_EQ(A::EffectiveLengthLT(f.member, f.Span(0, 1)), c.valid ? 3.0 : kInf);
     }
 }
 
-TEST(SearchLTSegments, UnsupportedInteriorEndsMustNotBeUnrestrained) {
-    // Interior points held laterally but not supported: neither cantilever nor supported.
-    MemberFixture lateral({{0.0, kFEnd}, {2.0, 512}, {5.0, kFEnd}});
-    EXPECT_EQ(LT(lateral), (Spans{{0, 1}, {1, 2}}));
+TEST(SearchLTSegments, SegmentsOfAMember) {
+    TestSectionProps chs, shs;
+    chs.MakeHollow(true);
+    shs.MakeHollow(false);
+    struct Case {
+        const char* what;
+        std::vector<PointSpec> points;
+        Spans lt;
+        TestSectionProps props = {};
+    };
+    const Case cases[] = {
+        // Held laterally but not supported: neither cantilever nor supported, yet an end.
+        {"lateral interior", {{0.0, kFEnd}, {2.0, 512}, {5.0, kFEnd}}, {{0, 1}, {1, 2}}},
+        {"U interior", {{0.0, kFEnd}, {2.0, 1024}, {5.0, kFEnd}}, {{0, 2}}},
+        {"invalid grows",
+         {{0.0, kL}, {2.0, kU}, {4.0, kF}, {6.0, kU}, {8.0, kU}},
+         {{0, 2}, {2, 3}, {3, 4}}},
+        // Cantilever: flange 2 critical. A free tip with an L root grows to the F end; a tip
+        // held at flange 2 (L) with an L root is a segment.
+        {"free tip", {{0.0, 0}, {2.0, kSupport | 1024}, {6.0, kFEnd}}, {{0, 2}}},
+        {"held tip", {{0.0, 1024}, {2.0, kSupport | 1024}, {6.0, kFEnd}}, {{0, 1}, {1, 2}}},
+        {"round", {{0.0, kU}, {2.0, kU}, {4.0, kU}}, {{0, 2}}, chs},
+        {"square", {{0.0, kU}, {2.0, kU}, {4.0, kU}}, {{0, 2}}, shs},
+    };
+    for (const Case& c : cases) {
+        TestMember f(c.points, {}, c.props);
+        EXPECT_EQ(LT(f), c.lt) << c.what;
+    }
+    TestMember lateral({{0.0, kFEnd}, {2.0, 512}, {5.0, kFEnd}});
     EXPECT_DOUBLE_EQ(A::EffectiveLengthLT(lateral.member, lateral.Span(0, 1)), 2.0);
-    MemberFixture free({{0.0, kFEnd}, {2.0, 1024}, {5.0, kFEnd}});  // U under flange 1 critical
-    EXPECT_EQ(LT(free), (Spans{{0, 2}}));
-}
-
-TEST(SearchLTSegments, InvalidSegmentGrowsToTheNextPoint) {
-    MemberFixture f({{0.0, kL}, {2.0, kU}, {4.0, kF}, {6.0, kU}, {8.0, kU}});
-    EXPECT_EQ(LT(f), (Spans{{0, 2}, {2, 3}, {3, 4}}));
+    TestMember grows({{0.0, kL}, {2.0, kU}, {4.0, kF}, {6.0, kU}, {8.0, kU}});
+    EXPECT_DOUBLE_EQ(A::EffectiveLengthLT(grows.member, grows.Span(0, 2)), 4.0);
     // The last segment U-U runs to the member's end and has no finite length.
-    EXPECT_EQ(A::EffectiveLengthLT(f.member, f.Span(3, 4)), kInf);
-    EXPECT_DOUBLE_EQ(A::EffectiveLengthLT(f.member, f.Span(0, 2)), 4.0);
-}
-
-TEST(SearchLTSegments, CantileverTakesFlangeTwoAsCritical) {
-    // Free tip at the left; at 2 m a support holding flange 2 only (L for flange 2 critical).
-    MemberFixture f({{0.0, 0}, {2.0, kSupport | 1024}, {6.0, kFEnd}});
-    // Tip U with an L root is not a segment; it grows to the F end.
-    EXPECT_EQ(LT(f), (Spans{{0, 2}}));
-    // A tip held at flange 2 (L) with an L root is one.
-    MemberFixture held({{0.0, 1024}, {2.0, kSupport | 1024}, {6.0, kFEnd}});
-    EXPECT_EQ(LT(held), (Spans{{0, 1}, {1, 2}}));
+    EXPECT_EQ(A::EffectiveLengthLT(grows.member, grows.Span(3, 4)), kInf);
     // Right-hand cantilever: flange 1 lateral alone is U for flange 2 critical, and an L root
     // does not pair with it.
-    MemberFixture right({{0.0, kSupport | 1024}, {2.0, 512}});
+    TestMember right({{0.0, kSupport | 1024}, {2.0, 512}});
     EXPECT_EQ(A::EffectiveLengthLT(right.member, right.Span(0, 1)), kInf);
 }
 
-TEST(SearchLTSegments, RoundAndSquareSectionsAreOneSegment) {
-    SectionProps chs;
-    chs.circular = true;
-    MemberFixture f({{0.0, kU}, {2.0, kU}, {4.0, kU}}, {}, chs);
-    EXPECT_EQ(LT(f), (Spans{{0, 2}}));
-    SectionProps shs;
-    shs.square = true;
-    MemberFixture g({{0.0, kU}, {2.0, kU}, {4.0, kU}}, {}, shs);
-    EXPECT_EQ(LT(g), (Spans{{0, 2}}));
-}
-
 TEST(SearchLTSegments, EndsFullOrPartRestrained) {
-    MemberFixture fp({{0.0, kF}, {3.0, kSupport | 1024 | 128}});
+    TestMember fp({{0.0, kF}, {3.0, kSupport | 1024 | 128}});
     EXPECT_TRUE(A::IsEndsFullOrPartRestrained(fp.member, fp.Span(0, 1)));
-    MemberFixture fl({{0.0, kF}, {3.0, kL}});
+    TestMember fl({{0.0, kF}, {3.0, kL}});
     EXPECT_FALSE(A::IsEndsFullOrPartRestrained(fl.member, fl.Span(0, 1)));
     // A cantilever reads flange 2 as critical: flange 1 held with twist restraint is P there.
-    MemberFixture tip({{0.0, kFEnd}, {3.0, 512 | 128}});
+    TestMember tip({{0.0, kFEnd}, {3.0, 512 | 128}});
     EXPECT_TRUE(A::IsEndsFullOrPartRestrained(tip.member, tip.Span(0, 1)));
 }
 
 TEST(SearchHostData, MapsOfSpansWithLengthsAndRadii) {
-    SectionProps p;  // A 5000 mm², Ixx 80e6 mm⁴, Iyy 10e6 mm⁴
-    MemberFixture f({{0.0, kFEnd | kFixed}, {2.0, 0x100000 | 512}, {6.0, kFEnd}}, {}, p);
+    // A 5000 mm², Ixx 80e6 mm⁴, Iyy 10e6 mm⁴.
+    TestMember f({{0.0, kFEnd | kFixed}, {2.0, 0x100000 | 512}, {6.0, kFEnd}});
+    A::Records(f.member).clear();
     const auto data = f.member.GetMemberEffectiveLengthData();
     ASSERT_TRUE(data.has_value());
     EXPECT_EQ(f.member.GetInteractionData().size(), 2u);
@@ -204,7 +209,7 @@ TEST(SearchHostData, MapsOfSpansWithLengthsAndRadii) {
 TEST(SearchHostData, LateralTorsionalOverrideAndContinuousRestraint) {
     std::vector<SubSpanActions> slab(2);
     slab[0].continuousBits = slab[1].continuousBits = 512;
-    MemberFixture f({{0.0, kFEnd}, {2.0, 0}, {6.0, kFEnd}}, slab);
+    TestMember f({{0.0, kFEnd}, {2.0, 0}, {6.0, kFEnd}}, slab);
     auto data = f.member.GetMemberEffectiveLengthData();
     ASSERT_TRUE(data.has_value());
     ASSERT_EQ(data->lt.size(), 1u);
@@ -218,10 +223,10 @@ TEST(SearchHostData, LateralTorsionalOverrideAndContinuousRestraint) {
 }
 
 TEST(SearchHostData, NothingWithoutResultOrWithInvalidInput) {
-    MemberFixture f({{0.0, kFEnd}, {6.0, kFEnd}});
+    TestMember f({{0.0, kFEnd}, {6.0, kFEnd}});
     f.member.SetResult(nullptr);
     EXPECT_FALSE(f.member.GetMemberEffectiveLengthData().has_value());
-    MemberFixture onePoint({{0.0, kFEnd}});
+    TestMember onePoint({{0.0, kFEnd}});
     EXPECT_FALSE(onePoint.member.GetMemberEffectiveLengthData().has_value());
 }
 

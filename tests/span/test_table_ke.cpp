@@ -2,30 +2,15 @@
 // combinations outside the figure, the v-v factor of angle struts and the report lines.
 #include <gtest/gtest.h>
 
+#include "common/TestSections.h"
 #include "span/AS4100Table.h"
-#include "test_span_fixture.h"
 
 namespace {
 
-using namespace spantest;
+using namespace as4100test;
 
 struct EndState {
     bool translation, rotation;  // held
-};
-
-struct KeCase {
-    EndState end1, end2;
-    double ke;  // Figure 4.6.3.2
-};
-
-// Braced: (a) both ends fixed 0.7, (b) fixed-pinned 0.85, (c) pinned-pinned 1.0.
-// Sway: (d) fixed with a sway end held in rotation 1.2, (e) cantilever or flagpole cases 2.2.
-const KeCase kFigureCases[] = {
-    {{true, true}, {true, true}, 0.7},   {{true, true}, {true, false}, 0.85},
-    {{true, false}, {true, true}, 0.85}, {{true, false}, {true, false}, 1.0},
-    {{true, true}, {false, true}, 1.2},  {{false, true}, {true, true}, 1.2},
-    {{true, true}, {false, false}, 2.2}, {{false, false}, {true, true}, 2.2},
-    {{true, false}, {false, true}, 2.2}, {{false, true}, {true, false}, 2.2},
 };
 
 CRestraint End(EndState s, unsigned translationBit, unsigned rotationBit) {
@@ -34,8 +19,21 @@ CRestraint End(EndState s, unsigned translationBit, unsigned rotationBit) {
 }
 
 TEST(TableKe, EveryRowOfTheFigureAboutBothAxes) {
+    struct Case {
+        EndState end1, end2;
+        double ke;
+    };
+    // Braced: (a) both ends fixed 0.7, (b) fixed-pinned 0.85, (c) pinned-pinned 1.0.
+    // Sway: (d) fixed with a sway end held in rotation 1.2, (e) cantilever or flagpole 2.2.
+    const Case cases[] = {
+        {{true, true}, {true, true}, 0.7},   {{true, true}, {true, false}, 0.85},
+        {{true, false}, {true, true}, 0.85}, {{true, false}, {true, false}, 1.0},
+        {{true, true}, {false, true}, 1.2},  {{false, true}, {true, true}, 1.2},
+        {{true, true}, {false, false}, 2.2}, {{false, false}, {true, true}, 2.2},
+        {{true, false}, {false, true}, 2.2}, {{false, true}, {true, false}, 2.2},
+    };
     const CAS4100_98Table table(nullptr);
-    for (const KeCase& c : kFigureCases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message()
                      << "ke " << c.ke << " end1 " << c.end1.translation << c.end1.rotation
                      << " end2 " << c.end2.translation << c.end2.rotation);
@@ -46,10 +44,7 @@ TEST(TableKe, EveryRowOfTheFigureAboutBothAxes) {
             table.Table4_6_3_2_YY(End(c.end1, 0x100000, 0x40000), End(c.end2, 0x100000, 0x40000)),
             c.ke);
     }
-}
-
-TEST(TableKe, BothEndsFreeToTranslateIsOutsideTheFigure) {
-    const CAS4100_98Table table(nullptr);
+    // Both ends free to translate: outside the figure.
     const CRestraint rotationOnly(0x10000 | 0x40000);
     EXPECT_EQ(table.Table4_6_3_2_XX(rotationOnly, rotationOnly), kInf);
     EXPECT_EQ(table.Table4_6_3_2_YY(CRestraint(0), CRestraint(0)), kInf);
@@ -67,28 +62,23 @@ TEST(TableKe, VVTakesTheLargerFactorOrInfinity) {
     EXPECT_EQ(table.Table4_6_3_2_VV(CRestraint(0x200000), CRestraint(0x200000)), kInf);
 }
 
-TEST(TableKe, ReportsTheFactorAsAMultipleOfL) {
+TEST(TableKe, ReportLines) {
     CMemberResult result;
-    const CAS4100_98Table table(&result);
+    CAS4100_98Table table(&result);
     table.Table4_6_3_2_XX(CRestraint(kFixed), CRestraint(kPinned));
     ASSERT_EQ(result.Report().size(), 3u);
     EXPECT_EQ(result.Report()[0].text, L"<i>ref. AS4100:1998 Figure 4.6.3.2:</i> ");
     EXPECT_EQ(result.Report()[1].text, L"0.850L");
     EXPECT_EQ(result.Report()[2].text, L"\n");
-}
 
-TEST(TableKe, ReportsAFactorOutsideTheFigure) {
-    CMemberResult result;
-    const CAS4100_98Table table(&result);
+    result.Reset();
     EXPECT_EQ(table.Table4_6_3_2_VV(CRestraint(0), CRestraint(0)), kInf);
     ASSERT_EQ(result.Report().size(), 3u);
     EXPECT_EQ(result.Report()[1].text, L"Factor Not Exist In Table");
-}
 
-TEST(TableKe, WritesNothingWithoutAResultOrWithTextOff) {
-    CMemberResult result;
+    // Nothing with the text off or without a result.
+    result.Reset();
     result.EnableText(false);
-    CAS4100_98Table table(&result);
     EXPECT_DOUBLE_EQ(table.Table4_6_3_2_YY(CRestraint(kPinned), CRestraint(kPinned)), 1.0);
     EXPECT_TRUE(result.Report().empty());
     table.SetMemberResult(nullptr);
