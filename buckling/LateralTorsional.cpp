@@ -92,12 +92,13 @@ SegmentEnds MemberCapacities(CAS4100_98Section& section, const CAS4100Span& span
                              CMemberResult* result) {
     SegmentEnds ends;
     if (reverse) {
+        // Both capacities (with their cl. 5.6.1.1 lines) first, then the two ends' results.
         WriteLine(result, L"Reverse curvature\n");
         const EndCheck end1 = CheckEnd(section, span, m.min, alphaM, overridden, le, delta, result);
+        const EndCheck end2 = CheckEnd(section, span, m.max, alphaM, overridden, le, delta, result);
         ReportMoment(result, prefix + L"Mx1 = ", end1.mx);
         ReportMoment(result, L"Mb1 = Mbx =", end1.mb);
         ReportUtil(result, L"Util1 = ", end1.util);
-        const EndCheck end2 = CheckEnd(section, span, m.max, alphaM, overridden, le, delta, result);
         ReportMoment(result, prefix + L"Mx2 = ", end2.mx);
         ReportMoment(result, L"Mb2 = Mbx =", end2.mb);
         ReportUtil(result, L"Util2 = ", end2.util);
