@@ -48,12 +48,10 @@ TEST(DriverStrut, PrincipalAxesUseTheLargerOverrideAndTheMinorUtilisation) {
     EXPECT_FALSE(A::CheckStrutSpanUU(f.member, f.Span(0, 1)));
     double ncr = 0;
     EXPECT_DOUBLE_EQ(r.Ncu, TestSection().Ncxx(3.0, ncr, nullptr));
-    EXPECT_DOUBLE_EQ(r.NcuInPlane, r.Ncu);
-    EXPECT_DOUBLE_EQ(r.NStarX, 1200e3);
     EXPECT_NEAR(f.Util(UtilKind::BucklingAxialMinor), 1200e3 / (0.9 * r.Ncu), 1e-12);
     EXPECT_DOUBLE_EQ(f.Util(UtilKind::BucklingAxialMajor), 0.0);
-    EXPECT_NE(f.result.Flags() & ResultFlag::MajorBucklingFail, 0u);
-    EXPECT_EQ(f.result.Flags() & ResultFlag::MinorBucklingFail, 0u);
+    EXPECT_EQ(f.result.Flags() & (ResultFlag::MajorBucklingFail | ResultFlag::MinorBucklingFail),
+              ResultFlag::MajorBucklingFail);
     EXPECT_TRUE(f.Has(L"<b><red>Fail:</red></b> U-U Axial Buckling\n"));
 
     EXPECT_FALSE(A::CheckStrutSpanVV(f.member, f.Span(0, 1)));
@@ -67,12 +65,10 @@ TEST(DriverStrut, PrincipalAxesUseTheLargerOverrideAndTheMinorUtilisation) {
     EXPECT_TRUE(tension.Has(L"No axial compression in this span\n"));
 }
 
-TEST(DriverStrut, LateralTorsionalSingleAndReverseCurvature) {
+TEST(DriverStrut, LateralTorsionalAboutU) {
     Strut single(kFEnd, Bending(0, 20e3, 20e3));
     EXPECT_TRUE(A::CheckStrutSpanLT(single.member, single.Span(0, 1)));
     EXPECT_NEAR(single.Util(UtilKind::BucklingLT), 20.0 / (0.9 * 40.0), 1e-12);
-    EXPECT_DOUBLE_EQ(single.Record(0).Mbx1, 40e3);
-    EXPECT_DOUBLE_EQ(single.Record(0).Mx2, 20e3);
     EXPECT_TRUE(single.Record(0).LTApplies);
     EXPECT_TRUE(single.Has(L"Single curvature bending in this span\n"));
 
@@ -82,16 +78,15 @@ TEST(DriverStrut, LateralTorsionalSingleAndReverseCurvature) {
     EXPECT_DOUBLE_EQ(reverse.Record(0).Mx2, 20e3);
     EXPECT_NE(reverse.result.Flags() & ResultFlag::LTBucklingFail, 0u);
     EXPECT_TRUE(reverse.Has(L"Reverse curvature\n"));
-}
 
-TEST(DriverStrut, LateralTorsionalNotRequiredStoresSectionCapacities) {
     // F ends and a fully restrained segment: Msu = fy Zeu = 250 MPa × 200e3 mm³ = 50 kN·m.
-    Strut f(kFEnd, Bending(0, 20e3, 20e3), true);
-    EXPECT_TRUE(A::CheckStrutSpanLT(f.member, f.Span(0, 1)));
-    EXPECT_DOUBLE_EQ(f.Record(0).Mbx1, 50e3);
-    EXPECT_DOUBLE_EQ(f.Record(0).Mbx2, 50e3);
-    EXPECT_FALSE(f.Record(0).LTApplies);
-    EXPECT_TRUE(f.Has(L"span is satisfied the conditions framed in AS4100:1988 cl. 8.4.6 \n"));
+    Strut restrained(kFEnd, Bending(0, 20e3, 20e3), true);
+    EXPECT_TRUE(A::CheckStrutSpanLT(restrained.member, restrained.Span(0, 1)));
+    EXPECT_DOUBLE_EQ(restrained.Record(0).Mbx1, 50e3);
+    EXPECT_DOUBLE_EQ(restrained.Record(0).Mbx2, 50e3);
+    EXPECT_FALSE(restrained.Record(0).LTApplies);
+    EXPECT_TRUE(
+        restrained.Has(L"span is satisfied the conditions framed in AS4100:1988 cl. 8.4.6 \n"));
 }
 
 // N = 100 kN, Ncv = 500 kN, in plane Ncu = 800 kN and Ncv = 600 kN, Mb = 40 kN·m,
@@ -101,7 +96,7 @@ TEST(DriverStrut, LateralTorsionalNotRequiredStoresSectionCapacities) {
 // In tension Nt = 50 kN with Nst = Ag fy = 1250 kN: Mou = 40 × 1.0444 = 41.78,
 //   Mru = 50 × 0.9556 = 47.78, Mrv = 23.89; (20/37.6)^1.4 + (5/21.5)^1.4 = 0.4132 + 0.1298 =
 //   0.5430.
-double Combined(double mx2, double ntStar, const CString& line1, const CString& line2 = L"") {
+double Combined(double mx2, double ntStar, std::initializer_list<CString> lines) {
     Strut f(kFEnd, {});
     CInteractionData r;
     r.SpanXX = r.SpanYY = r.SpanLT = f.Span(0, 1);
@@ -115,19 +110,19 @@ double Combined(double mx2, double ntStar, const CString& line1, const CString& 
     r.Mx2 = mx2;
     r.MyMax = r.MyMin = 5e3;
     A::CheckStrutBucklingInteraction(f.member, r);
-    EXPECT_TRUE(f.Has(line1)) << line1;
-    EXPECT_TRUE(f.Has(line2)) << line2;
+    EXPECT_EQ(f.Missing(lines), L"");
     return f.Util(UtilKind::BucklingCombined);
 }
 
 TEST(DriverStrut, CombinedCheckInCompressionAndTension) {
-    EXPECT_NEAR(Combined(20e3, 0, L"Mou = Mb*(1 - N/(Phi*Ncv))\n     = 31.11 kN·m\n"), 0.78653,
+    EXPECT_NEAR(Combined(20e3, 0, {L"Mou = Mb*(1 - N/(Phi*Ncv))\n     = 31.11 kN·m\n"}), 0.78653,
                 1e-4);
     // Unequal end moments: the per-end form, governed by the 20 kN·m end.
-    EXPECT_NEAR(Combined(-10e3, 0, L"Mou1 = Mb1*(1 - N/(Phi*Ncv))\n",
-                         L"MuMax = 20.00 kN·m, MuMin = -10.00 kN·m\n"),
-                0.78653, 1e-4);
-    EXPECT_NEAR(Combined(20e3, 50e3, L"Mtu = min(Mou, Mru)\n     = 41.78 kN·m\n"), 0.54298, 1e-4);
+    EXPECT_NEAR(
+        Combined(-10e3, 0,
+                 {L"Mou1 = Mb1*(1 - N/(Phi*Ncv))\n", L"MuMax = 20.00 kN·m, MuMin = -10.00 kN·m\n"}),
+        0.78653, 1e-4);
+    EXPECT_NEAR(Combined(20e3, 50e3, {L"Mtu = min(Mou, Mru)\n     = 41.78 kN·m\n"}), 0.54298, 1e-4);
 }
 
 }  // namespace

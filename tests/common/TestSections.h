@@ -29,6 +29,9 @@ inline constexpr double kInf = std::numeric_limits<double>::infinity();
 inline constexpr unsigned kPinned = RestraintBit::TranslationXX | RestraintBit::TranslationYY;
 inline constexpr unsigned kFixed = kPinned | RestraintBit::RotationXX | RestraintBit::RotationYY;
 inline constexpr unsigned kFEnd = 0x200000 | 0x100000 | 64 | 128 | 512 | 1024;
+// Supported ends of cl. 5.4 for flange 1 critical: L held laterally alone, U free to twist.
+inline constexpr unsigned kLEnd = 0x200000 | 0x100000 | 512;
+inline constexpr unsigned kUEnd = 0x200000 | 0x100000;
 
 // What the driver asked of the section: "local" at every local check point (with the actions
 // set there), "buckling" at every flexural capacity.
@@ -86,6 +89,14 @@ inline TestSectionProps UB310Props() {
     v.depth = 0.304;
     v.maxThick = 0.0102;
     v.fullyRestrained = false;
+    return v;
+}
+
+// The same as a beam of 6 m between F ends, Mo = 95.20 kN·m; `change` adjusts the rest.
+inline TestSectionProps UB310Beam(void (*change)(TestSectionProps&) = nullptr) {
+    TestSectionProps v = UB310Props();
+    v.moa = 95201.3;
+    if (change) change(v);
     return v;
 }
 
@@ -290,8 +301,8 @@ struct TestMember {
     CAS4100Span Span(int left, int right) const {
         return CAS4100Span(&member.GetMemberPointVec(), &member.GetSubSpanVec(), left, right);
     }
-    // The interaction records, one per sub-span (made empty by the constructor), as the span
-    // checks fill them.
+    // The interaction records, one per sub-span (default ones from the constructor on), as the
+    // span checks fill them.
     std::vector<CInteractionData>& Records() {
         auto& records = A::Records(member);
         records.resize(member.GetSubSpanVec().size());
@@ -301,6 +312,12 @@ struct TestMember {
     double Util(UtilKind kind) const { return result.Util(result.CurrentIndex(), kind); }
     CString Report() const { return Joined(result); }
     bool Has(const CString& text) const { return Report().find(text) != CString::npos; }
+    // The first of the lines that the report lacks; empty when it has them all.
+    CString Missing(std::initializer_list<CString> lines) const {
+        for (const CString& line : lines)
+            if (!Has(line)) return line;
+        return L"";
+    }
     CString Moment(double m) const { return result.DesFormat().Moment(m); }
 };
 
