@@ -19,23 +19,17 @@ namespace as4100::test {
 // A 6 m simply supported 310UB40.4 under 20 kN/m, braced at midspan (SI units).
 inline nlohmann::json BaseMember() {
     return nlohmann::json::parse(R"({
-      "title": "test beam",
-      "section": "310UB40.4",
-      "grade": "300PLUS",
+      "title": "test beam", "section": "310UB40.4", "grade": "300PLUS",
       "points": [
         {"x": 0.0, "restraint": {"names": ["F"]}},
         {"x": 3.0, "restraint": {"names": ["lateral", "flange1", "flange2", "twist", "full_twist"]}},
-        {"x": 6.0, "restraint": {"names": ["F"]}}
-      ],
+        {"x": 6.0, "restraint": {"names": ["F"]}}],
       "segments": [{"restraint": {"load_height": 0.152}}, {"restraint": {"load_height": 0.152}}],
-      "cases": [
-        {"name": "ULS",
-         "subspans": [
-           {"forces_left": [0, 60000, 0], "forces_right": [0, 0, 0],
-            "moments_left": [0, 0, 0], "moments_right": [0, 90000, 0]},
-           {"forces_left": [0, 0, 0], "forces_right": [0, -60000, 0],
-            "moments_left": [0, 90000, 0], "moments_right": [0, 0, 0]}]}
-      ]
+      "cases": [{"name": "ULS", "subspans": [
+        {"forces_left": [0, 60000, 0], "forces_right": [0, 0, 0],
+         "moments_left": [0, 0, 0], "moments_right": [0, 90000, 0]},
+        {"forces_left": [0, 0, 0], "forces_right": [0, -60000, 0],
+         "moments_left": [0, 90000, 0], "moments_right": [0, 0, 0]}]}]
     })");
 }
 
@@ -75,17 +69,10 @@ inline std::string ReadFile(const std::string& path) {
 // Runs the built program with the arguments (a shell word list); stdout and stderr apart.
 inline ProgramRun RunProgram(const std::string& args) {
     const ScratchDir scratch;
-    const std::string errPath = scratch.File("stderr");
-    const std::string command = "'" + std::string(AS4100_BIN) + "' " + args + " 2>" + errPath;
-    ProgramRun run;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
-        const int raw = pclose(pipe);
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    }
-    run.err = ReadFile(errPath);
-    return run;
+    const std::string out = scratch.File("stdout"), err = scratch.File("stderr");
+    const int raw = std::system(
+        ("'" + std::string(AS4100_BIN) + "' " + args + " >" + out + " 2>" + err).c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
 }
 
 }  // namespace as4100::test

@@ -15,23 +15,15 @@ namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 }
 
-TEST(DesFormatUnits, ForcesMomentsStresses) {
+TEST(DesFormatUnits, EngineeringUnitsAndTheirDigits) {
     CDesFormat f;
     EXPECT_EQ(f.Force(123450.0), L"123.45 kN");
     EXPECT_EQ(f.Force(-1.0e5), L"-100.00 kN");
     EXPECT_EQ(f.Moment(45000.0), L"45.00 kN·m");
     EXPECT_EQ(f.Stress(3.2e8), L"320.0 MPa");
-}
-
-TEST(DesFormatUnits, LengthsAndAreas) {
-    CDesFormat f;
     EXPECT_EQ(f.Length(6.0), L"6.000 m");
     EXPECT_EQ(f.LengthSmall(0.304), L"304.0 mm");
     EXPECT_EQ(f.AreaCS(5.21e-3), L"5210 mm²");
-}
-
-TEST(DesFormatUnits, SectionModuliInTableUnits) {
-    CDesFormat f;
     // 310UB40.4: Zx = 633e3 mm³, Ix = 86.4e6 mm⁴, Iw = 118e9 mm⁶
     EXPECT_EQ(f.LCubed(633e3 * 1e-9), L"633.0×10³ mm³");
     EXPECT_EQ(f.LFourth(86.4e6 * 1e-12), L"86.40×10⁶ mm⁴");
@@ -39,10 +31,6 @@ TEST(DesFormatUnits, SectionModuliInTableUnits) {
     // four significant figures whatever the size
     EXPECT_EQ(f.LFourth(48700 * 1e-12), L"0.04870×10⁶ mm⁴");
     EXPECT_EQ(f.LSixth(3450e9 * 1e-18), L"3450×10⁹ mm⁶");
-}
-
-TEST(DesFormatUnits, DimensionlessAndUtilisation) {
-    CDesFormat f;
     EXPECT_EQ(f.Util(0.8523), L"0.852");
     EXPECT_EQ(f.NoDim(0.8523), L"0.852");
     EXPECT_EQ(f.NoDim(123.456), L"123.456");
@@ -50,32 +38,20 @@ TEST(DesFormatUnits, DimensionlessAndUtilisation) {
     EXPECT_EQ(f.Int(3), L"3");
 }
 
-TEST(DesFormatUnits, NonFiniteValues) {
+TEST(DesFormatUnits, NonFiniteAndTinyNegativeValues) {
     CDesFormat f;
     EXPECT_EQ(f.Util(kInf), L"inf");
     EXPECT_EQ(f.Length(kInf), L"inf");
     EXPECT_EQ(f.Force(-kInf), L"-inf");
     EXPECT_EQ(f.LFourth(std::nan("")), L"nan");
-}
-
-TEST(DesFormatUnits, TinyNegativeValuesPrintAsZero) {
-    CDesFormat f;
-    EXPECT_EQ(f.Moment(-1e-9), L"0.00 kN·m");
+    EXPECT_EQ(f.Moment(-1e-9), L"0.00 kN·m");  // not "-0.00"
     EXPECT_EQ(f.Util(-1e-12), L"0.000");
 }
 
-TEST(Utf8, RoundTripsTheReportSymbols) {
+TEST(Utf8, ReportSymbolsFourByteSequencesAndMalformedInput) {
     const CString wide = L"633.0×10³ mm³, 86.40×10⁶ mm⁴, 118.0×10⁹ mm⁶, 45.00 kN·m, 5210 mm²";
-    const std::string utf8 = ToUtf8(wide);
-    EXPECT_EQ(FromUtf8(utf8), wide);
-    EXPECT_EQ(ToUtf8(L"×"), "\xC3\x97");
-    EXPECT_EQ(ToUtf8(L"⁶"), "\xE2\x81\xB6");
-    EXPECT_EQ(ToUtf8(L"a·b"),
-              "a\xC2\xB7"
-              "b");
-}
-
-TEST(Utf8, FourByteSequencesAndMalformedInput) {
+    EXPECT_EQ(FromUtf8(ToUtf8(wide)), wide);
+    EXPECT_EQ(ToUtf8(L"×⁶·"), "\xC3\x97\xE2\x81\xB6\xC2\xB7");
     EXPECT_EQ(ToUtf8(FromUtf8("\xF0\x9F\x94\xA9")), "\xF0\x9F\x94\xA9");  // U+1F529
     EXPECT_EQ(FromUtf8("a\xFFz"), L"a\uFFFDz");                           // invalid lead byte
     EXPECT_EQ(FromUtf8("a\xC3"), L"a\uFFFD");                             // truncated

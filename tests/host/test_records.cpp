@@ -5,33 +5,12 @@
 #include <cmath>
 #include <limits>
 
-#include "host/MemberResult.h"
-#include "host/Section.h"
+#include "host/HostTestSupport.h"
 #include "host/SectionCodeBase.h"
 #include "host/SteelMember.h"
 
 using namespace Arbor::Steel;
-using Arbor::Data::CSection;
-namespace SecShape = Arbor::Data::SecShape;
-namespace ResidualStress = Arbor::Data::ResidualStress;
-
-namespace {
-
-CSection Ub310() {
-    CSection s(L"310UB40.4");
-    s.SetShape(SecShape::I);
-    s.SetCategory(ResidualStress::HR);
-    s.SetDimensions({0.304, 0.165, 0.0102, 0.165, 0.0102, 0.0061, 0.0114});
-    return s;
-}
-
-bool ReportContains(const CMemberResult& result, const CString& words) {
-    for (const auto& piece : result.Report())
-        if (piece.text.find(words) != CString::npos) return true;
-    return false;
-}
-
-}  // namespace
+using namespace host_test;
 
 TEST(SectionRecord, DescriptionFollowsItsSwitches) {
     const CSection s = Ub310();
@@ -40,59 +19,42 @@ TEST(SectionRecord, DescriptionFollowsItsSwitches) {
     EXPECT_EQ(s.Description(false, false, true),
               L"310UB40.4, D = 304.0 mm, B1 = 165.0 mm, T1 = 10.2 mm, B2 = 165.0 mm, "
               L"T2 = 10.2 mm, tw = 6.1 mm, r = 11.4 mm");
-    CSection chs(L"165.1x5.4CHS");
-    chs.SetShape(SecShape::CHS);
-    chs.SetCategory(ResidualStress::CF);
-    chs.SetDimensions({0.1651, 0.0054});
+    const CSection chs = MakeSection({0.1651, 0.0054}, Shape::CHS, Category::CF, L"165.1x5.4CHS");
     EXPECT_EQ(chs.Description(),
-              L"165.1x5.4CHS, circular hollow section, cold-formed, "
-              L"165.1 × 5.4 mm");
+              L"165.1x5.4CHS, circular hollow section, cold-formed, 165.1 × 5.4 mm");
 }
 
-TEST(SectionCodeBaseOptions, TakesTheRecordsRatios) {
+TEST(SectionCodeBaseOptions, RatiosOfTheRecordRefusedOutOfRangeDefaultsAgainWithout) {
     CSectionCodeBase base;
+    CMemberResult result;
     CSection s = Ub310();
+    s.SetNetAreaRatio(1.2);
+    EXPECT_FALSE(base.SetArborSec(s, &result));
+    EXPECT_TRUE(ReportContains(result, L"net area ratio 1.200"));
+    EXPECT_EQ(base.GetArborSec().Name(), L"");  // nothing changed
     s.SetNetAreaRatio(0.85);
+    s.SetPlasticElasticRatio(std::numeric_limits<double>::quiet_NaN());
+    EXPECT_FALSE(base.SetArborSec(s, &result));
+    EXPECT_TRUE(ReportContains(result, L"plastic/elastic ratio nan"));
+    EXPECT_FALSE(base.SetArborSec(s, nullptr));  // no result: refused all the same
     s.SetPlasticElasticRatio(1.2);
     ASSERT_TRUE(base.SetArborSec(s, nullptr));
     EXPECT_DOUBLE_EQ(base.NetAreaRatio(), 0.85);
     EXPECT_DOUBLE_EQ(base.PlasticElasticRatio(), 1.2);
     EXPECT_FALSE(base.IsPlasticElasticRatioDefault());
-    EXPECT_EQ(base.GetArborSec().Name(), L"310UB40.4");
-
-    // a later record without a ratio brings back the cl. 5.2.3 default of 1.5
+    // a later record without ratios brings back the cl. 5.2.3 default of 1.5 and the full area
     ASSERT_TRUE(base.SetArborSec(Ub310(), nullptr));
     EXPECT_DOUBLE_EQ(base.PlasticElasticRatio(), 1.5);
     EXPECT_TRUE(base.IsPlasticElasticRatioDefault());
     EXPECT_DOUBLE_EQ(base.NetAreaRatio(), 1.0);
 }
 
-TEST(SectionCodeBaseOptions, RefusesRatiosOutOfRangeNamingThem) {
-    CSectionCodeBase base;
-    CMemberResult result;
-    CSection bad = Ub310();
-    bad.SetNetAreaRatio(1.2);
-    EXPECT_FALSE(base.SetArborSec(bad, &result));
-    EXPECT_TRUE(ReportContains(result, L"net area ratio 1.200"));
-    EXPECT_EQ(base.GetArborSec().Name(), L"");  // nothing changed
-
-    bad = Ub310();
-    bad.SetPlasticElasticRatio(std::numeric_limits<double>::quiet_NaN());
-    EXPECT_FALSE(base.SetArborSec(bad, &result));
-    EXPECT_TRUE(ReportContains(result, L"plastic/elastic ratio nan"));
-    EXPECT_FALSE(base.SetArborSec(bad, nullptr));  // no result: refused all the same
-}
-
 TEST(SectionCodeBaseActions, VectorsMapToTheirAxesAndMirrorFlipsMajorAxis) {
     CSectionCodeBase base;
     base.SetMemberForces({-1e5, 2e4, 3e3});  // N, V major (Vy), V minor (Vx)
     base.SetMemberMoments({5e2, 4.5e4, 6e3});
-    EXPECT_DOUBLE_EQ(base.ForceAxial(), -1e5);
-    EXPECT_DOUBLE_EQ(base.ShearY(), 2e4);
     EXPECT_DOUBLE_EQ(base.ShearX(), 3e3);
     EXPECT_DOUBLE_EQ(base.Torsion(), 5e2);
-    EXPECT_DOUBLE_EQ(base.MomentXX(), 4.5e4);
-    EXPECT_DOUBLE_EQ(base.MomentYY(), 6e3);
     base.MirrorXX();
     EXPECT_DOUBLE_EQ(base.MomentXX(), -4.5e4);
     EXPECT_DOUBLE_EQ(base.ShearY(), -2e4);
@@ -100,7 +62,6 @@ TEST(SectionCodeBaseActions, VectorsMapToTheirAxesAndMirrorFlipsMajorAxis) {
     EXPECT_DOUBLE_EQ(base.ForceAxial(), -1e5);
     base.ClearForcesAndMoments();
     EXPECT_EQ(base.MomentXX(), 0.0);
-    EXPECT_EQ(base.ShearX(), 0.0);
 }
 
 namespace {
@@ -127,7 +88,7 @@ class MemberUnderTest : public CSteelMemberGen {
     SubspanEffectiveLengthData::Map GetSubspanEffectiveLengthDataLT() override { return {}; }
 };
 
-MemberPointVec Points(std::initializer_list<double> xs) {
+MemberPointVec Points(const std::vector<double>& xs) {
     MemberPointVec points;
     for (double x : xs) points.emplace_back(x, CRestraint());
     return points;
@@ -141,39 +102,37 @@ SubSpanVec SubSpans(int count) {
 
 }  // namespace
 
-TEST(SteelMemberValidation, AcceptsOrderedPointsWithOneSubSpanEach) {
-    MemberUnderTest member;
-    member.SetMemberPointVec(Points({1.0, 4.0, 7.5}));
-    member.SetSubSpanVec(SubSpans(2));
-    EXPECT_TRUE(member.ValidateInputData());
-    EXPECT_DOUBLE_EQ(member.Length(), 6.5);
-}
-
-TEST(SteelMemberValidation, RefusesWithTheReason) {
+TEST(SteelMemberValidation, AcceptsOrderedPointsWithOneSubSpanEachOrSaysWhy) {
+    struct Case {
+        std::vector<double> xs;
+        int subSpans;
+        const wchar_t* why;  // nullptr: accepted
+    };
+    for (const Case& c :
+         {Case{{1.0, 4.0, 7.5}, 2, nullptr}, Case{{0.0}, 0, L"at least two member points, 1 given"},
+          Case{{0.0, 3.0, 3.0}, 2, L"member point 3 at 3.000 m does not lie beyond point 2"},
+          Case{{0.0, std::nan(""), 6.0}, 2, L"member point 2 position nan is not a number"},
+          Case{{0.0, 3.0, 6.0}, 1, L"1 sub-spans given for 3 member points (2 expected)"}}) {
+        CMemberResult result;
+        MemberUnderTest member;
+        member.SetResult(&result);
+        member.SetMemberPointVec(Points(c.xs));
+        member.SetSubSpanVec(SubSpans(c.subSpans));
+        EXPECT_EQ(member.ValidateInputData(), c.why == nullptr) << c.xs.size();
+        if (c.why) {
+            EXPECT_TRUE(ReportContains(result, c.why)) << Arbor::ToUtf8(c.why);
+        }
+    }
     CMemberResult result;
     MemberUnderTest member;
     member.SetResult(&result);
-
-    member.SetMemberPointVec(Points({0.0}));
-    member.SetSubSpanVec(SubSpans(0));
-    EXPECT_FALSE(member.ValidateInputData());
-    EXPECT_TRUE(ReportContains(result, L"at least two member points, 1 given"));
-
-    member.SetMemberPointVec(Points({0.0, 3.0, 3.0}));
-    member.SetSubSpanVec(SubSpans(2));
-    EXPECT_FALSE(member.ValidateInputData());
-    EXPECT_TRUE(ReportContains(result, L"member point 3 at 3.000 m does not lie beyond point 2"));
-
-    member.SetMemberPointVec(Points({0.0, std::nan(""), 6.0}));
-    EXPECT_FALSE(member.ValidateInputData());
-
-    member.SetMemberPointVec(Points({0.0, 3.0, 6.0}));
-    member.SetSubSpanVec(SubSpans(1));
-    EXPECT_FALSE(member.ValidateInputData());
-    EXPECT_TRUE(ReportContains(result, L"1 sub-spans given for 3 member points (2 expected)"));
-
+    member.SetMemberPointVec(Points({1.0, 4.0, 7.5}));
     SubSpanVec misnumbered = SubSpans(2);
     misnumbered[1] = CSubSpan(0, Vec3(), Vec3(), Vec3(), Vec3());
     member.SetSubSpanVec(misnumbered);
     EXPECT_FALSE(member.ValidateInputData());
+    EXPECT_TRUE(ReportContains(result, L"sub-span 2 is numbered 1"));
+    member.SetSubSpanVec(SubSpans(2));
+    EXPECT_TRUE(member.ValidateInputData());
+    EXPECT_DOUBLE_EQ(member.Length(), 6.5);
 }
