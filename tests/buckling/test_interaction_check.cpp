@@ -16,8 +16,6 @@ using namespace as4100test;
 // Mb = 150 kN·m, Mx = 60 kN·m at end 1 and 0 at end 2 (βmx = 0), My = 4 kN·m uniform
 // (βmy = −1). Then N/(φNs) = 0.06665, ax = 0.92063, ay = 0.81481, bx = 0.125, by = 0.
 // In tension Nt = 200 kN: Nst = min(Ag·fy, 0.85·An·fu) = 1667.2 kN, Nt/(φNst) = 0.13329.
-constexpr double kMsx = 202560.0;
-
 enum Kind { CompactI, NonCompact, CompactRhs, Circular, Monosymmetric };
 
 TestSectionProps Beam(Kind kind = CompactI) {
@@ -31,13 +29,14 @@ TestSectionProps Beam(Kind kind = CompactI) {
 }
 
 // The record of a span over the whole member, as the span checks would leave it.
-void FillRecord(CInteractionData& r, const CAS4100Span& span, double mxRight) {
+void FillRecord(CInteractionData& r, const CAS4100Span& span, double mxRight, double mbx2) {
     r.SpanXX = r.SpanYY = r.SpanLT = span;
     r.NStarX = r.NStarY = 100e3;
     r.Ncx = r.NcxInPlane = 1400e3;
     r.Ncy = r.NcyInPlane = 600e3;
     r.Nomx = r.Nomy = 1e8;
-    r.Mbx1 = r.Mbx2 = 150e3;
+    r.Mbx1 = 150e3;
+    r.Mbx2 = mbx2;
     r.Mx1 = 60e3;
     r.Mx2 = mxRight;
     r.MyMax = r.MyMin = 4e3;
@@ -45,6 +44,7 @@ void FillRecord(CInteractionData& r, const CAS4100Span& span, double mxRight) {
 
 // The right end is L unless told otherwise, so that the out-of-plane alternative of
 // cl. 8.4.4.1 (F or P ends only) is not taken. The amplification has its own tests: δ = 1.
+// Any recorded tension ntStar selects the tension branch, although the span is compressed.
 struct Interaction : TestMember {
     explicit Interaction(const TestSectionProps& v = Beam(), double mbx2 = 150e3,
                          double ntStar = 0.0, unsigned right = kLEnd, double mxRight = 0.0)
@@ -52,18 +52,16 @@ struct Interaction : TestMember {
                      v) {
         member.SetMomentAmplificationFactorStrongAxis(1.0);
         member.SetMomentAmplificationFactorWeakAxis(1.0);
-        FillRecord(Record(0), Span(0, 1), mxRight);
-        Record(0).Mbx2 = mbx2;
-        Record(0).NtStar = ntStar;  // any recorded tension selects the tension branch
+        FillRecord(Record(0), Span(0, 1), mxRight, mbx2);
+        Record(0).NtStar = ntStar;
     }
     // Checks, and expects the utilisation and the lines that tell the branch taken.
-    bool Expect(double util, std::initializer_list<CString> has,
+    void Expect(double util, std::initializer_list<CString> has,
                 std::initializer_list<CString> hasNot = {}, double tolerance = 1e-6) {
-        const bool passed = A::CheckBucklingInteraction(member, Record(0));
-        EXPECT_NEAR(TestMember::Util(UtilKind::BucklingCombined), util, tolerance);
-        for (const CString& s : has) EXPECT_TRUE(Has(s)) << "missing: " << s;
+        A::CheckBucklingInteraction(member, Record(0));
+        EXPECT_NEAR(Util(UtilKind::BucklingCombined), util, tolerance);
+        EXPECT_EQ(Missing(has), L"");
         for (const CString& s : hasNot) EXPECT_FALSE(Has(s)) << "present: " << s;
-        return passed;
     }
 };
 
@@ -73,21 +71,21 @@ TEST(InteractionCompression, CompactISection) {
     // Miy = 45.44 × 0.81481 = 37.03 kN·m; Mox = 150 × 0.81481 = 122.22 kN·m = Mcx;
     // (60/(0.9 × 122.22))^1.4 + (4/(0.9 × 37.03))^1.4 = 0.4280 + 0.0514.
     Interaction f;
-    EXPECT_TRUE(f.Expect(0.479428,
-                         {L"Mrx = 1.18*Msx*(1 - N / (Phi*Ns) )\n     = ",
-                          L"Mix = Msx*((1 - bx)*ax + 1.18*bx*sqrt(ax))\n"},
-                         {L"Mb1 = ", L"NcT = ", L"\t> Mrx = "}));
+    f.Expect(0.479428, {L"Mrx = 1.18*Msx*(1 - N / (Phi*Ns) )\n     = ", L"Mb = "},
+             {L"Mb1 = ", L"NcT = ", L"\t> Mrx = "});
     const CString span = f.Span(0, 1).GetString(f.result.DesFormat());
     EXPECT_EQ(f.result.Report().front().text, L"Major Axis Span: " + span + L"\nMinor Axis Span: " +
                                                   span + L"\nLateral Torsional Span: " + span +
                                                   L"\n");
     // Per end: Mox2 = 120 × 0.81481 = 97.78 kN·m governs the major axis term:
     // Util1 = (60/(0.9 × 97.78))^1.4 = 0.5850, Util2 = 0.0514.
-    Interaction(Beam(CompactI), 120e3)
-        .Expect(0.636383, {L"Mb2 = " + f.Moment(120e3) + L"\n", L"Util = Util1 + Util2\n"});
+    Interaction(Beam(), 120e3).Expect(0.636383, {L"Mb2 = ", L"Util = Util1 + Util2\n"});
+    // Ends alike within the tolerance of 1e-6 N·m: the single form.
+    Interaction(Beam(), 150e3 + 5e-7).Expect(0.479428, {L"Mb = "}, {L"Mb1 = "});
+    Interaction(Beam(), 150e3 + 2e-6).Expect(0.479428, {L"Mb1 = "});
     // Equal and opposite end moments: βmx = 1, Mix = 1.18·Msx·√ax = 229.3 kN·m > Mrx; Mox governs.
-    Interaction(Beam(CompactI), 150e3, 0.0, kLEnd, -60e3)
-        .Expect(0.479428, {L"BetaMx = 1.000, BetaMy = ", L"\t> Mrx = " + f.Moment(kMsx) + L"\n"});
+    Interaction(Beam(), 150e3, 0.0, kLEnd, -60e3)
+        .Expect(0.479428, {L"BetaMx = 1.000, BetaMy = ", L"\t> Mrx = " + f.Moment(202560) + L"\n"});
 }
 
 TEST(InteractionCompression, OtherShapesAndClasses) {
@@ -97,18 +95,15 @@ TEST(InteractionCompression, OtherShapesAndClasses) {
     // M = √(60² + 4²) = 60.133 kN·m; Mcx = min(Mix, Mox) = min(186.48, 122.22):
     // 60.133/(0.9 × 122.22) = 0.5467.
     Interaction round(Beam(Circular));
-    round.Expect(0.546665,
-                 {L"M = sqrt(Mx^2+My^2) = " + round.Moment(std::hypot(60e3, 4e3)) + L"\n"});
+    round.Expect(0.546665, {L"M = sqrt(Mx^2+My^2) = " + round.Moment(std::hypot(60e3, 4e3))});
     // Other sections: Mox = 122.22, Mix = 202.56 × 0.92063 = 186.48, Miy = 37.03 kN·m.
-    Interaction(Beam(NonCompact))
-        .Expect(0.479428, {L"Mix = Msx*(1 - N/(Phi*Ncx))\n     = "}, {L"Mrx = "});
-    Interaction(Beam(NonCompact), 120e3)
-        .Expect(0.636383, {L"Miy2 = Msy2*(1 - N/(Phi*Ncy))\n     = "});
+    Interaction(Beam(NonCompact)).Expect(0.479428, {L"Mix = Msx*(1 - N/(Phi*Ncx))\n"}, {L"Mrx = "});
+    Interaction(Beam(NonCompact), 120e3).Expect(0.636383, {L"Miy2 = Msy2*(1 - N/(Phi*Ncy))\n"});
     Interaction mono(Beam(Monosymmetric));
     mono.Record(0).NcTorsion = 800e3;
     A::CheckBucklingInteraction(mono.member, mono.Record(0));
-    EXPECT_TRUE(mono.Has(L"NcT = " + mono.result.DesFormat().Force(800e3) + L"\n"));
-    EXPECT_TRUE(mono.Has(L"NcTF = "));
+    EXPECT_EQ(mono.Missing({L"NcT = " + mono.result.DesFormat().Force(800e3) + L"\n", L"NcTF = "}),
+              L"");
 }
 
 TEST(InteractionCompression, UniformMomentAlternativeUnlessTransverseLoad) {
@@ -117,22 +112,17 @@ TEST(InteractionCompression, UniformMomentAlternativeUnlessTransverseLoad) {
     // Noz = (GJ + π²EIw/L²)/((Ix + Iy)/A) = 21.607 kN·m²/0.018052 m² = 1196.95 kN;
     // Mbxo = αs·Moa = 0.3695 × 95.20 = 35.18 kN·m;
     // Mox = 1.8360 × 35.18 × √(0.81481 × (1 − 100/(0.9 × 1196.95))) = 55.53 kN·m = Mcx.
-    Interaction(Beam(CompactI), 150e3, 0.0, kFEnd)
+    Interaction(Beam(), 150e3, 0.0, kFEnd)
         .Expect(1.343100, {L"Mox = alpha*Mbxo*sqrt( (1-N/(Phi*Ncy))*(1-N/(Phi*Noz)))\n     = "},
                 {L"Mox = Mb*(1 - N/(Phi*Ncy))"}, 1e-5);
     // A point load at mid-span: two sub-spans with a drop in shear between them.
     TestMember loaded(
         {{0.0, kFEnd}, {3.0, 0}, {6.0, kFEnd}},
         {Bending(-100e3, 0.0, 60e3, 20e3, 20e3), Bending(-100e3, 60e3, 0.0, -20e3, -20e3)}, Beam());
-    FillRecord(loaded.Record(0), loaded.Span(0, 2), 0.0);
+    FillRecord(loaded.Record(0), loaded.Span(0, 2), 0.0, 150e3);
     A::CheckBucklingInteraction(loaded.member, loaded.Record(0));
     EXPECT_TRUE(loaded.Has(L"Mox = Mb*(1 - N/(Phi*Ncy))"));
     EXPECT_FALSE(loaded.Has(L"Mox = alpha*Mbxo"));
-}
-
-TEST(InteractionCompression, EndsAlikeWithinTheTolerance) {
-    Interaction(Beam(CompactI), 150e3 + 5e-7).Expect(0.479428, {L"Mb = "}, {L"Mb1 = "});
-    Interaction(Beam(CompactI), 150e3 + 2e-6).Expect(0.479428, {L"Mb1 = "});
 }
 
 TEST(InteractionCompression, DegenerateMomentsAndCapacities) {
@@ -157,24 +147,11 @@ TEST(InteractionCompression, DegenerateMomentsAndCapacities) {
     beam.Expect(0.359920, {});
 }
 
-TEST(InteractionCompression, AmplifiedMoments) {
-    Interaction f;
-    f.member.SetMomentAmplificationFactorStrongAxis(1.2);
-    const CDesFormat& fmt = f.result.DesFormat();
-    // (72/(0.9 × 122.22))^1.4 + 0.0514 = 0.5525 + 0.0514
-    f.Expect(0.603889,
-             {L"Axial load capacity (strong axis) = " + fmt.Force(1400e3) + L"\n",
-              L"Moment amplification factor to major axis moments = " + fmt.NoDim(1.2) +
-                  L" (reference: AS 4100-1998 clause 4.4.2.2)\n",
-              L"Amplified moment MxMax = " + f.Moment(72e3) + L"\n"},
-             {L"Moment amplification factor to minor axis moments = "}, 1e-5);
-}
-
 TEST(InteractionTension, CompactOtherAndCircularSections) {
     // Compact I: Mrx = min(Ms, 207.16) = Ms; Mry = min(Msy, 53.11) = Msy;
     // Mox = 150 × 1.13329 = 170.0 = Mtx; (60/(0.9 × 170.0))^1.4 + (4/(0.9 × 45.44))^1.4 =
     // 0.2697 + 0.0386.
-    Interaction(Beam(CompactI), 150e3, 200e3)
+    Interaction(Beam(), 150e3, 200e3)
         .Expect(0.308286, {L"Mrx = 1.18*Msx*(1 - Nt / (Phi*Nst) )\n"}, {L"Mix"});
     // Other: Mrx = 202.56 × 0.86671 = 175.56, Mry = 45.44 × 0.86671 = 39.38 kN·m;
     // (60/(0.9 × 170.0))^1.4 + (4/(0.9 × 39.38))^1.4 = 0.2697 + 0.0472.
