@@ -75,14 +75,13 @@ TEST(LTCheck, AmplifiedMomentsReportedUnlessNegligible) {
         f.Record(0).NStarX = 100e3;
         f.Record(0).Nomx = 2e6;
         EXPECT_TRUE(f.Check());
-        // δ × 50 kN·m against the same Mb; the record keeps the moment not amplified.
-        EXPECT_NEAR(f.Util(UtilKind::BucklingLT), delta * 50e3 / (0.9 * kMbUniform), 1e-4);
+        // δ × 50 kN·m against the same Mb, reported above 1 + 1e-4; the record keeps the moment
+        // not amplified.
         EXPECT_NEAR(f.Util(UtilKind::BucklingLT), delta * 50e3 / (0.9 * f.Record(0).Mbx1), 1e-9);
+        EXPECT_NEAR(f.Record(0).Mbx1, kMbUniform, 1.0);
         EXPECT_DOUBLE_EQ(f.Record(0).Mx1, 50e3);
         EXPECT_EQ(f.Has(L"Amplified moment Mx = " + f.Moment(60e3) + L"\n"), delta == 1.2);
-        EXPECT_EQ(f.Has(L"Moment amplification factor = " + f.result.DesFormat().NoDim(1.2) +
-                        L" (ref: AS 4100-1998 clause 4.4.2.2)\n\n"),
-                  delta == 1.2);
+        EXPECT_EQ(f.Has(L"Moment amplification factor = "), delta == 1.2);
     }
 }
 
@@ -95,16 +94,15 @@ TEST(LTCheck, NotRequiredPathsStoreSectionCapacities) {
     EXPECT_DOUBLE_EQ(held.Record(0).Mbx2, kMsx);
     EXPECT_DOUBLE_EQ(held.Record(0).Mx1, 80e3);
     EXPECT_DOUBLE_EQ(held.Record(0).Mx2, -40e3);
-    EXPECT_TRUE(
-        held.Has(L"LT check not required:\n\tspan is restrained against buckling along its "
-                 L"length\n"));
+    EXPECT_TRUE(held.Has(L"LT check not required:\n\tspan is restrained against buckling"));
     // A square section, even with the user's length; a span without major axis moment.
     Beam6 square(Bending(0, 150e3, 150e3), [](TestSectionProps& v) { v.square = true; });
     square.member.SetLengthOverride(true);
     square.member.SetLlt(3.0);
     EXPECT_TRUE(square.Check());
-    EXPECT_TRUE(square.Has(L"<i><blue>Effective length overridden</blue></i>\n"));
-    EXPECT_TRUE(square.Has(L"LT check not required: section is circular or square\n"));
+    EXPECT_EQ(square.Missing({L"<i><blue>Effective length overridden</blue></i>\n",
+                              L"LT check not required: section is circular or square\n"}),
+              L"");
     Beam6 none(Bending(-50e3, 0.0, 0.0));
     EXPECT_TRUE(none.Check());
     EXPECT_TRUE(none.Has(L"No major axis moment in this span\n"));
