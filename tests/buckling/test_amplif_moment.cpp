@@ -19,8 +19,8 @@ std::vector<SubSpanActions> Actions(int count, const std::function<double(double
         actions.push_back(Bending(0, m(6.0 * i / count), m(6.0 * (i + 1) / count)));
     return actions;
 }
-std::vector<PointSpec> Points(int count) {
-    std::vector<PointSpec> points;
+std::vector<PointDef> Points(int count) {
+    std::vector<PointDef> points;
     for (int i = 0; i <= count; ++i) points.push_back({6.0 * i / count, i % count ? 0 : kFEnd});
     return points;
 }

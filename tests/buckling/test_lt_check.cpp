@@ -140,7 +140,7 @@ TEST(LTCheck, EverySubSpanOfTheSegmentGetsItsValues) {
     }
 }
 
-double AlphaM(const std::vector<PointSpec>& points, const std::vector<SubSpanActions>& actions,
+double AlphaM(const std::vector<PointDef>& points, const std::vector<SubSpanActions>& actions,
               bool overridden = false, double user = 0.0) {
     TestMember f(points, actions, UB310Beam());
     f.member.SetLengthOverride(overridden);
@@ -149,7 +149,7 @@ double AlphaM(const std::vector<PointSpec>& points, const std::vector<SubSpanAct
 }
 
 TEST(AlphaM, SupportedSegments) {
-    const std::vector<PointSpec> ends{{0.0, kFEnd}, {6.0, kFEnd}};
+    const std::vector<PointDef> ends{{0.0, kFEnd}, {6.0, kFEnd}};
     EXPECT_NEAR(AlphaM(ends, {Bending(0, 50e3, 50e3)}), 0.98150, 1e-5);  // 1.7/√3
     EXPECT_DOUBLE_EQ(AlphaM(ends, {Bending(0, 1e-7, 1e-7)}), 1.0);       // negligible moments
     EXPECT_DOUBLE_EQ(AlphaM(ends, {Bending(0, 50e3, 50e3)}, false, 1.35), 1.35);  // the user's
@@ -163,7 +163,7 @@ TEST(AlphaM, SupportedSegments) {
 TEST(AlphaM, Cantilevers) {
     // Free tip at x = 0, fixed at x = 3 m: tip load 1.25, distributed load 2.25, end moments 0.25;
     // with the user's effective lengths the quarter-point formula applies: capped at 2.5.
-    const std::vector<PointSpec> tip{{0.0, 0}, {3.0, kFEnd}};
+    const std::vector<PointDef> tip{{0.0, 0}, {3.0, kFEnd}};
     EXPECT_DOUBLE_EQ(AlphaM(tip, {Bending(0, 0.0, -30e3, -10e3, -10e3)}), 1.25);
     EXPECT_DOUBLE_EQ(AlphaM(tip, {Bending(0, 0.0, -22.5e3, 0, -15e3)}), 2.25);
     EXPECT_DOUBLE_EQ(AlphaM(tip, {Bending(0, -20e3, -20e3)}), 0.25);

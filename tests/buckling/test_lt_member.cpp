@@ -24,7 +24,7 @@ struct Actions {
 
 // A 310UB40.4 in 300PLUS from the catalogue, built through NewCode and checked in full.
 struct CatalogueMember : HostMember {
-    CatalogueMember(const std::vector<PointSpec>& points, const std::vector<Actions>& actions)
+    CatalogueMember(const std::vector<PointDef>& points, const std::vector<Actions>& actions)
         : HostMember(MakePoints(points), SubSpans(actions), CatalogueSection("310UB40.4"),
                      CatalogueGrade("300PLUS")) {
         EXPECT_TRUE(accepted);

@@ -25,7 +25,8 @@ using A = MemberTestAccess;
 
 inline constexpr double kInf = std::numeric_limits<double>::infinity();
 
-// Restraint words. An F end: supported, both flanges held laterally, twist fully restrained.
+// Restraint words: pinned and fixed ends for flexural buckling (Figure 4.6.3.2); an F end
+// (cl. 5.4): supported, both flanges held laterally, twist fully restrained.
 inline constexpr unsigned kPinned = RestraintBit::TranslationXX | RestraintBit::TranslationYY;
 inline constexpr unsigned kFixed = kPinned | RestraintBit::RotationXX | RestraintBit::RotationYY;
 inline constexpr unsigned kFEnd = 0x200000 | 0x100000 | 64 | 128 | 512 | 1024;
@@ -67,6 +68,7 @@ struct TestSectionProps {
     double alpha = 0.0, zuu = 2.0e-4, zvv = 1.0e-4, mbxx = 0.0;
     std::shared_ptr<CallLog> log;
 
+    // A circular or a square hollow section.
     void MakeHollow(bool round) {
         iOrH = false;
         hollow = true;
@@ -226,7 +228,7 @@ class TestSection : public CAS4100_98Section {
 
 // --- members ------------------------------------------------------------------------------
 
-struct PointSpec {
+struct PointDef {
     double x;
     unsigned bits;
     double loadHeight = 0.0;
@@ -245,9 +247,9 @@ inline SubSpanActions Bending(double N, double mLeft, double mRight, double vLef
             continuous};
 }
 
-inline MemberPointVec MakePoints(const std::vector<PointSpec>& points) {
+inline MemberPointVec MakePoints(const std::vector<PointDef>& points) {
     MemberPointVec pts;
-    for (const PointSpec& p : points)
+    for (const PointDef& p : points)
         pts.emplace_back(p.x, CRestraint(static_cast<int>(p.bits), 0, p.loadHeight));
     return pts;
 }
@@ -287,8 +289,8 @@ struct TestMember {
     CAS4100_98Member member;
     std::shared_ptr<TestSection> section;
 
-    TestMember(const std::vector<PointSpec>& points,
-               const std::vector<SubSpanActions>& actions = {}, const TestSectionProps& props = {})
+    TestMember(const std::vector<PointDef>& points, const std::vector<SubSpanActions>& actions = {},
+               const TestSectionProps& props = {})
         : section(std::make_shared<TestSection>(props)) {
         member.SetResult(&result);
         member.SetMemberPointVec(MakePoints(points));

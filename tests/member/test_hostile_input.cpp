@@ -24,7 +24,7 @@ struct Member : HostMember {
                                              n - 1, {forces, forces, moments, moments})),
                      section, grade) {}
     static MemberPointVec Points(int n, double length, unsigned endBits, unsigned innerBits) {
-        std::vector<PointSpec> pts;
+        std::vector<PointDef> pts;
         for (int i = 0; i < n; ++i)
             pts.push_back({length * i / (n - 1), i == 0 || i == n - 1 ? endBits : innerBits});
         return MakePoints(pts);

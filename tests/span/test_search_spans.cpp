@@ -27,7 +27,7 @@ const auto LT = [](const TestMember& f) { return All(f, A::FindNextLTSpan); };
 
 TEST(SearchSpans, AxisSpansEndWhereTheirRestraintIs) {
     struct Case {
-        std::vector<PointSpec> points;
+        std::vector<PointDef> points;
         Spans xx, yy, vv;
     };
     const Case cases[] = {
@@ -122,7 +122,7 @@ TEST(SearchLTSegments, SegmentsOfAMember) {
     shs.MakeHollow(false);
     struct Case {
         const char* what;
-        std::vector<PointSpec> points;
+        std::vector<PointDef> points;
         Spans lt;
         TestSectionProps props = {};
     };
