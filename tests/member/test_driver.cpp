@@ -78,38 +78,30 @@ TEST(MemberDriverEntries, FullCheckSizesOneEntryPerSubSpanPlusTheBucklingEntry) 
     // Buckling checks run before the local checks.
     auto firstLocal = std::find(f.Log().events.begin(), f.Log().events.end(), "local");
     EXPECT_EQ(std::find(firstLocal, f.Log().events.end(), "buckling"), f.Log().events.end());
-}
 
-TEST(MemberDriverEntries, ZeroOverrideLengthsRunOnlyTheLocalChecks) {
-    Driver f;
-    f.member.SetLengthOverride(true);
-    EXPECT_TRUE(f.member.Check());
-    EXPECT_EQ(f.result.NumEntries(), 3);
-    EXPECT_FALSE(f.result.IsBucklingEntry());
-    EXPECT_EQ(f.Count("local"), 4);
-    EXPECT_EQ(f.Count("buckling"), 0);
-
-    // One override length of 1e-10 or more brings the buckling checks back.
+    // With the override, one length of 1e-10 or more keeps the buckling checks (all zero: only
+    // the local checks, below).
     Driver g;
     g.member.SetLengthOverride(true);
     g.member.SetLlt(1e-10);
     g.member.Check();
     EXPECT_EQ(g.result.NumEntries(), 4);
     EXPECT_TRUE(g.result.IsBucklingEntry());
+
+    Driver none;  // without a result, nothing is checked
+    none.member.SetResult(nullptr);
+    EXPECT_FALSE(none.member.Check());
+    EXPECT_FALSE(none.member.QuickCheck());
+    EXPECT_EQ(none.Count("local"), 0);
 }
 
-TEST(MemberDriverEntries, MissingResultChecksNothing) {
-    Driver g;
-    g.member.SetResult(nullptr);
-    EXPECT_FALSE(g.member.Check());
-    EXPECT_FALSE(g.member.QuickCheck());
-    EXPECT_EQ(g.Count("local"), 0);
-}
-
-TEST(MemberDriverLocal, EndsGetTheirActionsAndPointRestraintUnderTheirHeadings) {
+TEST(MemberDriverLocal, ZeroOverrideLengthsRunOnlyTheLocalChecksWithTheEndActions) {
     Driver f;
     f.member.SetLengthOverride(true);  // local checks only: no amplification
-    f.member.Check();
+    EXPECT_TRUE(f.member.Check());
+    EXPECT_EQ(f.result.NumEntries(), 3);
+    EXPECT_FALSE(f.result.IsBucklingEntry());
+    EXPECT_EQ(f.Count("buckling"), 0);
     const auto& locals = f.Log().locals;
     ASSERT_EQ(locals.size(), 4u);
     EXPECT_DOUBLE_EQ(locals[0].N, -1e4);
