@@ -1,5 +1,6 @@
 // The section and grade catalogue: every table row becomes an entry in SI, look-ups are
-// tolerant of case and blanks, suggestions, families, grades at their thickness bounds.
+// tolerant of case and blanks, suggestions, families, grades at their thickness bounds
+// (AS/NZS 3679.1, AS/NZS 1163) and the band rules beyond the tables'.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,14 +9,18 @@
 #include <string>
 
 #include "host/Catalogue.h"
+#include "host/DesFormat.h"
 #include "host/EmbeddedData.h"
 #include "host/HostTestSupport.h"
+#include "host/SteelGrade.h"
 
 namespace {
 
 using namespace host_test;
 using Arbor::Data::Catalogue;
 using Arbor::Data::CatalogueEntry;
+using Arbor::Data::CSteelGrade;
+using Arbor::Data::GradeBand;
 
 const Catalogue& Cat() {
     return Catalogue::Instance();
@@ -131,25 +136,19 @@ TEST(CatalogueLookup, ToleratesCaseBlanksAndTheTimesSignButNotOtherNames) {
         EXPECT_EQ(Cat().FindSection(name), nullptr) << name;
 }
 
-TEST(CatalogueLookup, SuggestsTheClosestDesignations) {
-    const auto near = Cat().Suggest("310UB40");
-    ASSERT_EQ(near.size(), 3u);
-    EXPECT_EQ(near[0], "310UB40.4");  // one character short
+TEST(CatalogueLookup, SuggestsTheClosestDesignationsAndListsFamiliesInTableOrder) {
+    EXPECT_EQ(Cat().Suggest("310UB40").at(0), "310UB40.4");  // one character short
+    EXPECT_EQ(Cat().Suggest("310UB40").size(), 3u);
     const auto angle = Cat().Suggest("100 x 100 x 10", 5);
-    ASSERT_EQ(angle.size(), 5u);
     EXPECT_NE(std::find(angle.begin(), angle.end(), "100x100x10EA"), angle.end());
     EXPECT_EQ(Cat().Suggest("530ub82", 1), std::vector<std::string>{"530UB82.0"});
     EXPECT_TRUE(Cat().Suggest("310UB40", 0).empty());
     EXPECT_TRUE(Cat().Suggest("310UB40", -2).empty());
-}
-
-TEST(CatalogueLookup, FamiliesInTableOrder) {
     const auto ub = Cat().Sections("ub");
     ASSERT_FALSE(ub.empty());
     EXPECT_EQ(ub.front()->designation, "610UB125");
     for (const CatalogueEntry* entry : ub) EXPECT_EQ(entry->family, "UB");
     EXPECT_TRUE(Cat().Sections("WB").empty());
-    EXPECT_EQ(Cat().Sections().front(), ub.front());  // the rolled I sections come first
 }
 
 // ---- grades --------------------------------------------------------------------------------
@@ -195,6 +194,28 @@ TEST(CatalogueGrades, DefaultGradeOfEachFamilyExists) {
         EXPECT_EQ(Catalogue::DefaultGrade(family), "300PLUS") << family;
     for (const char* family : {"CHS", "rhs", "SHS"})
         EXPECT_EQ(Catalogue::DefaultGrade(family), "C350L0") << family;
+}
+
+// ---- grade bands beyond the catalogue's ------------------------------------------------------
+
+TEST(SteelGradeBands, BoundsHoldDespiteUnitRoundingLastBandAndNoBands) {
+    const CSteelGrade plus(L"300PLUS", {{GradeBand::Less, 11 * mm, 320 * MPa, 440 * MPa},
+                                        {GradeBand::LessEqual, 17 * mm, 300 * MPa, 440 * MPa},
+                                        {GradeBand::Any, 0.0, 280 * MPa, 440 * MPa}});
+    // 11 mm and 17 mm one rounding step on the wrong side of the bound's double
+    EXPECT_DOUBLE_EQ(plus.DesignStrength(std::nextafter(11 * mm, 0.0)), 300 * MPa);
+    EXPECT_DOUBLE_EQ(plus.DesignStrength(std::nextafter(17 * mm, 1.0)), 300 * MPa);
+    const Arbor::Util::CDesFormat format;
+    EXPECT_EQ(plus.GetString(format, 10.2 * mm),
+              L"Steel grade: 300PLUS (fy = 320.0 MPa, fu = 440.0 MPa at t = 10.2 mm)\n");
+    EXPECT_EQ(plus.GetString(format, 19.6 * mm),
+              L"Steel grade: 300PLUS (fy = 280.0 MPa, fu = 440.0 MPa at t = 19.6 mm)\n");
+    // no band holds: the last one; no bands at all: zero
+    const CSteelGrade twoBands(L"X", {{GradeBand::Less, 10 * mm, 360 * MPa, 480 * MPa},
+                                      {GradeBand::Less, 40 * mm, 340 * MPa, 480 * MPa}});
+    EXPECT_DOUBLE_EQ(twoBands.DesignStrength(50 * mm), 340 * MPa);
+    EXPECT_DOUBLE_EQ(CSteelGrade().DesignStrength(10 * mm), 0.0);
+    EXPECT_DOUBLE_EQ(CSteelGrade().TensileStrength(10 * mm), 0.0);
 }
 
 }  // namespace

@@ -125,7 +125,7 @@ TEST(IGeometryHand, FilletedSectionMatchesStripIntegration) {
 // allowance of El Darwish & Johnston runs high on the lightest sections).
 TEST(IGeometryCatalogue, EveryRolledIAgainstItsPublishedProperties) {
     const auto& catalogue = Arbor::Data::Catalogue::Instance();
-    size_t checked = 0;
+    ASSERT_GT(catalogue.Sections("UB").size() + catalogue.Sections("UC").size(), 30u);
     for (const char* family : {"UB", "UC"}) {
         for (const auto* entry : catalogue.Sections(family)) {
             SCOPED_TRACE(entry->designation);
@@ -135,14 +135,10 @@ TEST(IGeometryCatalogue, EveryRolledIAgainstItsPublishedProperties) {
             const GrossProperties p =
                 CDesSectGeomI::Compute(d[0], d[1], d[2], d[3], d[4], d[5], d[6]);
             EXPECT_NEAR(p.area / pub.Ag, 1.0, 1e-9);
-            for (const auto& [computed, published] : {std::pair{p.ixx, pub.Ix},
-                                                      {p.iyy, pub.Iy},
-                                                      {p.zxx, pub.Zx},
-                                                      {p.sxx, pub.Sx},
-                                                      {p.zyy, pub.Zy},
-                                                      {p.syy, pub.Sy},
-                                                      {p.iw, pub.Iw}})
-                EXPECT_NEAR(computed / published, 1.0, 0.01) << published;
+            const double computed[] = {p.ixx, p.iyy, p.zxx, p.sxx, p.zyy, p.syy, p.iw};
+            const double published[] = {pub.Ix, pub.Iy, pub.Zx, pub.Sx, pub.Zy, pub.Sy, pub.Iw};
+            for (int k = 0; k < 7; ++k)
+                EXPECT_NEAR(computed[k] / published[k], 1.0, 0.01) << "Ix Iy Zx Sx Zy Sy Iw: " << k;
             EXPECT_GT(p.j / pub.J, 1.0);
             EXPECT_LT(p.j / pub.J, 1.125);
             // The record itself is accepted and its published values win.
@@ -150,10 +146,8 @@ TEST(IGeometryCatalogue, EveryRolledIAgainstItsPublishedProperties) {
             ASSERT_TRUE(g.SetArborSec(entry->section, nullptr));
             EXPECT_EQ(g.Ixx(), pub.Ix);
             EXPECT_EQ(g.Gamma(), pub.Iw);
-            ++checked;
         }
     }
-    EXPECT_GT(checked, 30u);
 }
 
 // ---- the geometry object ---------------------------------------------------------------------
@@ -176,14 +170,11 @@ TEST(IGeometrySetArborSec, PublishedValuesReplaceComputedOnes) {
 
 TEST(IGeometrySetArborSec, WeldedCategories) {
     const std::vector<double> dims{300 * mm, 150 * mm, 10 * mm, 150 * mm, 10 * mm, 8 * mm, 0.0};
-    for (auto [category, welded] : {std::pair{Category::HW, true},
-                                    {Category::LW, true},
-                                    {Category::SR, true},
-                                    {Category::HR, false},
-                                    {Category::CF, false}}) {
+    for (unsigned category :
+         {Category::HW, Category::LW, Category::SR, Category::HR, Category::CF}) {
         Geometry g;
         ASSERT_TRUE(g.SetArborSec(MakeSection(dims, Shape::I, category), nullptr));
-        EXPECT_EQ(g.IsWelded(), welded) << "category " << category;
+        EXPECT_EQ(g.IsWelded(), category != Category::HR && category != Category::CF) << category;
         EXPECT_EQ(g.ResidualStressCategory(), category);
         EXPECT_TRUE(g.IsXXSymmetric());
     }

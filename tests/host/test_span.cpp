@@ -16,33 +16,6 @@ constexpr unsigned kSupport = RestraintBit::TranslationXX;
 constexpr double E = 2e11;
 constexpr double I = 86.4e-6;  // 310UB40.4 Ix
 
-// A simply supported beam of span L about one axis (component 1 major, 2 minor) under a uniform
-// load w and point loads, solved by statics, cut at the given member points.
-struct SimpleBeam {
-    double L;
-    double w = 0.0;
-    std::vector<std::pair<double, double>> pointLoads = {};  // (position, load)
-
-    double LeftReaction() const {
-        double r = w * L / 2.0;
-        for (auto [a, p] : pointLoads) r += p * (L - a) / L;
-        return r;
-    }
-    // Shear just left (justRight false) or just right of x.
-    double Shear(double x, bool justRight) const {
-        double v = LeftReaction() - w * x;
-        for (auto [a, p] : pointLoads)
-            if (a < x || (a == x && justRight)) v -= p;
-        return v;
-    }
-    double Moment(double x) const {
-        double m = LeftReaction() * x - w * x * x / 2.0;
-        for (auto [a, p] : pointLoads)
-            if (a < x) m -= p * (x - a);
-        return m;
-    }
-};
-
 struct Member {
     MemberPointVec points;
     SubSpanVec subSpans;
@@ -50,18 +23,23 @@ struct Member {
     CSpan Whole() const { return Span(0, static_cast<int>(points.size()) - 1); }
 };
 
-Member Build(const std::vector<double>& xs, const SimpleBeam& beam, int axis = 1) {
+// A simply supported beam over the member points xs (span L = the last), under a uniform load
+// w and a point load P at a, along y (axis 1: bends about x) or x (axis 2), solved by statics.
+Member Build(const std::vector<double>& xs, double w, double P = 0, double a = 0, int axis = 1) {
+    const double L = xs.back(), R = w * L / 2 + P * (L - a) / L;
+    const auto shear = [&](double x, bool right) {
+        return R - w * x - (x > a || (x == a && right) ? P : 0.0);
+    };
+    const auto moment = [&](double x) { return R * x - w * x * x / 2 - (x > a ? P * (x - a) : 0); };
     Member m;
-    for (size_t i = 0; i < xs.size(); ++i) {
-        const bool end = i == 0 || i + 1 == xs.size();
-        m.points.emplace_back(xs[i], CRestraint(static_cast<int>(end ? kSupport : 0u)));
-    }
+    for (size_t i = 0; i < xs.size(); ++i)
+        m.points.emplace_back(xs[i], CRestraint(i == 0 || i + 1 == xs.size() ? kSupport : 0));
     for (size_t k = 0; k + 1 < xs.size(); ++k) {
         Vec3 fl, fr, ml, mr;
-        fl[axis] = beam.Shear(xs[k], true);
-        fr[axis] = beam.Shear(xs[k + 1], false);
-        ml[axis] = beam.Moment(xs[k]);
-        mr[axis] = beam.Moment(xs[k + 1]);
+        fl[axis] = shear(xs[k], true);
+        fr[axis] = shear(xs[k + 1], false);
+        ml[axis] = moment(xs[k]);
+        mr[axis] = moment(xs[k + 1]);
         m.subSpans.emplace_back(static_cast<int>(k), fl, fr, ml, mr);
     }
     return m;
@@ -79,16 +57,16 @@ Member EndMoments(double L, double mLeft, double mRight) {
 }  // namespace
 
 TEST(SpanMoments, StaticsOfASimpleBeamAlongTheSpanAndPartSpan) {
-    const SimpleBeam beam{8.0, 5e3};
-    Member m = Build({0.0, 1.0, 3.0, 8.0}, beam);
-    EXPECT_NEAR(m.Whole().InterpolateMoments(0.5)[1], 5e3 * 64.0 / 8.0, 1e-6);  // wL²/8 = 40 kN·m
+    Member m = Build({0.0, 1.0, 3.0, 8.0}, 5e3);
+    const auto moment = [](double x) { return 20e3 * x - 5e3 * x * x / 2; };  // R = wL/2
+    EXPECT_NEAR(m.Whole().InterpolateMoments(0.5)[1], 40e3, 1e-6);            // wL²/8
     EXPECT_NEAR(m.Whole().InterpolateMoments(0.0)[1], 0.0, 1e-9);
     EXPECT_NEAR(m.Whole().InterpolateMoments(1.0)[1], 0.0, 1e-6);
     EXPECT_NEAR(m.Whole().InterpolateMoments(0.5)[2], 0.0, 1e-12);
-    m.subSpans[2].SetMoments({100.0, beam.Moment(3.0), 0}, {300.0, beam.Moment(8.0), 0});
+    m.subSpans[2].SetMoments({100.0, moment(3.0), 0}, {300.0, moment(8.0), 0});
     const CSpan span = m.Span(1, 3);  // from 1 m to 8 m
     for (double f : {0.25, 0.5, 0.75})
-        EXPECT_NEAR(span.InterpolateMoments(f)[1], beam.Moment(1.0 + 7.0 * f), 1e-6) << f;
+        EXPECT_NEAR(span.InterpolateMoments(f)[1], moment(1.0 + 7.0 * f), 1e-6) << f;
     // 0.75 of the span is 6.25 m, 65 % along sub-span 3 (3 m to 8 m): torsion 100 + 0.65 × 200
     EXPECT_NEAR(span.InterpolateMoments(0.75)[0], 230.0, 1e-9);
 }
@@ -107,17 +85,17 @@ TEST(SpanForces, MaxAndMinAreComponentWiseLeftWithLeftRightWithRight) {
 }
 
 TEST(SpanLoading, UniformLoadPointLoadsAndTheirAxis) {
-    const Member udl = Build({0.0, 2.0, 4.0, 6.0}, SimpleBeam{6.0, 10e3});
+    const Member udl = Build({0.0, 2.0, 4.0, 6.0}, 10e3);
     EXPECT_TRUE(udl.Whole().IsLoaded(false));
     EXPECT_FALSE(udl.Whole().IsLoaded(true));
     EXPECT_FALSE(udl.Whole().IsLoadedWithPointLoad());
     EXPECT_TRUE(udl.Whole().IsMinorAxisLoaded());  // load along y bends about x
     EXPECT_FALSE(udl.Whole().IsMajorAxisLoaded());
-    const Member alongX = Build({0.0, 3.0, 6.0}, SimpleBeam{6.0, 2e3}, 2);
+    const Member alongX = Build({0.0, 3.0, 6.0}, 2e3, 0, 0, 2);
     EXPECT_TRUE(alongX.Whole().IsMajorAxisLoaded());
     EXPECT_FALSE(alongX.Whole().IsMinorAxisLoaded());
 
-    const Member point = Build({0.0, 2.0, 6.0}, SimpleBeam{6.0, 0.0, {{2.0, 30e3}}});
+    const Member point = Build({0.0, 2.0, 6.0}, 0.0, 30e3, 2.0);
     EXPECT_TRUE(point.Whole().IsLoadedWithPointLoad());
     EXPECT_TRUE(point.Whole().IsLoaded(true));
     // the load sits at the end of each part span: neither part carries it
@@ -142,7 +120,7 @@ TEST(SpanLoading, EndMomentsAndRoundingNoiseAreNotLoadButACantileverTipLoadIs) {
 }
 
 TEST(SpanLoading, DestabilisedOnlyWhenLoadedWithTheLoadAboveTheShearCentre) {
-    Member m = Build({0.0, 3.0, 6.0}, SimpleBeam{6.0, 10e3});
+    Member m = Build({0.0, 3.0, 6.0}, 10e3);
     EXPECT_FALSE(m.Whole().IsDestabilized());
     m.subSpans[1].SetRestraint(CRestraint(0, CRestraint::TopFlange, 0.15));
     EXPECT_TRUE(m.Whole().IsDestabilized());
@@ -157,14 +135,14 @@ TEST(SpanLoading, DestabilisedOnlyWhenLoadedWithTheLoadAboveTheShearCentre) {
 // end moments, ML²/16EI from one end alone).
 TEST(SpanDeflection, TextbookSimpleSpanCases) {
     const double L = 6.0, w = 10e3, P = 30e3, M = 40e3;
-    const Member udl = Build({0.0, 1.5, 4.0, 6.0}, SimpleBeam{L, w});
+    const Member udl = Build({0.0, 1.5, 4.0, 6.0}, w);
     EXPECT_NEAR(udl.Whole().DispYY(L / 2, E, I, false, false),
                 5.0 * w * std::pow(L, 4) / (384.0 * E * I), 1e-12);
     // away from mid-span: w·x·(L³ − 2·L·x² + x³) / 24EI, with x = 1 m
     EXPECT_NEAR(udl.Whole().DispYY(1.0, E, I, false, false), w * (216 - 12 + 1) / (24 * E * I),
                 1e-12);
     EXPECT_EQ(udl.Whole().DispXX(L / 2, E, I, false, false), 0.0);
-    const Member point = Build({0.0, 3.0, 6.0}, SimpleBeam{L, 0.0, {{3.0, P}}}, 2);
+    const Member point = Build({0.0, 3.0, 6.0}, 0.0, P, 3.0, 2);
     EXPECT_NEAR(point.Whole().DispXX(L / 2, E, I, false, false), P * std::pow(L, 3) / (48 * E * I),
                 1e-12);
     const Member member = EndMoments(L, M, M);  // the span refers to the member's vectors
@@ -181,7 +159,7 @@ TEST(SpanDeflection, LoadAndEndMomentsAddOnAContinuousSpan) {
     // fixed-ended beam under w, taken as the span from its ends: -wL²/12 at both ends adds
     // -wL²/12 · L²/8EI to 5wL⁴/384EI, leaving the fixed-end deflection wL⁴/384EI
     const double L = 6.0, w = 10e3;
-    Member m = Build({0.0, 2.5, 6.0}, SimpleBeam{L, w});
+    Member m = Build({0.0, 2.5, 6.0}, w);
     const double mEnd = -w * L * L / 12.0;
     m.subSpans[0].SetMoments({0, mEnd, 0}, {0, m.subSpans[0].GetMomentsRight()[1] + mEnd, 0});
     m.subSpans[1].SetMoments({0, m.subSpans[1].GetMomentsLeft()[1] + mEnd, 0}, {0, mEnd, 0});
@@ -190,7 +168,7 @@ TEST(SpanDeflection, LoadAndEndMomentsAddOnAContinuousSpan) {
 }
 
 TEST(SpanStructure, EndsValidityContinuousRestraintAndText) {
-    Member m = Build({0.0, 2.0, 4.0, 6.0}, SimpleBeam{6.0, 10e3});
+    Member m = Build({0.0, 2.0, 4.0, 6.0}, 10e3);
     m.subSpans[0].SetRestraint(CRestraint(512 | 128 | 64));
     m.subSpans[1].SetRestraint(CRestraint(512 | 128));
     EXPECT_EQ(m.Span(0, 2).ContinuousRestraint().Bits(), 512u | 128u);  // common to both
