@@ -131,6 +131,7 @@ TEST(IGeometryCatalogue, EveryRolledIAgainstItsPublishedProperties) {
             SCOPED_TRACE(entry->designation);
             const auto& d = entry->section.Dimensions();
             ASSERT_EQ(d.size(), 7u);
+            ASSERT_TRUE(entry->section.Published().has_value());
             const auto& pub = *entry->section.Published();
             const GrossProperties p =
                 CDesSectGeomI::Compute(d[0], d[1], d[2], d[3], d[4], d[5], d[6]);

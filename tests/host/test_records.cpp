@@ -38,6 +38,8 @@ TEST(SectionCodeBaseOptions, RatiosOfTheRecordRefusedOutOfRangeDefaultsAgainWith
     EXPECT_FALSE(base.SetArborSec(s, nullptr));  // no result: refused all the same
     s.SetPlasticElasticRatio(1.2);
     ASSERT_TRUE(base.SetArborSec(s, nullptr));
+    EXPECT_DOUBLE_EQ(base.NetAreaRatio(), 0.85);
+    EXPECT_DOUBLE_EQ(base.PlasticElasticRatio(), 1.2);
     EXPECT_FALSE(base.IsPlasticElasticRatioDefault());
     // a later record without ratios brings back the cl. 5.2.3 default of 1.5 and the full area
     ASSERT_TRUE(base.SetArborSec(Ub310(), nullptr));
