@@ -153,7 +153,7 @@ TEST(DriverStrut, PrincipalAxesUseTheLargerOverrideAndTheMinorUtilisation) {
     Strut tension(kPinned, Bending(30e3, 0, 0));
     tension.Record(0).NtStar = 90e3;
     EXPECT_TRUE(A::CheckStrutSpanVV(tension.member, tension.Span(0, 1)));
-    EXPECT_DOUBLE_EQ(tension.Record(0).NtStar, 30e3);  // stored as it is
+    EXPECT_DOUBLE_EQ(tension.Record(0).NtStar, 30e3);  // replaced, not the larger kept
     EXPECT_TRUE(tension.Has(L"No axial compression in this span\n"));
 }
 

@@ -62,10 +62,10 @@ struct TestSectionProps {
     CAS4100_98Section::BucklingClass overallClass = CAS4100_98Section::Compact;
     bool doubly = true, iOrH = true, rectangular = false, hollow = false, circular = false,
          square = false;
-    // Angle strut: principal angle α, principal moduli, and Mb about u-u when mbxx > 0 (the
-    // calculator's own Mbxx otherwise).
+    // Angle strut: principal moduli, and Mb about u-u when mbxx > 0 (the calculator's own Mbxx
+    // otherwise).
     bool strut = false;
-    double alpha = 0.0, zuu = 2.0e-4, zvv = 1.0e-4, mbxx = 0.0;
+    double zuu = 2.0e-4, zvv = 1.0e-4, mbxx = 0.0;
     std::shared_ptr<CallLog> log;
 
     // A circular or a square hollow section.
@@ -191,18 +191,9 @@ class TestSection : public CAS4100_98Section {
     double TensileStrength() const override { return p_.fu; }
     double YoungsModulus() const override { return p_.E; }
     double ShearModulus() const override { return p_.G; }
-    // Mu = Mx cos α + My sin α, Mv = My cos α − Mx sin α: the signed value of largest magnitude
-    // over the pairs (x1, y1), (x1, y2), (x2, y1), (x2, y2).
-    double Muu(double x1, double x2, double y1, double y2) const override {
-        return Largest(x1, x2, y1, y2, [this](double x, double y) {
-            return x * std::cos(p_.alpha) + y * std::sin(p_.alpha);
-        });
-    }
-    double Mvv(double x1, double x2, double y1, double y2) const override {
-        return Largest(x1, x2, y1, y2, [this](double x, double y) {
-            return y * std::cos(p_.alpha) - x * std::sin(p_.alpha);
-        });
-    }
+    // Principal axes along x and y (α = 0): Mu and Mv are the end moments of larger magnitude.
+    double Muu(double x1, double x2, double, double) const override { return Larger(x1, x2); }
+    double Mvv(double, double, double y1, double y2) const override { return Larger(y1, y2); }
     double Mbxx(const CAS4100Span& span, double alphaM, CMemberResult* r, bool useOverride,
                 double overrideLength) const override {
         return p_.mbxx > 0.0
@@ -215,14 +206,7 @@ class TestSection : public CAS4100_98Section {
         if (p_.log) p_.log->events.push_back("buckling");
         return FlexuralColumnCapacity(*this, le, axis, ncr, r);
     }
-    template <typename F>
-    static double Largest(double x1, double x2, double y1, double y2, F moment) {
-        double best = moment(x1, y1);
-        for (double m : {moment(x1, y2), moment(x2, y1), moment(x2, y2)}) {
-            if (std::fabs(m) > std::fabs(best)) best = m;
-        }
-        return best;
-    }
+    static double Larger(double a, double b) { return std::fabs(b) > std::fabs(a) ? b : a; }
     TestSectionProps p_;
 };
 
