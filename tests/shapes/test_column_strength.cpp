@@ -1,164 +1,107 @@
-// Nominal member capacity in axial compression, cl. 6.3.3: the column curve against the
-// values of Table 6.3.3(3), the section constant αb, the form factor kf, zero length and the
-// report.
+// Nominal member capacity in axial compression, cl. 6.3.3, of I sections: the column curve
+// against Table 6.3.3(3) (αc = 0.861 at λ = 50, 0.541 at λ = 100), the section constant αb of
+// Tables 6.3.3(1) and 6.3.3(2), the form factor kf, zero length, the elastic buckling load and
+// the report.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "shapes/ColumnStrength.h"
-#include "span/test_span_fixture.h"
+#include "shapes/IcalcSupport.h"
 
 namespace {
 
-using namespace spantest;
+using namespace icalc;
 
-// A 5000 mm² section with r = sqrt(Iyy / A) = 44.72 mm about y and 126.5 mm about x.
-SectionProps Props(double alphaB, double kf = 1.0, double fy = 250e6) {
-    SectionProps p;
-    p.alphaB = alphaB;
-    p.areaCompEffective = kf * p.area;
-    p.fy = fy;
-    return p;
+double Ns(const CSectionCalcI& s) {
+    return s.AreaCompEffective() * s.DesignStressMin();
 }
 
-double RadiusY(const SectionProps& p) {
-    return std::sqrt(p.iyy / p.area);
+// Effective length that gives the modified slenderness λn = (le/r)·sqrt(kf)·sqrt(fy/250).
+double LengthFor(const CSectionCalcI& s, double lambdaN, double I) {
+    const double kf = s.AreaCompEffective() / s.Area();
+    return lambdaN * std::sqrt(I / s.Area()) /
+           (std::sqrt(kf) * std::sqrt(s.DesignStressMin() / 250e6));
 }
 
-// Effective length that gives the modified slenderness λn = (le/r) sqrt(kf) sqrt(fy/250).
-double LengthFor(double lambdaN, const SectionProps& p) {
-    const double kf = p.areaCompEffective / p.area;
-    return lambdaN * RadiusY(p) / (std::sqrt(kf) * std::sqrt(p.fy / 250e6));
-}
-
-double NcY(const SectionProps& p, double le, double& ncr, CMemberResult* result = nullptr) {
-    return FixedSection(p).Ncyy(le, ncr, result);
-}
-
-// Table 6.3.3(3): αc = 0.861 at λ = 50 and 0.541 at λ = 100 (three decimals).
-constexpr double kAlphaC50 = 0.861;
-constexpr double kAlphaC100 = 0.541;
-constexpr double kTableTolerance = 0.0005;
-
-TEST(ColumnStrength, AlphaBZeroFollowsTheTable) {
-    const SectionProps p = Props(0.0);
-    const double Ns = p.area * p.fy;  // 1250 kN
-    double ncr = 0;
-    EXPECT_NEAR(NcY(p, LengthFor(50.0, p), ncr) / Ns, kAlphaC50, kTableTolerance);
-    EXPECT_NEAR(NcY(p, LengthFor(100.0, p), ncr) / Ns, kAlphaC100, kTableTolerance);
-}
-
-TEST(ColumnStrength, AlphaBHalfAndOneShiftTheSlenderness) {
-    // λ = λn + αa αb reaches 100 at λn = 90.891 for αb = 0.5 (αa = 18.219) and at λn = 80.746
-    // for αb = 1.0 (αa = 19.254); both then take αc of λ = 100.
-    const SectionProps half = Props(0.5);
-    const SectionProps one = Props(1.0);
-    double ncr = 0;
-    EXPECT_NEAR(NcY(half, LengthFor(90.8906, half), ncr) / (half.area * half.fy), kAlphaC100,
-                kTableTolerance);
-    EXPECT_NEAR(NcY(one, LengthFor(80.7463, one), ncr) / (one.area * one.fy), kAlphaC100,
-                kTableTolerance);
-    // At one length a larger αb means a lower capacity.
-    const double le = 3.0;
-    const double nc0 = NcY(Props(0.0), le, ncr);
-    const double ncHalf = NcY(half, le, ncr);
-    const double ncOne = NcY(one, le, ncr);
-    EXPECT_GT(nc0, ncHalf);
-    EXPECT_GT(ncHalf, ncOne);
-}
-
-TEST(ColumnStrength, SlenderSectionUsesKfInSlendernessAndSquashLoad) {
-    // kf = 0.8, fy = 320 MPa: λn = (le/r) sqrt(0.8) sqrt(1.28) = 50 gives αc 0.861 of
-    // Ns = kf A fy = 1280 kN.
-    const SectionProps p = Props(0.0, 0.8, 320e6);
-    const double Ns = 0.8 * p.area * 320e6;
-    double ncr = 0;
-    const double le = LengthFor(50.0, p);
-    EXPECT_NEAR(le, 50.0 * RadiusY(p) / std::sqrt(0.8 * 1.28), 1e-12);
-    EXPECT_NEAR(NcY(p, le, ncr) / Ns, kAlphaC50, kTableTolerance);
-}
-
-TEST(ColumnStrength, ElasticBucklingLoadAboutEachAxis) {
-    const SectionProps p = Props(0.5);
-    const FixedSection section(p);
-    double ncrX = 0, ncrY = 0;
-    section.Ncxx(4.0, ncrX, nullptr);
-    section.Ncyy(4.0, ncrY, nullptr);
-    // π² E I / le² = 9.8696 × 200 GPa × 80e6 mm⁴ / 4² m² = 9869.6 kN; × 10e6 mm⁴: 1233.7 kN.
-    EXPECT_NEAR(ncrX, 9869.604e3, 1.0);
-    EXPECT_NEAR(ncrY, 1233.701e3, 1.0);
-}
-
-TEST(ColumnStrength, ZeroLengthGivesTheSectionCapacity) {
-    const SectionProps p = Props(1.0, 0.9);
-    CMemberResult result;
-    double ncr = 0;
-    const double nc = NcY(p, 0.0, ncr, &result);
-    EXPECT_DOUBLE_EQ(nc, p.areaCompEffective * p.fy);
-    EXPECT_EQ(ncr, kInf);
-    ASSERT_EQ(result.Report().size(), 2u);
-    EXPECT_EQ(result.Report()[1].text, L"Nc = Ns,  Le = 0.0\n   = 1125.00 kN\n");
-}
-
-TEST(ColumnStrength, StockyMemberIsLimitedToSquashLoad) {
-    // λ ≤ 13.5: η = 0 and αc = 1 up to rounding; never above Ns.
-    for (double alphaB : {0.0, 0.5, 1.0}) {
-        const SectionProps p = Props(alphaB);
+TEST(ColumnStrength, CurveAndSectionConstant) {
+    const struct {
+        const char* what;
+        CSectionCalcI section;
+        bool aboutX;
+        double lambdaN, alphaC;
+    } cases[] = {
+        // 310UB40.4, 300PLUS: hot-rolled, tf < 40 mm, kf = 0.952: αb = 0 and λ = λn, with kf in
+        // both λn and Ns.
+        {"310UB x-x", Catalogued("310UB40.4", "300PLUS"), true, 50.0, 0.861},
+        {"310UB y-y", Catalogued("310UB40.4", "300PLUS"), false, 100.0, 0.541},
+        // Stocky heavily welded plates, kf = 1: αb = 0.5, λ = λn + 18.219·0.5 = 100.
+        {"welded", FromPlates({400, 300, 25, 300, 25, 16}, 300.0), false, 90.8906, 0.541},
+        // Hot-rolled flanges of exactly 40 mm take αb = 0; 45 mm take αb = 1 (αa = 19.254).
+        {"HR 40 mm", FromPlates({500, 400, 40, 400, 40, 25, RS::HR}, 250.0), false, 100.0, 0.541},
+        {"HR 45 mm", FromPlates({500, 400, 45, 400, 45, 25, RS::HR}, 250.0), false, 80.7463, 0.541},
+        // λ ≤ 13.5: η = 0, αc = 1 up to rounding.
+        {"stocky", FromPlates({500, 400, 45, 400, 45, 25, RS::HR}, 250.0), false, 10.0, 1.0},
+    };
+    for (const auto& c : cases) {
+        const CSectionCalcI& s = c.section;
         double ncr = 0;
-        const double nc = NcY(p, LengthFor(10.0, p), ncr);
-        EXPECT_LE(nc, p.area * p.fy);
-        EXPECT_NEAR(nc / (p.area * p.fy), 1.0, 1e-9);
+        const double nc = c.aboutX ? s.Ncxx(LengthFor(s, c.lambdaN, s.Ixx()), ncr, nullptr)
+                                   : s.Ncyy(LengthFor(s, c.lambdaN, s.Iyy()), ncr, nullptr);
+        EXPECT_NEAR(nc / Ns(s), c.alphaC, 0.0005) << c.what;
+        EXPECT_LE(nc, Ns(s)) << c.what;
     }
+    // Below λ = 13.5, η is held at zero rather than going negative.
+    EXPECT_EQ(Arbor::Steel::SteelAS4100::ColumnCurve(10.0, 1.0).eta, 0.0);
+}
+
+TEST(ColumnStrength, ElasticBucklingLoadAndZeroLength) {
+    const CSectionCalcI s = Catalogued("310UB40.4", "300PLUS");
+    double ncrX = 0, ncrY = 0, ncrV = 0;
+    s.Ncxx(4.0, ncrX, nullptr);
+    // Principal axes of a doubly symmetric I are x and y.
+    EXPECT_DOUBLE_EQ(s.Ncvv(4.0, ncrV, nullptr), s.Ncyy(4.0, ncrY, nullptr));
+    // π² × 200 GPa × I / (4 m)² with Ix = 86.4e6 mm⁴, Iy = 7.65e6 mm⁴.
+    EXPECT_NEAR(ncrX, 10659.2e3, 0.002 * 10659.2e3);
+    EXPECT_NEAR(ncrY, 943.78e3, 0.002 * 943.78e3);
+    EXPECT_EQ(ncrV, ncrY);
+
+    CMemberResult result;
+    EXPECT_DOUBLE_EQ(s.Ncyy(0.0, ncrY, &result), Ns(s));
+    EXPECT_TRUE(std::isinf(ncrY));
+    ASSERT_EQ(result.Report().size(), 2u);
+    EXPECT_EQ(result.Report()[1].text,
+              L"Nc = Ns,  Le = 0.0\n   = " + result.DesFormat().Force(Ns(s)) + L"\n");
 }
 
 TEST(ColumnStrength, ReportBlockAboutY) {
-    // le = 3 m, r = 44.72 mm, kf = 1, fy = 250 MPa, αb = 0.5: λn = 67.082, αa = 20.371,
-    // λ = 77.268, η = 0.208, ξ = 1.319, αc = 0.700, Nc = 874.59 kN.
+    // Plates 400 × 300 × 25, web 16 mm, HW, fy = 250 MPa: A = 20600 mm², Iy = 112.62e6 mm⁴,
+    // r = 73.94 mm, αb = 0.5. le = 5 m: λn = 67.623, αa = 20.339, λ = 77.793, η = 0.210,
+    // ξ = 1.3095, αc = 0.696, Nc = 0.696 × 5150 kN = 3584.64 kN.
+    const CSectionCalcI s = FromPlates({400, 300, 25, 300, 25, 16}, 250.0);
     CMemberResult result;
     double ncr = 0;
-    const double nc = NcY(Props(0.5), 3.0, ncr, &result);
-    EXPECT_NEAR(nc, 874.586e3, 1.0);
-    CString text;
-    for (const ReportPiece& piece : result.Report()) text += piece.text;
-    const CString expected =
-        L"Determination of Ncyy\n<i>ref AS4100:1998 cl. 6.3.3</i>\n"
-        L"LambdaN = Le/r*sqrt(Kf)*sqrt(Fy/250)\n"
-        L"        = 3.000 m/44.7 mm*sqrt(1.000)*sqrt(250.0 MPa/250.0 MPa)\n"
-        L"        = 67.082\n"
-        L"AlphaA = 2100*(LambdaN-13.5)/(LambdaN\u00b2- 15.3*LambdaN + 2050)\n"
-        L"       = 2100*(67.082-13.5)/(67.082\u00b2- 15.3*67.082 + 2050)\n"
-        L"       = 20.371\n"
-        L"Lambda = LambdaN + AlphaA*AlphaB\n"
-        L"       = 67.082+20.371*0.500\n"
-        L"       = 77.268\n"
-        L"Eta = 0.00326*(Lambda - 13.5)\n"
-        L"    = 0.00326*(77.268 - 13.5)\n"
-        L"    = 0.208\n"
-        L"dXi = ( (Lambda/90)\u00b2+ 1 + Eta)/(2.*(Lambda/90)\u00b2)\n"
-        L"    = ( (77.268/90)\u00b2+ 1 + 0.208)/(2.*(77.268/90)\u00b2)\n"
-        L"    = 1.319\n"
-        L"AlphaC = Xi*(1- sqrt(1-(90/(Xi*Lambda))\u00b2))\n"
-        L"       = 1.319*(1- sqrt(1-(90/(1.319*77.268))\u00b2))\n"
-        L"       = 0.700\n"
-        L"Nc = AlphaC*Ns\n"
-        L"   = 0.700*1250.00 kN\n"
-        L"   = 874.59 kN\n";
-    EXPECT_EQ(text, expected);
-}
-
-TEST(ColumnStrength, TorsionalEntryKeepsItsOwnAlphaALineAndLimit) {
-    // λn = 0 (no torsional buckling length) with αb = 1 gives αc = 1 up to rounding; the
-    // capacity never exceeds Ns.
-    CMemberResult result;
-    const double nc = ColumnCapacityFromSlenderness(0.0, 1.0, 1.0e6, &result, L"L       = ");
-    EXPECT_LE(nc, 1.0e6);
-    EXPECT_NEAR(nc, 1.0e6, 1e-3);
-    ASSERT_FALSE(result.Report().empty());
-    EXPECT_EQ(
-        result.Report()[0].text.rfind(
-            L"AlphaA = 2100*(LambdaN-13.5)/(LambdaN\u00b2- 15.3*LambdaN + 2050)\nL       = 2100*(",
-            0),
-        0u);
+    EXPECT_NEAR(s.Ncyy(5.0, ncr, &result), 3584.64e3, 10.0);
+    const std::wstring text = ReportText(result);
+    EXPECT_TRUE(
+        text.starts_with(L"Determination of Ncyy\n<i>ref AS4100:1998 cl. 6.3.3</i>\n"
+                         L"LambdaN = Le/r*sqrt(Kf)*sqrt(Fy/250)\n"
+                         L"        = 5.000 m/73.9 mm*sqrt(1.000)*sqrt(250.0 MPa/250.0 MPa)\n"
+                         L"        = 67.623\n"
+                         L"AlphaA = 2100*(LambdaN-13.5)/(LambdaN\u00b2- 15.3*LambdaN + 2050)\n"
+                         L"       = 2100*(67.623-13.5)/(67.623\u00b2- 15.3*67.623 + 2050)\n"
+                         L"       = 20.339\n"
+                         L"Lambda = LambdaN + AlphaA*AlphaB\n"
+                         L"       = 67.623+20.339*0.500\n"
+                         L"       = 77.793\n"))
+        << text;
+    EXPECT_TRUE(
+        text.ends_with(L"AlphaC = Xi*(1- sqrt(1-(90/(Xi*Lambda))\u00b2))\n"
+                       L"       = 1.309*(1- sqrt(1-(90/(1.309*77.793))\u00b2))\n"
+                       L"       = 0.696\n"
+                       L"Nc = AlphaC*Ns\n"
+                       L"   = 0.696*5150.00 kN\n"
+                       L"   = 3584.64 kN\n"));
 }
 
 }  // namespace
