@@ -14,7 +14,7 @@ namespace Arbor::Steel::SteelAS4100 {
 class CAS4100Span;
 
 class CAS4100_98Section : public CSectionCodeBase {
-public:
+  public:
     // Local buckling class of a section or element (cl. 5.2).
     enum BucklingClass { Invalid = 0, Compact = 1, NonCompact = 2, Slender = 3, Deform = 4 };
     // Which slenderness limit of Table 5.2: plasticity λep, yield λey, deformation λed.
@@ -25,90 +25,90 @@ public:
     CAS4100_98Section& operator=(const CAS4100_98Section& other);
 
     // --- slots 0 to 79 ---
-    virtual CAS4100_98Section* Clone() const = 0;                                      // 0
-    ~CAS4100_98Section() override = default;                                           // 1
+    virtual CAS4100_98Section* Clone() const = 0;  // 0
+    ~CAS4100_98Section() override = default;       // 1
     // 2 SetSteelDesignProp: host
-    virtual void ClearAllResultCaches() const {}                                       // 3
-    virtual void ClearVolatileResultCache() const {}                                   // 4
-protected:
-    void MirrorXX() override { CSectionCodeBase::MirrorXX(); }                          // 5
-public:
-    virtual double Area() const = 0;                                                   // 6
-    virtual double Ybar() const = 0;                                                   // 7
-    virtual double Xbar() const = 0;                                                   // 8
-    virtual double Ixx() const = 0;                                                    // 9
-    virtual double Iyy() const = 0;                                                    // 10
-    virtual double Ixy() const = 0;                                                    // 11
-    virtual double Sxx() const = 0;                                                    // 12
-    virtual double Syy() const = 0;                                                    // 13
-    virtual double Zxx() const = 0;                                                    // 14
-    virtual double Zyy() const = 0;                                                    // 15
-    virtual double J() const = 0;                                                      // 16
-    bool SetArborSec(const Arbor::Data::CSection& s, CMemberResult* r) override {      // 17
+    virtual void ClearAllResultCaches() const {}      // 3
+    virtual void ClearVolatileResultCache() const {}  // 4
+  protected:
+    void MirrorXX() override { CSectionCodeBase::MirrorXX(); }  // 5
+  public:
+    virtual double Area() const = 0;                                               // 6
+    virtual double Ybar() const = 0;                                               // 7
+    virtual double Xbar() const = 0;                                               // 8
+    virtual double Ixx() const = 0;                                                // 9
+    virtual double Iyy() const = 0;                                                // 10
+    virtual double Ixy() const = 0;                                                // 11
+    virtual double Sxx() const = 0;                                                // 12
+    virtual double Syy() const = 0;                                                // 13
+    virtual double Zxx() const = 0;                                                // 14
+    virtual double Zyy() const = 0;                                                // 15
+    virtual double J() const = 0;                                                  // 16
+    bool SetArborSec(const Arbor::Data::CSection& s, CMemberResult* r) override {  // 17
         return CSectionCodeBase::SetArborSec(s, r);
     }
     // 18-22 Gamma, Iuu, Ivv, Alpha, GetArborSec: host (CSectionCodeBase)
-    virtual BucklingClass BucklingClassXX(CMemberResult* result) = 0;                  // 23
-    virtual BucklingClass BucklingClassYY(CMemberResult* result) = 0;                  // 24
-    virtual BucklingClass BucklingClassOverAll(CMemberResult* result) = 0;             // 25
-    virtual double LambdaWeb() const { return 0.0; }                                   // 26
-    virtual double LambdaWebYield() const;                                             // 27 +inf
-    virtual double Anet() const { return Area() * NetAreaRatio(); }                    // 28
-    virtual double Depth() const = 0;                                                  // 29
-    virtual double AlphaB(const double& kf) const = 0;                                 // 30
-    virtual double Kt() const = 0;                                                     // 31
-    virtual double ZxxEffective() const = 0;                                           // 32
-    virtual double ZyyEffective() const = 0;                                           // 33
-    virtual double AreaCompEffective() const = 0;                                      // 34
-    virtual double ZuuEffective() const { return 0.0; }                                // 35
-    virtual double ZvvEffective() const { return 0.0; }                                // 36
-    virtual double ShearAreaX(CMemberResult* result) const = 0;                        // 37
-    virtual double ShearAreaY(CMemberResult* result) const = 0;                        // 38
-    virtual bool IsCircular() const = 0;                                               // 39
-    virtual bool IsDoublySymmetric() const = 0;                                        // 40
-    virtual bool IsHollow() const = 0;                                                 // 41
-    virtual bool IsIorHSection() const = 0;                                            // 42
-    virtual bool IsRectangular() const = 0;                                            // 43
-    virtual bool IsSquare() const = 0;                                                 // 44
-    virtual bool IsStrutAndTieOnly() const = 0;                                        // 45
-    virtual bool IsStrutOnlyConnection() { return false; }                             // 46
-    virtual bool IsSectionXXStrut() const = 0;                                         // 47
-    virtual bool IsSectionYYStrut() const = 0;                                         // 48
-    virtual bool IsVVSpanExist() const = 0;                                            // 49
-    virtual bool IsWelded() const = 0;                                                 // 50
-    virtual double MaxThick() const = 0;                                               // 51
-    virtual bool IsFullyRestrained(double length, double betaM,                        // 52
+    virtual BucklingClass BucklingClassXX(CMemberResult* result) = 0;       // 23
+    virtual BucklingClass BucklingClassYY(CMemberResult* result) = 0;       // 24
+    virtual BucklingClass BucklingClassOverAll(CMemberResult* result) = 0;  // 25
+    virtual double LambdaWeb() const { return 0.0; }                        // 26
+    virtual double LambdaWebYield() const;                                  // 27 +inf
+    virtual double Anet() const { return Area() * NetAreaRatio(); }         // 28
+    virtual double Depth() const = 0;                                       // 29
+    virtual double AlphaB(const double& kf) const = 0;                      // 30
+    virtual double Kt() const = 0;                                          // 31
+    virtual double ZxxEffective() const = 0;                                // 32
+    virtual double ZyyEffective() const = 0;                                // 33
+    virtual double AreaCompEffective() const = 0;                           // 34
+    virtual double ZuuEffective() const { return 0.0; }                     // 35
+    virtual double ZvvEffective() const { return 0.0; }                     // 36
+    virtual double ShearAreaX(CMemberResult* result) const = 0;             // 37
+    virtual double ShearAreaY(CMemberResult* result) const = 0;             // 38
+    virtual bool IsCircular() const = 0;                                    // 39
+    virtual bool IsDoublySymmetric() const = 0;                             // 40
+    virtual bool IsHollow() const = 0;                                      // 41
+    virtual bool IsIorHSection() const = 0;                                 // 42
+    virtual bool IsRectangular() const = 0;                                 // 43
+    virtual bool IsSquare() const = 0;                                      // 44
+    virtual bool IsStrutAndTieOnly() const = 0;                             // 45
+    virtual bool IsStrutOnlyConnection() { return false; }                  // 46
+    virtual bool IsSectionXXStrut() const = 0;                              // 47
+    virtual bool IsSectionYYStrut() const = 0;                              // 48
+    virtual bool IsVVSpanExist() const = 0;                                 // 49
+    virtual bool IsWelded() const = 0;                                      // 50
+    virtual double MaxThick() const = 0;                                    // 51
+    virtual bool IsFullyRestrained(double length, double betaM,             // 52
                                    CMemberResult* result) const = 0;
-    virtual double ShearCapacityX(CMemberResult* result) const = 0;                    // 53
-    virtual double ShearCapacityY(CMemberResult* result) const = 0;                    // 54
-    virtual double TorsionCapacity(CMemberResult* result) const = 0;                   // 55
-    virtual bool IsWebYShearSlender() const { return true; }                           // 56
-    virtual double Moa(const CAS4100Span& span, CMemberResult* result,                 // 57
+    virtual double ShearCapacityX(CMemberResult* result) const = 0;     // 53
+    virtual double ShearCapacityY(CMemberResult* result) const = 0;     // 54
+    virtual double TorsionCapacity(CMemberResult* result) const = 0;    // 55
+    virtual bool IsWebYShearSlender() const { return true; }            // 56
+    virtual double Moa(const CAS4100Span& span, CMemberResult* result,  // 57
                        bool useOverride, double overrideLength) const = 0;
-    virtual double Ncxx(double le, double& ncr, CMemberResult* result) const = 0;      // 58
-    virtual double Ncyy(double le, double& ncr, CMemberResult* result) const = 0;      // 59
-    virtual double NcT(double le, double& noz, CMemberResult* result) const = 0;       // 60
-    virtual double NcTF(double nomx, double nomy, double nomz, double& aux,            // 61
+    virtual double Ncxx(double le, double& ncr, CMemberResult* result) const = 0;  // 58
+    virtual double Ncyy(double le, double& ncr, CMemberResult* result) const = 0;  // 59
+    virtual double NcT(double le, double& noz, CMemberResult* result) const = 0;   // 60
+    virtual double NcTF(double nomx, double nomy, double nomz, double& aux,        // 61
                         CMemberResult* result) const = 0;
-    virtual double Ncuu(double le, double& ncr, CMemberResult* result) const = 0;      // 62
-    virtual double Ncvv(double le, double& ncr, CMemberResult* result) const = 0;      // 63
-    virtual double Pt(CMemberResult* result) const;                                    // 64
-    virtual double DeltaMxx(CMemberResult* result) const = 0;                          // 65
-    virtual double DeltaMyy(CMemberResult* result) const = 0;                          // 66
-    virtual double TwistFactor(const CAS4100Span& span) const = 0;                     // 67
-    virtual double RotationalFactor(const CAS4100Span& span) const = 0;                // 68
-    virtual double LoadHeightFactor(const CAS4100Span& span, bool skipEndTest) const;  // 69
-    virtual double DesignStressMin() const;                                            // 70
-    virtual double TensileStrength() const;                                            // 71
-    virtual double YoungsModulus() const;                                              // 72
-    virtual double ShearModulus() const;                                               // 73
-    virtual CString SectPropString(const CDesFormat& format);                          // 74
-    virtual double Muu(double, double, double, double) const { return 0.0; }           // 75
-    virtual double Mvv(double, double, double, double) const { return 0.0; }           // 76
-    virtual double Mbxx(const CAS4100Span& span, double alphaM, CMemberResult* result, // 77
+    virtual double Ncuu(double le, double& ncr, CMemberResult* result) const = 0;       // 62
+    virtual double Ncvv(double le, double& ncr, CMemberResult* result) const = 0;       // 63
+    virtual double Pt(CMemberResult* result) const;                                     // 64
+    virtual double DeltaMxx(CMemberResult* result) const = 0;                           // 65
+    virtual double DeltaMyy(CMemberResult* result) const = 0;                           // 66
+    virtual double TwistFactor(const CAS4100Span& span) const = 0;                      // 67
+    virtual double RotationalFactor(const CAS4100Span& span) const = 0;                 // 68
+    virtual double LoadHeightFactor(const CAS4100Span& span, bool skipEndTest) const;   // 69
+    virtual double DesignStressMin() const;                                             // 70
+    virtual double TensileStrength() const;                                             // 71
+    virtual double YoungsModulus() const;                                               // 72
+    virtual double ShearModulus() const;                                                // 73
+    virtual CString SectPropString(const CDesFormat& format);                           // 74
+    virtual double Muu(double, double, double, double) const { return 0.0; }            // 75
+    virtual double Mvv(double, double, double, double) const { return 0.0; }            // 76
+    virtual double Mbxx(const CAS4100Span& span, double alphaM, CMemberResult* result,  // 77
                         bool useOverride, double overrideLength) const;
-    virtual bool IsMajorAxisBendingCheck() const { return false; }                     // 78
-    virtual bool IsMinorAxisBendingCheck() const { return false; }                     // 79
+    virtual bool IsMajorAxisBendingCheck() const { return false; }  // 78
+    virtual bool IsMinorAxisBendingCheck() const { return false; }  // 79
     // Slots 80 to 85 (CloneGeom, XbarCompEffective, YbarCompEffective, BucklingClassComp,
     // MaxShearStressX, MaxShearStressY) are declared by each calculator.
 
@@ -137,13 +137,13 @@ public:
     static double SlendernessReductionFactor(double ms, double mo);
 
     // Member moment capacity pieces (cl. 5.6.3).
-    double SegmentEffectiveLength(const CAS4100Span& span, CMemberResult* result,
-                                  bool useOverride, double overrideLength) const;
+    double SegmentEffectiveLength(const CAS4100Span& span, CMemberResult* result, bool useOverride,
+                                  double overrideLength) const;
 
     // Local capacity check at the current point (cl. 5.11, 6.2, 7.2, 5.2, 8.3).
     void LocalCapacityCheck(CMemberResult* result) const;
 
-protected:
+  protected:
     static BucklingClass Worst(BucklingClass a, BucklingClass b);
     static CString GetLBCString(BucklingClass c);
 
@@ -156,7 +156,9 @@ protected:
     // when |ΔM| > 1e-6: the signed one of M and M + ΔM that is larger in magnitude.
     double SignedDesignMoment(bool major) const;
 
-private:
+  private:
+    // "Section is: <b>" + class word + tail, built only when text is on.
+    static void WriteClassLine(CMemberResult* result, BucklingClass cls, const wchar_t* tail);
     void LocalCapacityCheckCompressionMember(CMemberResult* result) const;
     void LocalCapacityCheckTensionMember(CMemberResult* result) const;
     void LocalCapacityCheckCompressionStrut(CMemberResult* result) const;

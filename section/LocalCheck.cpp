@@ -64,8 +64,9 @@ struct CombinedRatio {
     double resultant = 0.0;  // um of the circular form, 0 otherwise
 };
 
+// The line is built only when text is on: quick checks do no string work.
 void OpenHeading(CMemberResult* result, const wchar_t* heading, const wchar_t* clause) {
-    WriteLine(result, CString(heading) + clause);
+    if (IsTextOn(result)) result->AddOutputString(CString(heading) + clause);
 }
 
 // One shear direction: Vv reduced for the coincident moment (cl. 5.12.3), ratio V/(φ·Vvm).
@@ -299,6 +300,11 @@ void FlagFailures(std::initializer_list<double> ratios, double un, double umajor
 
 }  // namespace
 
+void CAS4100_98Section::WriteClassLine(CMemberResult* result, BucklingClass cls,
+                                       const wchar_t* tail) {
+    if (IsTextOn(result)) result->AddOutputString(L"Section is: <b>" + GetLBCString(cls) + tail);
+}
+
 void CAS4100_98Section::LocalCapacityCheck(CMemberResult* result) const {
     // Zero axial force is checked as compression.
     if (ForceAxial() > 0.0) {
@@ -337,8 +343,7 @@ void CAS4100_98Section::LocalCapacityCheckCompressionMember(CMemberResult* resul
     const BucklingClass cls = OverAllClass();
 
     WriteLine(result, L"Compression and bending check\n");
-    WriteLine(result,
-              L"Section is: <b>" + GetLBCString(cls) + L"</b> in bending and compression\n");
+    WriteClassLine(result, cls, L"</b> in bending and compression\n");
     const ShearRatios shear = CheckShear(*this, a, kMemberShearHeadings, kSameLine.shear, result);
     CombinedInputs in;
     in.n = a.n;
@@ -362,8 +367,7 @@ void CAS4100_98Section::LocalCapacityCheckTensionMember(CMemberResult* result) c
     const BucklingClass cls = OverAllClass();
 
     WriteLine(result, L"Tension and bending check\n");
-    WriteLine(result,
-              L"Section is: <b>" + GetLBCString(cls) + L"</b> in bending and compression\n");
+    WriteClassLine(result, cls, L"</b> in bending and compression\n");
     const ShearRatios shear = CheckShear(*this, a, kMemberShearHeadings, kNextLine.shear, result);
     CombinedInputs in;
     in.n = a.n;
@@ -412,7 +416,7 @@ void CAS4100_98Section::LocalCapacityCheckCompressionStrut(CMemberResult* result
     const BucklingClass cls = OverAllClass();
 
     WriteLine(result, L"Compression check\n");
-    WriteLine(result, L"Section is: <b>" + GetLBCString(cls) + L"</b> in compression\n");
+    WriteClassLine(result, cls, L"</b> in compression\n");
     const ShearRatios shear = CheckShear(*this, a, kStrutShearHeadings, kSameLine.shear, result);
     const AxialRatio axial = CheckCompression(*this, a.n, fy, result);
     CheckStrutBending(*this, m, shear, axial.u, result);
