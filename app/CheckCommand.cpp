@@ -57,7 +57,8 @@ int RunCheckCommand(const CheckCommandOptions& options) {
     const MemberInput member = LoadMemberFile(path);
 
     MemberChecker checker;
-    const MemberResult result = checker.Run(member, {options.quick, reportKind.has_value()});
+    const MemberResult result =
+        checker.Run(member, {options.quick, reportKind.has_value(), RuleSetOf(options.rules)});
 
     if (options.json) {
         std::cout << ResultJson(result).dump(2, ' ', false,

@@ -10,6 +10,7 @@ struct CheckCommandOptions {
     bool quick = false;
     bool json = false;
     std::string report;  // empty: none; "-": plain text on standard output
+    std::string rules;   // "checker" or "standard"; empty: the member file's, else checker
 };
 
 // The bundled example member: the examples folder of the source tree, else one beside the

@@ -55,6 +55,10 @@ ordered_json CaseJson(const CaseResult& c) {
     out["effective_lengths"] = {{"major", SpansJson(c.lengths.major)},
                                 {"minor", SpansJson(c.lengths.minor)},
                                 {"lateral_torsional", SpansJson(c.lengths.lateralTorsional)}};
+    if (c.standard) {
+        out["standard"] = {{"governing", NumberJson(c.standard->governing)},
+                           {"governed_by", c.standard->governedBy}};
+    }
     return out;
 }
 
@@ -71,6 +75,7 @@ ordered_json ResultJson(const MemberResult& result) {
     out["title"] = result.title;
     out["section"] = result.section;
     out["grade"] = result.grade;
+    out["rules"] = RuleSetName(result.rules);
     ordered_json cases = ordered_json::array();
     for (const CaseResult& c : result.cases) cases.push_back(CaseJson(c));
     out["cases"] = cases;

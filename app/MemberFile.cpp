@@ -178,7 +178,7 @@ MemberOverrides ReadOverrides(const std::optional<JsonField>& field, const UnitS
 MemberInput ParseMember(const nlohmann::json& document, const std::string& source) {
     const JsonField root(document, "", source);
     root.RequireObject({"title", "units", "section", "grade", "points", "segments", "cases",
-                        "subspans", "overrides", "section_options"});
+                        "subspans", "overrides", "section_options", "rules"});
     const UnitSystem units = ReadUnits(root.Optional("units"));
 
     MemberInput member;
@@ -193,6 +193,10 @@ MemberInput ParseMember(const nlohmann::json& document, const std::string& sourc
     const auto segments = ReadSegments(root.Optional("segments"), member.points.size() - 1, units);
     member.cases = ReadCases(root, segments, units);
     member.overrides = ReadOverrides(root.Optional("overrides"), units);
+    if (const auto rules = root.Optional("rules")) {
+        member.rules = RuleSetOf(rules->String());
+        if (!member.rules) rules->Refuse("unknown rule set", "expected \"checker\" or \"standard\"");
+    }
     return member;
 }
 

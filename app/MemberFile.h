@@ -10,6 +10,7 @@
 #include <nlohmann/json_fwd.hpp>
 
 #include "app/InputError.h"
+#include "app/Rules.h"
 #include "host/Restraint.h"
 #include "host/Section.h"
 #include "host/Span.h"
@@ -42,6 +43,7 @@ struct MemberInput {
     Arbor::Steel::MemberPointVec points;
     std::vector<LoadCase> cases;
     MemberOverrides overrides;
+    std::optional<RuleSet> rules;  // the "rules" key; the command line may choose instead
 };
 
 // Reads a member from parsed JSON. `source` names the input in messages. Throws InputError

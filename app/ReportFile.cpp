@@ -5,6 +5,7 @@
 
 #include "app/AtomicFile.h"
 #include "app/ReportRender.h"
+#include "app/StandardWatch.h"
 #include "app/SummaryTables.h"
 #include "app/TextSummary.h"
 #include "app/TextTable.h"
@@ -27,6 +28,7 @@ td:first-child, th:first-child { text-align: left; }
 .pass { color: #176d1f; font-weight: bold; }
 .fail { color: #c00000; font-weight: bold; }
 .source { color: #555; }
+.watch { color: #d47500; font-weight: bold; }
 .markup { font-family: "DejaVu Sans Mono", Consolas, monospace; font-size: 0.9em; }
 .markup .line, .markup h4, .markup h5 { white-space: pre-wrap; tab-size: 4; -moz-tab-size: 4; }
 .markup h4 { font-size: 1.15em; margin: 0.9em 0 0.2em; }
@@ -66,6 +68,7 @@ std::string HtmlCase(const CaseResult& c) {
     std::string html = "<section>\n" + Cell("h2", "Case " + c.name) + "<p>" +
                        Cell("span", Verdict(c), c.pass ? "pass" : "fail") + " governing " +
                        HtmlEscape(UtilText(c.governing) + " (" + c.governs + ")") + "</p>\n";
+    if (c.standard) html += "<p class=\"watch\">" + HtmlEscape(WatchWarningLine(c)) + "</p>\n";
     html += HtmlTableBlock("Section checks", LocalTable(c));
     html += HtmlTableBlock("Member buckling", BucklingTable(c));
     html += "<p>Flags: " + HtmlEscape(FlagsText(c)) + "</p>\n";
@@ -96,7 +99,8 @@ std::string HtmlReport(const MemberResult& result) {
                        "</style>\n</head>\n<body>\n";
     html += Cell("h1", heading) + "\n";
     html += "<p class=\"source\">" + HtmlEscape(result.source) + " &middot; as4100 " +
-            ProgramVersion() + " &middot; AS 4100-1998</p>\n";
+            ProgramVersion() + " &middot; AS 4100-1998 &middot; " + HtmlEscape(RulesLine(result)) +
+            "</p>\n";
     html += HtmlTable(CasesTable(result), 1);
     for (const CaseResult& c : result.cases) html += HtmlCase(c);
     return html + "</body>\n</html>\n";
@@ -104,7 +108,8 @@ std::string HtmlReport(const MemberResult& result) {
 
 std::string TextReport(const MemberResult& result) {
     std::string text = MemberHeading(result) + "\n";
-    text += "  from " + result.source + " (as4100 " + ProgramVersion() + ", AS 4100-1998)\n\n";
+    text += "  from " + result.source + " (as4100 " + ProgramVersion() + ", AS 4100-1998)\n";
+    text += "  " + RulesLine(result) + "\n\n";
     text += RenderTextTable(CasesTable(result), "  ") + "\n";
     for (const CaseResult& c : result.cases) {
         const std::string title = "Case " + c.name;

@@ -130,15 +130,36 @@ CaseResult MemberChecker::RunCase(const LoadCase& loadCase, bool sectionAccepted
     return out;
 }
 
+void MemberChecker::SetRules(RuleSet rules) {
+    if (auto* member = dynamic_cast<Arbor::Steel::SteelAS4100::CAS4100_98Member*>(checker_.get())) {
+        member->SetRuleSet(rules);
+    }
+}
+
+std::optional<StandardReading> MemberChecker::WatchStandard(const LoadCase& loadCase,
+                                                            const CaseResult& c,
+                                                            const RunOptions& options) {
+    SetRules(RuleSet::Standard);
+    const CaseResult standard = RunCase(loadCase, false, {options.quick, false, {}});
+    SetRules(RuleSet::AsWritten);
+    return WatchVerdict(c, standard);
+}
+
 MemberResult MemberChecker::Run(const MemberInput& member, const RunOptions& options) {
     MemberResult out;
     out.source = member.source;
     out.title = member.title;
     out.section = member.sectionName;
     out.grade = member.gradeName;
+    out.rules = options.rules.value_or(member.rules.value_or(RuleSet::AsWritten));
     const bool accepted = Prepare(member, options.quick);
+    SetRules(out.rules);
     for (const LoadCase& loadCase : member.cases) {
-        out.cases.push_back(RunCase(loadCase, accepted, options));
+        CaseResult c = RunCase(loadCase, accepted, options);
+        if (accepted && out.rules == RuleSet::AsWritten) {
+            c.standard = WatchStandard(loadCase, c, options);
+        }
+        out.cases.push_back(std::move(c));
     }
     return out;
 }

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "app/MemberFile.h"
+#include "app/Rules.h"
+#include "app/StandardWatch.h"
 #include "host/MemberResult.h"
 #include "host/SteelMember.h"
 
@@ -42,10 +44,12 @@ struct CaseResult {
     std::vector<EntryResult> entries;
     EffectiveLengths lengths;
     std::vector<Arbor::Steel::ReportPiece> report;  // empty unless the report was asked for
+    std::optional<StandardReading> standard;  // the watch: set when the standard is more onerous
 };
 
 struct MemberResult {
     std::string source, title, section, grade;
+    RuleSet rules = RuleSet::AsWritten;
     std::vector<CaseResult> cases;
     bool AllPass() const;
 };
@@ -53,6 +57,7 @@ struct MemberResult {
 struct RunOptions {
     bool quick = false;   // QuickCheck: utilisations only
     bool report = false;  // keep the report mark-up (full check only)
+    std::optional<RuleSet> rules;  // chosen on the command line; else the member file's
 };
 
 // Owns one checker and reuses it member after member (a worker of a batch keeps its own).
@@ -70,6 +75,10 @@ class MemberChecker {
     // section was accepted.
     bool Prepare(const MemberInput& member, bool quick);
     CaseResult RunCase(const LoadCase& loadCase, bool sectionAccepted, const RunOptions& options);
+    // The watch: the case again under the standard's reading, kept when more onerous.
+    std::optional<StandardReading> WatchStandard(const LoadCase& loadCase, const CaseResult& c,
+                                                 const RunOptions& options);
+    void SetRules(RuleSet rules);
 
     std::unique_ptr<Arbor::Steel::CSteelMemberGen> checker_;
     bool factorsSet_ = false;  // the optional factors cannot be unset: renew the checker

@@ -1,5 +1,6 @@
 #include "app/TextSummary.h"
 
+#include "app/StandardWatch.h"
 #include "app/SummaryTables.h"
 #include "app/TextTable.h"
 
@@ -17,6 +18,7 @@ std::string TableBlock(const char* title, const Table& table) {
 std::string CaseSummaryText(const CaseResult& c) {
     std::string text = "Case " + c.name + ": " + Verdict(c) + ", governing " +
                        UtilText(c.governing) + " (" + c.governs + ")\n";
+    text += WatchWarningLine(c);
     if (!c.ran) text += "  the check did not run to its end\n";
     text += TableBlock("Section checks", LocalTable(c));
     text += TableBlock("Member buckling", BucklingTable(c));
@@ -28,6 +30,7 @@ std::string CaseSummaryText(const CaseResult& c) {
 std::string MemberSummaryText(const MemberResult& result) {
     std::string text = MemberHeading(result) + "\n";
     if (!result.source.empty()) text += "  from " + result.source + "\n";
+    text += "  " + RulesLine(result) + "\n";
     text += "\n" + RenderTextTable(CasesTable(result), "  ") + "\n";
     for (const CaseResult& c : result.cases) text += CaseSummaryText(c) + "\n";
     return text;

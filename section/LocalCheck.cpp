@@ -8,6 +8,7 @@
 
 #include "section/AS4100Section.h"
 #include "section/ResultSink.h"
+#include "section/RuleNote.h"
 
 namespace Arbor::Steel::SteelAS4100 {
 
@@ -69,13 +70,25 @@ void OpenHeading(CMemberResult* result, const wchar_t* heading, const wchar_t* c
     if (IsTextOn(result)) result->AddOutputString(CString(heading) + clause);
 }
 
+// The moment that reduces the shear capacity in one direction. The rules as written reduce
+// the flanges' Vx by the major-axis moment and the web's Vy by the minor-axis one; cl. 5.12.3
+// reduces the web by the major-axis moment (and so the flanges by the minor-axis one).
+bool IsReducedByMajorMoment(const Section& s, bool xDirection, CMemberResult* result) {
+    if (s.Rules() == RuleSet::AsWritten) return xDirection;
+    WriteRuleNote(result, s.Rules(),
+                  xDirection ? L"flange shear reduced by the minor-axis moment (cl. 5.12.3)"
+                             : L"web shear reduced by the major-axis moment (cl. 5.12.3)");
+    return !xDirection;
+}
+
 // One shear direction: Vv reduced for the coincident moment (cl. 5.12.3), ratio V/(φ·Vvm).
 double ShearRatio(const Section& s, bool xDirection, double v, const wchar_t* heading,
                   const wchar_t* label, const wchar_t* end, CMemberResult* result) {
     OpenHeading(result, heading, kClauseShear);
     CResultIndent indent(result);
     const double vv = xDirection ? s.ShearCapacityX(result) : s.ShearCapacityY(result);
-    const double vvm = s.InteractionShearCapacity(vv, xDirection, result);
+    const double vvm =
+        s.InteractionShearCapacity(vv, IsReducedByMajorMoment(s, xDirection, result), result);
     const double u = CMemberResult::InfinitiseNANs(v / (vvm * kPhi));
     if (IsTextOn(result)) {
         const CDesFormat& f = result->DesFormat();
