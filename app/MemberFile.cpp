@@ -195,7 +195,8 @@ MemberInput ParseMember(const nlohmann::json& document, const std::string& sourc
     member.overrides = ReadOverrides(root.Optional("overrides"), units);
     if (const auto rules = root.Optional("rules")) {
         member.rules = RuleSetOf(rules->String());
-        if (!member.rules) rules->Refuse("unknown rule set", "expected \"checker\" or \"standard\"");
+        if (!member.rules)
+            rules->Refuse("unknown rule set", "expected \"checker\" or \"standard\"");
     }
     return member;
 }

@@ -82,8 +82,9 @@ int main(int argc, char** argv) {
         if (*checkCmd) return as4100::RunCheckCommand(check);
         if (*sectionCmd) return as4100::RunSectionCommand(designation, grade, sectionJson);
         if (*sectionsCmd) return as4100::RunSectionsCommand(family);
-        if (*batchCmd) return as4100::RunBatchCommand(batchIn, batchOut, jobs, batchQuick,
-                                                     as4100::RuleSetOf(batchRules));
+        if (*batchCmd)
+            return as4100::RunBatchCommand(batchIn, batchOut, jobs, batchQuick,
+                                           as4100::RuleSetOf(batchRules));
     } catch (const as4100::InputError& e) {
         std::cerr << "as4100: " << e.what() << "\n";
         return kRefused;

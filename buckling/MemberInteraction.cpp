@@ -12,8 +12,8 @@
 
 #include "buckling/SpanActions.h"
 #include "member/AS4100Member.h"
-#include "section/RuleNote.h"
 #include "section/ResultSink.h"
+#include "section/RuleNote.h"
 #include "shapes/ElasticBuckling.h"
 
 namespace Arbor::Steel::SteelAS4100 {

@@ -32,8 +32,7 @@ double CAS4100_98Section::TensileStrength() const {
     return Grade().TensileStrength(MaxThick());
 }
 double CAS4100_98Section::ShearYieldStress(double plateThickness) const {
-    return rules_ == RuleSet::Standard ? Grade().DesignStrength(plateThickness)
-                                       : DesignStressMin();
+    return rules_ == RuleSet::Standard ? Grade().DesignStrength(plateThickness) : DesignStressMin();
 }
 double CAS4100_98Section::YoungsModulus() const {
     return Grade().YoungsModulus();

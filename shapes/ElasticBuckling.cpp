@@ -102,7 +102,8 @@ double CSectionCalcI::Moa(const CAS4100Span& span, CMemberResult* result, bool u
 }
 
 double CSectionCalcI::TwistFactor(const CAS4100Span& span) const {
-    const ElasticBuckling::SegmentEnds ends = ElasticBuckling::EndRestraintTypes(span, MomentXX(), Rules());
+    const ElasticBuckling::SegmentEnds ends =
+        ElasticBuckling::EndRestraintTypes(span, MomentXX(), Rules());
     const double tf = ends.flange1Critical ? GetT1() : GetT2();
     const double d1 = GetD() - GetT1() - GetT2();
     return ElasticBuckling::TwistRestraintFactor(ends, d1, tf, GetTw(), span.Length());
