@@ -5,8 +5,7 @@
 
 namespace as4100 {
 
-std::optional<StandardReading> WatchVerdict(const CaseResult& checker,
-                                            const CaseResult& standard) {
+std::optional<StandardReading> WatchVerdict(const CaseResult& checker, const CaseResult& standard) {
     if (!(standard.governing > kWatchMargin * checker.governing)) return std::nullopt;
     return StandardReading{standard.governing, standard.governs};
 }

@@ -223,20 +223,31 @@ struct CombinedInputs {
     MomentRatio major, minor;
 };
 
+// Coefficient of the web term of cl. 8.3.2 for kf < 1: 0.018 by the rules as written, the
+// clause's 0.18 by the standard's reading.
+double WebTermCoefficient(RuleSet rules) {
+    return rules == RuleSet::Standard ? 0.18 : 0.018;
+}
+
 // cl. 8.3.2 reduced major-axis capacity Mrx. In tension, and in compression with kf = 1, the
-// 1.18 form; in compression with kf < 1 the web-slenderness form with coefficient 0.018,
-// uncapped.
+// 1.18 form; in compression with kf < 1 the web-slenderness form, uncapped here.
 double ReducedMajorCapacity(const Section& s, const CombinedInputs& in, double ratio) {
     const bool fullForm = in.axial.kf == 1.0 || std::fabs(in.axial.kf - 1.0) < kKfUnityTolerance;
     if (in.tension || fullForm) return 1.18 * in.major.capacity * (1.0 - ratio);
-    const double webTerm = 0.018 * (82.0 - s.LambdaWeb()) / (82.0 - s.LambdaWebYield());
+    const double webTerm =
+        WebTermCoefficient(s.Rules()) * (82.0 - s.LambdaWeb()) / (82.0 - s.LambdaWebYield());
     return in.major.capacity * (1.0 - ratio) * (1.0 + webTerm);
 }
 
-// cl. 8.3.3 reduced minor-axis capacity Mry, uncapped.
+// cl. 8.3.3 reduced minor-axis capacity Mry, uncapped here.
 double ReducedMinorCapacity(const Section& s, const CombinedInputs& in, double ratio) {
     if (s.IsRectangular()) return 1.18 * in.minor.capacity * (1.0 - ratio);
     return 1.19 * in.minor.capacity * (1.0 - ratio * ratio);
+}
+
+// Mr of cl. 8.3.2 and 8.3.3 is at most Ms; the rules as written leave it uncapped.
+double CappedReducedCapacity(double mr, double ms, RuleSet rules) {
+    return rules == RuleSet::Standard ? std::min(mr, ms) : mr;
 }
 
 // cl. 8.3.4 biaxial bending of compact doubly symmetric sections:
@@ -248,8 +259,12 @@ double BiaxialInteraction(const Section& s, const CombinedInputs& in, CMemberRes
     CResultIndent indent(result);
     const double gamma = std::min(1.4 + in.axial.u, 2.0);
     const double ratio = in.n / (kPhi * in.axial.capacity);
-    const double mrx = ReducedMajorCapacity(s, in, ratio);
-    const double mry = ReducedMinorCapacity(s, in, ratio);
+    WriteRuleNote(result, s.Rules(),
+                  L"Mrx <= Msx and Mry <= Msy, web term 0.18 (cl. 8.3.2, 8.3.3)");
+    const double mrx =
+        CappedReducedCapacity(ReducedMajorCapacity(s, in, ratio), in.major.capacity, s.Rules());
+    const double mry =
+        CappedReducedCapacity(ReducedMinorCapacity(s, in, ratio), in.minor.capacity, s.Rules());
     const double rx = in.mx / (kPhi * mrx);
     const double ry = in.my / (kPhi * mry);
     const double uc = std::pow(rx, gamma) + std::pow(ry, gamma);
