@@ -68,7 +68,7 @@ std::string HtmlCase(const CaseResult& c) {
     std::string html = "<section>\n" + Cell("h2", "Case " + c.name) + "<p>" +
                        Cell("span", Verdict(c), c.pass ? "pass" : "fail") + " governing " +
                        HtmlEscape(UtilText(c.governing) + " (" + c.governs + ")") + "</p>\n";
-    if (c.standard) html += "<p class=\"watch\">" + HtmlEscape(WatchWarningLine(c)) + "</p>\n";
+    if (c.standard) html += "<p class=\"watch\">" + HtmlEscape(WatchWarning(c)) + "</p>\n";
     html += HtmlTableBlock("Section checks", LocalTable(c));
     html += HtmlTableBlock("Member buckling", BucklingTable(c));
     html += "<p>Flags: " + HtmlEscape(FlagsText(c)) + "</p>\n";

@@ -23,7 +23,9 @@ inline constexpr double kWatchMargin = 1.01;
 // The standard's reading when its governing utilisation exceeds the checker's by more than 1 %.
 std::optional<StandardReading> WatchVerdict(const CaseResult& checker, const CaseResult& standard);
 
-// "  Warning: ..." for the summary, empty when the watch is silent.
+// "Warning: the standard's reading gives ...", empty when the watch is silent; the summary's
+// line is the same sentence indented.
+std::string WatchWarning(const CaseResult& c);
 std::string WatchWarningLine(const CaseResult& c);
 // The rule set line under the summary and report headings.
 std::string RulesLine(const MemberResult& result);
