@@ -17,10 +17,13 @@ using std::numbers::pi;
 CString Refusal(const std::vector<double>& v) {
     if (v.size() != 2) return L"expected 2 dimensions (D, t), got " + std::to_wstring(v.size());
     const CDesFormat f;
-    if (!std::isfinite(v[0]) || v[0] <= 0.0) return L"D = " + f.LengthSmall(v[0]) + L" is not a valid size";
-    if (!std::isfinite(v[1]) || v[1] <= 0.0) return L"t = " + f.LengthSmall(v[1]) + L" is not a valid size";
+    if (!std::isfinite(v[0]) || v[0] <= 0.0)
+        return L"D = " + f.LengthSmall(v[0]) + L" is not a valid size";
+    if (!std::isfinite(v[1]) || v[1] <= 0.0)
+        return L"t = " + f.LengthSmall(v[1]) + L" is not a valid size";
     if (2.0 * v[1] >= v[0]) {
-        return L"t = " + f.LengthSmall(v[1]) + L" is not less than half of D = " + f.LengthSmall(v[0]);
+        return L"t = " + f.LengthSmall(v[1]) + L" is not less than half of D = " +
+               f.LengthSmall(v[0]);
     }
     return {};
 }

@@ -7,7 +7,7 @@
 namespace Arbor::Steel {
 
 class CDesSectGeomCHS : public CDesSectGeom {
-public:
+  public:
     // Takes the dimensions of a circular hollow section (shape code 7) and computes its
     // properties; published values of the record replace the computed ones. False (and nothing
     // changed) for another shape or dimensions that do not make a tube.
@@ -39,7 +39,7 @@ public:
     // (Bredt's 2π·rm³·t for a thin wall).
     static GrossProperties Compute(double D, double t);
 
-private:
+  private:
     double D_ = 0, t_ = 0;
     GrossProperties p_;
 };

@@ -76,8 +76,10 @@ CString Refusal(const std::vector<double>& v) {
             return CString(names[i]) + L" = " + Mm(v[i]) + L" is not a valid size";
         }
     }
-    if (2.0 * v[3] >= v[1]) return L"tw = " + Mm(v[3]) + L" is not less than half of B = " + Mm(v[1]);
-    if (2.0 * v[2] >= v[0]) return L"tf = " + Mm(v[2]) + L" is not less than half of D = " + Mm(v[0]);
+    if (2.0 * v[3] >= v[1])
+        return L"tw = " + Mm(v[3]) + L" is not less than half of B = " + Mm(v[1]);
+    if (2.0 * v[2] >= v[0])
+        return L"tf = " + Mm(v[2]) + L" is not less than half of D = " + Mm(v[0]);
     return {};
 }
 
@@ -88,8 +90,7 @@ double CDesSectGeomRHS::OuterCornerRadius(double t, bool welded, double smallerS
     return std::min(t <= kThinWall ? 2.0 * t : 2.5 * t, smallerSide / 2.0);
 }
 
-GrossProperties CDesSectGeomRHS::Compute(double D, double B, double tf, double tw,
-                                         double rOuter) {
+GrossProperties CDesSectGeomRHS::Compute(double D, double B, double tf, double tw, double rOuter) {
     const double holeWidth = B - 2.0 * tw, holeDepth = D - 2.0 * tf;
     const double rInner = std::clamp(rOuter - tf, 0.0, std::min(holeWidth, holeDepth) / 2.0);
     const RoundedRectangle outline{B, D, rOuter};

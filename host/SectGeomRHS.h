@@ -8,7 +8,7 @@
 namespace Arbor::Steel {
 
 class CDesSectGeomRHS : public CDesSectGeom {
-public:
+  public:
     // Takes the dimensions of a rectangular hollow section (shape code 9) and computes its
     // properties; published values of the record replace the computed ones (the tables publish
     // no J, which is Bredt's here). False (and nothing changed) for another shape or dimensions
@@ -54,7 +54,7 @@ public:
     // Bredt's formula on the wall's mid-line.
     static GrossProperties Compute(double D, double B, double tf, double tw, double rOuter);
 
-private:
+  private:
     double D_ = 0, B_ = 0, tf_ = 0, tw_ = 0, rOuter_ = 0;
     GrossProperties p_;
 };

@@ -73,7 +73,8 @@ double CSectionCalcCHS::ZxxEffective() const {
     const SL::Limits limits = BendingLimits(ResidualStressCategory());
     const double lambda = Lambda();
     if (cls == Compact || cls == NonCompact) {
-        const SL::SectionSlenderness sl{lambda, limits.plasticity, limits.yield, limits.deformation};
+        const SL::SectionSlenderness sl{lambda, limits.plasticity, limits.yield,
+                                        limits.deformation};
         return SL::EffectiveModulus(cls, sl, Zxx(), Sxx(), PlasticElasticRatio(),
                                     SL::SlenderRule::Linear);
     }

@@ -8,7 +8,7 @@
 namespace Arbor::Steel::SteelAS4100 {
 
 class CSectionCalcCHS : public CAS4100_98Section, private CDesSectGeomCHS {
-public:
+  public:
     CSectionCalcCHS() = default;
     CSectionCalcCHS(const CSectionCalcCHS&) = default;
     CSectionCalcCHS& operator=(const CSectionCalcCHS&) = default;
@@ -35,7 +35,9 @@ public:
 
     // Classification (Table 5.2) and effective section (cl. 5.2.3-5.2.5, 6.2.4).
     BucklingClass BucklingClassXX(CMemberResult* result) override;
-    BucklingClass BucklingClassYY(CMemberResult* result) override { return BucklingClassXX(result); }
+    BucklingClass BucklingClassYY(CMemberResult* result) override {
+        return BucklingClassXX(result);
+    }
     BucklingClass BucklingClassOverAll(CMemberResult* result) override;
     double Depth() const override { return GetD(); }
     double AlphaB(const double& kf) const override;
@@ -102,7 +104,7 @@ public:
     // Section slenderness λs = (D/t)·(fy/250) of Table 5.2, the yield ratio taken linearly.
     double Lambda() const;
 
-private:
+  private:
     BucklingClass ClassifyBending(CMemberResult* result) const;
     BucklingClass ClassifyComp() const;
 };

@@ -161,8 +161,8 @@ bool CSectionCalcRHS::GetSlenderProps(double& lambdaS, double& lambdaSp, double&
 // cl. 5.2.3 to 5.2.5: a slender flange takes the linear rule, a slender web alone the squared
 // one.
 double CSectionCalcRHS::EffectiveModulus(const Box& box, double z, double s) const {
-    const SL::SlenderRule rule = FlangeBendingClass(box) == Slender ? SL::SlenderRule::Linear
-                                                                    : SL::SlenderRule::Squared;
+    const SL::SlenderRule rule =
+        FlangeBendingClass(box) == Slender ? SL::SlenderRule::Linear : SL::SlenderRule::Squared;
     return SL::EffectiveModulus(ClassifyBending(box, nullptr), SlenderProps(box), z, s,
                                 PlasticElasticRatio(), rule);
 }
@@ -297,7 +297,8 @@ bool CSectionCalcRHS::IsSquare() const {
 // cl. 5.3.2.4(c): l/ry ≤ (1800 + 1500·βm)·(bf/d)·(250/fy), the yield ratio taken linearly.
 bool CSectionCalcRHS::IsFullyRestrained(double length, double betaM, CMemberResult*) const {
     const double ry = std::sqrt(Iyy() / Area());
-    const double limit = (1800.0 + 1500.0 * betaM) * (GetB() / GetD()) * (2.5e8 / DesignStressMin());
+    const double limit =
+        (1800.0 + 1500.0 * betaM) * (GetB() / GetD()) * (2.5e8 / DesignStressMin());
     return length / ry <= limit;
 }
 

@@ -9,7 +9,7 @@
 namespace Arbor::Steel::SteelAS4100 {
 
 class CSectionCalcRHS : public CAS4100_98Section, private CDesSectGeomRHS {
-public:
+  public:
     CSectionCalcRHS() = default;
     CSectionCalcRHS(const CSectionCalcRHS&) = default;
     CSectionCalcRHS& operator=(const CSectionCalcRHS&) = default;
@@ -110,7 +110,7 @@ public:
     bool GetSlenderProps(double& lambdaS, double& lambdaSp, double& lambdaSy,
                          double& lambdaSd) const;
 
-private:
+  private:
     // The walls as seen for bending about x-x; Turned() is the section turned 90° clockwise,
     // whose x-x answers are this section's y-y answers. The turned section is formed from the
     // walls alone so that no copy of the calculator is made (the quick check asks Zey at every

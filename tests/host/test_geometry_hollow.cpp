@@ -37,16 +37,20 @@ GrossProperties FromDimensions(const CSection& s) {
 // every property lies within 0.5 % of the published one, walls of 3 mm and 3.2 mm included.
 TEST(HollowGeometry, CatalogueRowsFromTheirDimensionsWithinHalfAPercent) {
     const auto& catalogue = Arbor::Data::Catalogue::Instance();
-    for (const char* name : {"75x25x2.5RHS", "100x50x3RHS", "150x50x5RHS", "300x200x16RHS",
-                             "50x50x3SHS", "89x89x3.5SHS", "300x300x10SHS", "26.9x2.3CHS",
-                             "168.3x7.1CHS", "508x6.4CHS"}) {
+    for (const char* name :
+         {"75x25x2.5RHS", "100x50x3RHS", "150x50x5RHS", "300x200x16RHS", "50x50x3SHS",
+          "89x89x3.5SHS", "300x300x10SHS", "26.9x2.3CHS", "168.3x7.1CHS", "508x6.4CHS"}) {
         const auto* entry = catalogue.FindSection(name);
         ASSERT_NE(entry, nullptr) << name;
         const auto& pub = *entry->section.Published();
         const GrossProperties p = FromDimensions(entry->section);
-        for (auto [computed, published] : {std::pair{p.area, pub.Ag}, {p.ixx, pub.Ix},
-                                           {p.iyy, pub.Iy}, {p.zxx, pub.Zx}, {p.zyy, pub.Zy},
-                                           {p.sxx, pub.Sx}, {p.syy, pub.Sy}}) {
+        for (auto [computed, published] : {std::pair{p.area, pub.Ag},
+                                           {p.ixx, pub.Ix},
+                                           {p.iyy, pub.Iy},
+                                           {p.zxx, pub.Zx},
+                                           {p.zyy, pub.Zy},
+                                           {p.sxx, pub.Sx},
+                                           {p.syy, pub.Sy}}) {
             EXPECT_NEAR(computed / published, 1.0, 0.005) << name;
         }
     }

@@ -79,8 +79,7 @@ TEST(HollowClasses, RectangularCompactNonCompactSlenderByHand) {
     ExpectClassesAndModuli(Catalogued<CSectionCalcRHS>("150x50x5RHS"),
                            {BC::Compact, BC::NonCompact, 78.9e3, 34.104e3, 1.0}, "150x50x5RHS");
     ExpectClassesAndModuli(Catalogued<CSectionCalcRHS>("250x250x6SHS"),
-                           {BC::Slender, BC::Slender, 383.52e3, 383.52e3, 0.85272},
-                           "250x250x6SHS");
+                           {BC::Slender, BC::Slender, 383.52e3, 383.52e3, 0.85272}, "250x250x6SHS");
 }
 
 // λ = (D/t)·(fy/250), λep 50 and λey 120 (cold-formed), 82 in compression.
