@@ -6,7 +6,7 @@
 
 namespace Arbor::Steel {
 
-class CDesSectGeomCHS : public CDesSectGeom {
+class CDesSectGeomCHS : public CDesSectGeom, public CGrossSection {
   public:
     // Takes the dimensions of a circular hollow section (shape code 7) and computes its
     // properties; published values of the record replace the computed ones. False (and nothing
@@ -15,19 +15,6 @@ class CDesSectGeomCHS : public CDesSectGeom {
 
     double GetD() const { return D_; }
     double GetT() const { return t_; }
-
-    double Area() const { return p_.area; }
-    double Xbar() const { return p_.xbar; }
-    double Ybar() const { return p_.ybar; }
-    double Ixx() const { return p_.ixx; }
-    double Iyy() const { return p_.iyy; }
-    double Ixy() const { return p_.ixy; }
-    double Zxx() const { return p_.zxx; }
-    double Zyy() const { return p_.zyy; }
-    double Sxx() const { return p_.sxx; }
-    double Syy() const { return p_.syy; }
-    double J() const { return p_.j; }
-    const GrossProperties& Properties() const { return p_; }
 
     // A new copy of the object this geometry belongs to.
     virtual CDesSectGeomCHS* CloneCHS() const = 0;
@@ -41,7 +28,6 @@ class CDesSectGeomCHS : public CDesSectGeom {
 
   private:
     double D_ = 0, t_ = 0;
-    GrossProperties p_;
 };
 
 }  // namespace Arbor::Steel

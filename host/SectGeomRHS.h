@@ -7,7 +7,7 @@
 
 namespace Arbor::Steel {
 
-class CDesSectGeomRHS : public CDesSectGeom {
+class CDesSectGeomRHS : public CDesSectGeom, public CGrossSection {
   public:
     // Takes the dimensions of a rectangular hollow section (shape code 9) and computes its
     // properties; published values of the record replace the computed ones (the tables publish
@@ -19,19 +19,6 @@ class CDesSectGeomRHS : public CDesSectGeom {
     double GetB() const { return B_; }
     double GetTf() const { return tf_; }
     double GetTw() const { return tw_; }
-
-    double Area() const { return p_.area; }
-    double Xbar() const { return p_.xbar; }
-    double Ybar() const { return p_.ybar; }
-    double Ixx() const { return p_.ixx; }
-    double Iyy() const { return p_.iyy; }
-    double Ixy() const { return p_.ixy; }
-    double Zxx() const { return p_.zxx; }
-    double Zyy() const { return p_.zyy; }
-    double Sxx() const { return p_.sxx; }
-    double Syy() const { return p_.syy; }
-    double J() const { return p_.j; }
-    const GrossProperties& Properties() const { return p_; }
 
     // Corner radii of the tube, inside and at the mid-line of the wall: the basis of the gross
     // properties (OuterCornerRadius less the wall, or half of it). A calculator may answer its
@@ -56,7 +43,6 @@ class CDesSectGeomRHS : public CDesSectGeom {
 
   private:
     double D_ = 0, B_ = 0, tf_ = 0, tw_ = 0, rOuter_ = 0;
-    GrossProperties p_;
 };
 
 }  // namespace Arbor::Steel

@@ -51,6 +51,13 @@ void ReportMoa(CMemberResult* result, const CAS4100_98Section& s, double le, dou
 
 }  // namespace
 
+// First moment about x-x of the half of the box above it, outline less hole (square corners):
+// (D/2)²·(B/2) − (d/2)²·(b/2).
+double CSectionCalcRHS::HalfBoxFirstMoment(const Box& box) {
+    const double b = box.ClearFlange(), d = box.ClearWeb();
+    return box.D * box.D / 4.0 * box.B / 2.0 - d * d / 4.0 * b / 2.0;
+}
+
 bool CSectionCalcRHS::SetArborSec(const Arbor::Data::CSection& section, CMemberResult* result) {
     if (!CDesSectGeomRHS::SetArborSec(section, result)) return false;
     return CAS4100_98Section::SetArborSec(section, result);
@@ -248,12 +255,10 @@ double CSectionCalcRHS::ShearCapacityX(CMemberResult* result) const {
     return WebShearCapacity(Walls().Turned(), result);
 }
 
-// First moment of the half box on one side of the neutral axis, outline less hole.
 double CSectionCalcRHS::MaxShearStressX(CMemberResult* result) const {
     const double vx = std::fabs(ShearX());
     const Box box = Walls();
-    const double b = box.ClearFlange(), d = box.ClearWeb();
-    const double q = box.B * box.B / 4.0 * box.D / 2.0 - b * b / 4.0 * d / 2.0;
+    const double q = HalfBoxFirstMoment(box.Turned());
     const double fvm = q * vx / (2.0 * Iyy() * box.tf);
     if (IsTextOn(result)) {
         const CDesFormat& f = result->DesFormat();
@@ -267,8 +272,7 @@ double CSectionCalcRHS::MaxShearStressX(CMemberResult* result) const {
 double CSectionCalcRHS::MaxShearStressY(CMemberResult* result) const {
     const double vy = std::fabs(ShearY());
     const Box box = Walls();
-    const double b = box.ClearFlange(), d = box.ClearWeb();
-    const double q = box.D * box.D / 4.0 * box.B / 2.0 - d * d / 4.0 * b / 2.0;
+    const double q = HalfBoxFirstMoment(box);
     const double fvm = q * vy / (2.0 * Ixx() * box.tw);
     if (IsTextOn(result)) {
         const CDesFormat& f = result->DesFormat();

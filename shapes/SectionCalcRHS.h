@@ -131,6 +131,7 @@ class CSectionCalcRHS : public CAS4100_98Section, private CDesSectGeomRHS {
     Slenderness::SectionSlenderness SlenderProps(const Box& box) const;
     double EffectiveModulus(const Box& box, double z, double s) const;
     double WebShearCapacity(const Box& box, CMemberResult* result) const;
+    static double HalfBoxFirstMoment(const Box& box);
 };
 
 }  // namespace Arbor::Steel::SteelAS4100

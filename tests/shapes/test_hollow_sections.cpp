@@ -163,7 +163,8 @@ TEST(HollowColumn, ColdFormedTubesOnTheColumnCurveByHand) {
 // = 294 kN; fvm/fva = 1.5·(2·50 + 150)/(3·50 + 150) = 1.25, Vv = 2·294/(0.9 + 1.25) = 273.49 kN
 // (cl. 5.11.3). Along B: Aw = 2·40·5 = 400 mm², ratio 1.5·(300 + 50)/(450 + 50) = 1.05 gives a
 // factor above 1, so Vv = Vu = 84.0 kN (cl. 5.11.2). A CHS: Vv = 0.36·fy·Ag = 0.36·350·3600 =
-// 453.6 kN for 168.3x7.1CHS, the same both ways.
+// 453.6 kN for 168.3x7.1CHS, the same both ways. The largest elastic shear stress of 10 kN
+// along D in a 100x100x6SHS: Q = 50²·50 − 44²·44 = 39816 mm³, fvm = Q·V/(2·I·t) = 10.914 MPa.
 TEST(HollowShear, WebsOfABoxAndTheWholeTubeByHand) {
     CMemberResult major, minor, circular;
     const auto rhs = Catalogued<CSectionCalcRHS>("150x50x5RHS");
@@ -174,6 +175,10 @@ TEST(HollowShear, WebsOfABoxAndTheWholeTubeByHand) {
                                     L"/(0.9 + (" + f.NoDim(1.25) + L"))\n   = " +
                                     f.Force(273.488372e3) + L" ref. AS 4100:1998 cl. 5.11.3\n"));
     EXPECT_TRUE(HasPiece(minor, L"Vv = " + f.Force(84e3) + L" ref. AS 4100:1998 cl. 5.11.2\n"));
+    auto shs = Catalogued<CSectionCalcRHS>("100x100x6SHS");
+    shs.SetMemberForces(Vec3(0.0, 10e3, 10e3));
+    EXPECT_NEAR(shs.MaxShearStressY(nullptr), 10.9145e6, 1e3);
+    EXPECT_DOUBLE_EQ(shs.MaxShearStressX(nullptr), shs.MaxShearStressY(nullptr));
     const auto chs = Catalogued<CSectionCalcCHS>("168.3x7.1CHS");
     EXPECT_NEAR(chs.ShearCapacityX(&circular), 453.6e3, 1e-6);
     EXPECT_TRUE(HasPiece(circular, L"Vu = 0.36*Fy*Aw\n   = 0.36*" + f.Stress(350e6) + L" * " +
