@@ -287,15 +287,15 @@ std::string GoverningTable(const MemberInput& member, const MemberResult& result
 }
 
 std::string WarningsAndFlags(const MemberResult& result) {
-    std::string html;
+    std::string flags, warnings;
     for (const CaseResult& c : result.cases) {
-        const std::string prefix = result.cases.size() > 1 ? "Case " + c.name + ": " : "";
-        html += "<p>" + Esc(prefix) + "Flags: " + Esc(FlagsText(c)) + "</p>\n";
+        const std::string prefix = result.cases.size() > 1 ? c.name + ": " : "";
+        flags += (flags.empty() ? "" : "; ") + prefix + FlagsText(c);
         for (const std::string& w : ReportWarnings(c)) {
-            html += "<p class=\"orange\">" + Esc(prefix + w) + "</p>\n";
+            warnings += "<p class=\"orange\">" + Esc(prefix + w) + "</p>\n";
         }
     }
-    return html;
+    return "<p>Flags: " + Esc(flags) + "</p>\n" + warnings;
 }
 
 // The one-page summary of a member.

@@ -299,7 +299,7 @@ std::string ActionDiagramSvg(const MemberInput& member, const LoadCase& loadCase
     // Moments are drawn on the tension side: a positive (sagging) major moment below the axis.
     // Half the sketch's width: two diagrams to a row.
     const double sign = ComponentsOf(action).moment ? 1.0 : -1.0;
-    constexpr double kDiagramWidth = 340, kHeight = 74, kAxis = 40, kReach = 22;
+    constexpr double kDiagramWidth = 340, kHeight = 66, kAxis = 33, kReach = 19;
     const XScale sx = ScaleOf(member, 62, kDiagramWidth - 12);
     auto sy = [&](double v) { return kAxis + sign * v / peak * kReach; };
 
@@ -314,7 +314,7 @@ std::string ActionDiagramSvg(const MemberInput& member, const LoadCase& loadCase
     for (const ActionSample* s : {&e.max, &e.min}) {
         if (std::abs(s->value) <= 1e-9 || (s == &e.min && e.min.x == e.max.x)) continue;
         const double y = sy(s->value);
-        const double ty = y + (y >= kAxis ? 12 : -4);
+        const double ty = std::clamp(y + (y >= kAxis ? 12 : -4), 10.0, kHeight - 2);
         const double tx = std::clamp(sx(s->x), sx.left + 45, sx.right - 45);
         svg += "<circle cx=\"" + Num(sx(s->x)) + "\" cy=\"" + Num(y) + "\" r=\"2\" class=\"dot\"/>";
         svg += Text(tx, ty, ValueText(action, s->value), "extreme");
