@@ -312,8 +312,8 @@ std::string SummaryPage(const MemberInput& member, const MemberResult& result) {
         if (const LoadCase* lc = InputCase(member, i)) html += CaseDiagrams(member, *lc, c);
     }
     html +=
-        "<p class=\"note\">Moments drawn on the tension side (sagging major-axis moment "
-        "below the line); dashed red line: where the governing check acts.</p>\n";
+        "<p class=\"note\">Moments on the tension side (sagging below the line); dashed red "
+        "line: where the governing check acts.</p>\n";
     html += "<h3>Governing checks</h3>\n" + GoverningTable(member, result);
     html += WarningsAndFlags(result);
     return html + "</section>\n";

@@ -46,9 +46,8 @@ std::string Polygon(const std::vector<std::pair<double, double>>& pts, const cha
 
 std::string SvgOpen(double width, double height, const char* cls, const std::string& label) {
     // Inline in the page: no namespace declaration needed (and no outside reference).
-    return "<svg class=\"" + std::string(cls) +
-           "\" viewBox=\"0 0 " + Num(width) + " " + Num(height) + "\" role=\"img\" aria-label=\"" +
-           HtmlEscape(label) + "\">";
+    return "<svg class=\"" + std::string(cls) + "\" viewBox=\"0 0 " + Num(width) + " " +
+           Num(height) + "\" role=\"img\" aria-label=\"" + HtmlEscape(label) + "\">";
 }
 
 // Maps member positions to drawing x between `left` and `right`.
@@ -299,7 +298,7 @@ std::string ActionDiagramSvg(const MemberInput& member, const LoadCase& loadCase
     // Moments are drawn on the tension side: a positive (sagging) major moment below the axis.
     // Half the sketch's width: two diagrams to a row.
     const double sign = ComponentsOf(action).moment ? 1.0 : -1.0;
-    constexpr double kDiagramWidth = 340, kHeight = 66, kAxis = 33, kReach = 19;
+    constexpr double kDiagramWidth = 340, kHeight = 58, kAxis = 29, kReach = 16;
     const XScale sx = ScaleOf(member, 62, kDiagramWidth - 12);
     auto sy = [&](double v) { return kAxis + sign * v / peak * kReach; };
 

@@ -209,8 +209,11 @@ TEST(PdfReport, SummariesAreOneA4PagePerMemberAndNoPageIsOnlyAHeading) {
     if (!FindChromium())
         GTEST_SKIP() << "no headless Chromium installed (apt-get install chromium)";
     const ScratchDir dir;
-    const std::vector<std::string> members{"floor-beam", "cantilever", "beam-column",
-                                           "portal-rafter"};
+    std::vector<std::string> members;  // every bundled example member
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string(AS4100_SOURCE_DIR) + "/examples")) {
+        if (entry.path().extension() == ".json") members.push_back(entry.path().stem());
+    }
     std::vector<std::future<int>> runs;
     for (const std::string& m : members) {
         runs.push_back(std::async(std::launch::async, [&dir, m] {
@@ -223,7 +226,7 @@ TEST(PdfReport, SummariesAreOneA4PagePerMemberAndNoPageIsOnlyAHeading) {
         return RunProgram("check " + Example("portal-rafter") + " --report " + dir.File("full.pdf"))
             .status;
     }));
-    for (auto& r : runs) EXPECT_EQ(r.get(), 0);
+    for (auto& r : runs) EXPECT_LE(r.get(), 1);  // 1: a member that fails is reported too
     for (const std::string& m : members) {
         const auto pages = PdfPages(ReadFile(dir.File(m + ".pdf")));
         ASSERT_EQ(pages.size(), 1u) << m;
