@@ -256,3 +256,20 @@ TEST(PdfReport, SummariesAreOneA4PagePerMemberAndNoPageIsOnlyAHeading) {
 
 }  // namespace
 }  // namespace as4100
+
+namespace as4100 {
+namespace {
+
+TEST(PdfReport, WithoutChromiumRefusedWithHowToGetOneAndNothingWritten) {
+    const ScratchDir dir;
+    ::setenv("AS4100_CHROMIUM", "/nonexistent/chromium", 1);
+    const test::ProgramRun run = RunProgram("check --report " + dir.File("r.pdf"));
+    ::unsetenv("AS4100_CHROMIUM");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("apt-get install chromium"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("--report OUT.html"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.File("r.pdf")));
+}
+
+}  // namespace
+}  // namespace as4100
