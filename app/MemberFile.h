@@ -11,6 +11,7 @@
 
 #include "app/InputError.h"
 #include "app/Rules.h"
+#include "app/TitleBlock.h"
 #include "host/Restraint.h"
 #include "host/Section.h"
 #include "host/Span.h"
@@ -43,6 +44,8 @@ struct MemberInput {
     Arbor::Steel::MemberPointVec points;
     std::vector<LoadCase> cases;
     MemberOverrides overrides;
+    ProjectInfo project;  // the title block
+    std::string comment;  // the file's "comment", shown under the title in the report
     std::optional<RuleSet> rules;  // the "rules" key; the command line may choose instead
 };
 

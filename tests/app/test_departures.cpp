@@ -10,7 +10,7 @@
 #include "AppTestSupport.h"
 #include "app/JsonOutput.h"
 #include "app/MemberFile.h"
-#include "app/ReportFile.h"
+#include "app/ReportHtml.h"
 #include "app/RunCheck.h"
 
 namespace as4100 {
@@ -149,13 +149,15 @@ TEST(Departures, MembersWhereNoRuleDepartsGiveIdenticalResults) {
 
 TEST(StandardWatch, FiresWhereTheStandardIsMoreOnerousAndNowhereInTheExamples) {
     MemberChecker checker;
-    const MemberResult result = checker.Run(ParseMember(UniformMomentColumn(), "d3"), {});
+    const MemberInput member = ParseMember(UniformMomentColumn(), "d3");
+    const MemberResult result = checker.Run(member, {});
     const json standard = ResultJson(result)["cases"][0]["standard"];
     EXPECT_NEAR(standard["governing"].get<double>(), 0.7095, 0.0035);
     EXPECT_EQ(standard["governed_by"], "member combined actions");
     const std::string warning = "Warning: the standard's reading gives 0.710 (member combined";
     EXPECT_NE(WatchWarningLine(result.cases[0]).find(warning), std::string::npos);
-    EXPECT_NE(HtmlReport(result).find("<p class=\"watch\">" + warning), std::string::npos);
+    EXPECT_NE(HtmlReport(member, result, {}).find("<p class=\"watch\">" + warning),
+              std::string::npos);
     for (const char* name : {"floor-beam", "cantilever", "beam-column", "portal-rafter"}) {
         for (const CaseResult& c : checker.Run(ParseMember(Example(name), name), {}).cases) {
             EXPECT_FALSE(c.standard) << name << " " << c.name;
