@@ -70,6 +70,7 @@ std::string HtmlCase(const CaseResult& c) {
     html += HtmlTableBlock("Member buckling", BucklingTable(c));
     html += "<p>Flags: " + HtmlEscape(FlagsText(c)) + "</p>\n";
     html += HtmlTableBlock("Effective lengths", LengthsTable(c));
+    html += HtmlTableBlock("Lateral-torsional segments", LtSegmentsTable(c));
     if (!c.report.empty()) {
         html += Cell("h3", "Report") + "<div class=\"markup\">\n" +
                 MarkupToHtml(SplitMarkup(c.report)) + "</div>\n";
@@ -97,6 +98,9 @@ std::string HtmlReport(const MemberResult& result) {
     html += Cell("h1", heading) + "\n";
     html += "<p class=\"source\">" + HtmlEscape(result.source) + " &middot; as4100 " +
             ProgramVersion() + " &middot; AS 4100-1998</p>\n";
+    if (const std::string notes = NotesText(result); !notes.empty()) {
+        html += "<pre>" + HtmlEscape(notes) + "</pre>\n";
+    }
     html += HtmlTable(CasesTable(result), 1);
     for (const CaseResult& c : result.cases) html += HtmlCase(c);
     return html + "</body>\n</html>\n";
@@ -104,7 +108,8 @@ std::string HtmlReport(const MemberResult& result) {
 
 std::string TextReport(const MemberResult& result) {
     std::string text = MemberHeading(result) + "\n";
-    text += "  from " + result.source + " (as4100 " + ProgramVersion() + ", AS 4100-1998)\n\n";
+    text += "  from " + result.source + " (as4100 " + ProgramVersion() + ", AS 4100-1998)\n";
+    text += NotesText(result) + "\n";
     text += RenderTextTable(CasesTable(result), "  ") + "\n";
     for (const CaseResult& c : result.cases) {
         const std::string title = "Case " + c.name;
