@@ -120,7 +120,12 @@ Table LengthsTable(const CaseResult& c) {
     AddSpans(table, "major", c.lengths.major);
     AddSpans(table, "minor", c.lengths.minor);
     const auto& f = HumanFormat();
-    for (const LtSegment& s : c.ltSegments) {
+    for (size_t i = 0; i < c.ltSegments.size(); ++i) {
+        // A reverse-curved segment has an entry per end moment: one row, the longer le.
+        const LtSegment& s = c.ltSegments[i];
+        const LtSegment* next = i + 1 < c.ltSegments.size() ? &c.ltSegments[i + 1] : nullptr;
+        if (next && next->from == s.from && next->to == s.to && !(next->le < s.le)) continue;
+        if (i > 0 && c.ltSegments[i - 1].from == s.from && c.ltSegments[i - 1].le > s.le) continue;
         table.rows.push_back({"lateral-torsional", Points(s.from, s.to),
                               Arbor::ToUtf8(f.Length(s.xFrom)), Arbor::ToUtf8(f.Length(s.xTo)),
                               Arbor::ToUtf8(f.Length(s.le)), "-"});
