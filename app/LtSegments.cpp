@@ -5,6 +5,7 @@
 #include <limits>
 #include <memory>
 
+#include "buckling/SpanActions.h"
 #include "member/AS4100Member.h"
 
 namespace as4100 {
@@ -13,26 +14,10 @@ namespace {
 
 using Arbor::Steel::SteelAS4100::CAS4100_98Section;
 using Arbor::Steel::SteelAS4100::CAS4100Span;
+using Arbor::Steel::SteelAS4100::SpanActions::EndMoments;
+namespace SpanActions = Arbor::Steel::SteelAS4100::SpanActions;
 
-constexpr int kMajor = 1;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-struct EndMoments {
-    double max = 0.0, min = 0.0;
-};
-
-// The larger end moment of the segment's maximum-force sub-span and the smaller of its
-// minimum-force sub-span, as the lateral-torsional check reads them (cl. 5.6).
-EndMoments MajorAxisEndMoments(const CAS4100Span& span) {
-    const auto hi = span.MaxForces(), lo = span.MinForces();
-    return {std::max(hi.GetMomentsLeft()[kMajor], hi.GetMomentsRight()[kMajor]),
-            std::min(lo.GetMomentsLeft()[kMajor], lo.GetMomentsRight()[kMajor])};
-}
-
-bool IsReverseCurvature(const EndMoments& m) {
-    const double tol = std::max(1.0, 0.01 * std::max(std::fabs(m.min), std::fabs(m.max)));
-    return m.max >= tol && m.min <= -tol;
-}
 
 // The moments whose member capacity the check asked for: both ends of a reverse-curved
 // segment, else the larger in magnitude.
@@ -107,7 +92,8 @@ std::vector<LtSegment> DescribeLtSegments(const CheckedCase& c,
         base.length = span.Length();
         base.kt = base.kl = base.kr = base.le = base.alphaM = kNaN;
         const auto* record = RecordOf(c, s);
-        const EndMoments m = MajorAxisEndMoments(span);
+        // The end moments and curvature as the lateral-torsional check reads them (cl. 5.6).
+        const EndMoments m = SpanActions::MajorAxisEndMoments(span);
         if (!record) {
             base.status = LtSegment::Status::NotReached;
         } else if (!record->LTApplies) {
@@ -123,7 +109,7 @@ std::vector<LtSegment> DescribeLtSegments(const CheckedCase& c,
             out.push_back(base);
             continue;
         }
-        for (const double moment : CheckedMoments(m, IsReverseCurvature(m))) {
+        for (const double moment : CheckedMoments(m, SpanActions::IsReverseCurvature(m))) {
             LtSegment segment = base;
             Factors(c, span, moment, segment);
             out.push_back(segment);
