@@ -65,7 +65,8 @@ CRestraint OptionalRestraint(const JsonField& owner, const UnitSystem& units) {
     return field ? ReadRestraint(*field, units) : CRestraint();
 }
 
-Arbor::Steel::MemberPointVec ReadPoints(const JsonField& field, const UnitSystem& units) {
+Arbor::Steel::MemberPointVec ReadPoints(const JsonField& field, const UnitSystem& units,
+                                        std::vector<bool>& heightGiven) {
     const std::size_t count = field.ArraySize();
     if (count < 2) field.Refuse("a member needs at least two points");
     Arbor::Steel::MemberPointVec points;
@@ -78,6 +79,8 @@ Arbor::Steel::MemberPointVec ReadPoints(const JsonField& field, const UnitSystem
             xField.Refuse("points must be in increasing order of x");
         }
         points.emplace_back(x, OptionalRestraint(point, units));
+        const auto restraint = point.Optional("restraint");
+        heightGiven.push_back(restraint && restraint->Has("load_height"));
     }
     return points;
 }
@@ -231,7 +234,7 @@ MemberInput ParseMember(const nlohmann::json& document, const std::string& sourc
         ReadSectionOptions(*options, member.section);
     }
     member.grade = ReadGrade(root.Member("grade"), units, member.gradeName);
-    member.points = ReadPoints(root.Member("points"), units);
+    member.points = ReadPoints(root.Member("points"), units, member.facts.pointLoadHeight);
     const auto segments = ReadSegments(root.Optional("segments"), member.points.size() - 1, units,
                                        member.facts.segmentLoadHeight);
     member.cases = ReadCases(root, segments, units);

@@ -42,6 +42,7 @@ struct FileFacts {
     bool metres = true;                   // length unit m (else mm)
     bool newtons = true;                  // force unit N (else kN)
     std::vector<bool> segmentLoadHeight;  // per file sub-span: load_height given
+    std::vector<bool> pointLoadHeight;    // per file point: load_height given
 };
 
 struct MemberInput {

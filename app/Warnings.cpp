@@ -70,11 +70,20 @@ void UnitWarnings(const MemberInput& m, std::vector<std::string>& out) {
     }
 }
 
-// Load along y (bending about the major axis) on a sub-span: its major-axis shear changes.
+// Two major-axis shears that differ beyond the host's load tolerance: load along y between them.
+bool ShearChanges(double from, double to) {
+    const double tolerance = std::max(1e-5 * std::max(std::fabs(from), std::fabs(to)), 1e-3);
+    return std::fabs(to - from) > tolerance;
+}
+
+// A uniform load on a sub-span: its shear changes along it.
 bool CarriesTransverseLoad(const CSubSpan& s) {
-    const double vl = s.GetForcesLeft()[kMajor], vr = s.GetForcesRight()[kMajor];
-    const double tolerance = std::max(1e-5 * std::max(std::fabs(vl), std::fabs(vr)), 1e-3);
-    return std::fabs(vr - vl) > tolerance;
+    return ShearChanges(s.GetForcesLeft()[kMajor], s.GetForcesRight()[kMajor]);
+}
+
+// A point load between two sub-spans: the shear jumps across the point.
+bool CarriesPointLoad(const CSubSpan& before, const CSubSpan& after) {
+    return ShearChanges(before.GetForcesRight()[kMajor], after.GetForcesLeft()[kMajor]);
 }
 
 void LoadHeightWarnings(const MemberInput& m, std::vector<std::string>& out) {
@@ -85,6 +94,20 @@ void LoadHeightWarnings(const MemberInput& m, std::vector<std::string>& out) {
             return CarriesTransverseLoad(c.subSpans[k]);
         });
         if (loaded) list += (list.empty() ? "" : ", ") + std::to_string(k + 1);
+    }
+    std::string points;
+    for (size_t j = 1; j + 1 < m.points.size(); ++j) {
+        if (m.facts.pointLoadHeight[j]) continue;
+        const bool loaded = std::any_of(m.cases.begin(), m.cases.end(), [j](const LoadCase& c) {
+            return CarriesPointLoad(c.subSpans[j - 1], c.subSpans[j]);
+        });
+        if (loaded) points += (points.empty() ? "" : ", ") + std::to_string(j);
+    }
+    if (!points.empty()) {
+        out.push_back("points[" + points +
+                      "] carry a point load (a jump in shear) but give no load_height: the load "
+                      "is taken at the shear centre (cl. 5.6.3); give points[].restraint."
+                      "load_height");
     }
     if (list.empty()) return;
     out.push_back("sub-span " + list +
