@@ -34,6 +34,18 @@ std::vector<double> StationsOf(const std::vector<Arbor::Steel::SubSpanVec*>& cas
         const int pieces = static_cast<int>(std::ceil(length / options.spacing - 1e-9));
         for (int i = 1; i < pieces; ++i) wanted.emplace_back(length * i / pieces, false);
     }
+    // Actions too large to interpolate (beyond double range) get no station.
+    const auto finite = [&](double a) {
+        for (const auto* subSpans : cases) {
+            const Vec3 m = MomentsAt((*subSpans)[k], length, a);
+            const Vec3 f = ForcesAt((*subSpans)[k], length, a);
+            for (int c = 0; c < 3; ++c) {
+                if (!std::isfinite(m[c]) || !std::isfinite(f[c])) return false;
+            }
+        }
+        return true;
+    };
+    std::erase_if(wanted, [&](const auto& w) { return !finite(w.first); });
     std::sort(wanted.begin(), wanted.end());
     std::vector<double> out;
     extremum.clear();
