@@ -86,34 +86,44 @@ bool CarriesPointLoad(const CSubSpan& before, const CSubSpan& after) {
     return ShearChanges(before.GetForcesRight()[kMajor], after.GetForcesLeft()[kMajor]);
 }
 
-void LoadHeightWarnings(const MemberInput& m, std::vector<std::string>& out) {
-    std::string list;
-    for (size_t k = 0; k < m.facts.segmentLoadHeight.size(); ++k) {
-        if (m.facts.segmentLoadHeight[k]) continue;
-        const bool loaded = std::any_of(m.cases.begin(), m.cases.end(), [k](const LoadCase& c) {
-            return CarriesTransverseLoad(c.subSpans[k]);
-        });
-        if (loaded) list += (list.empty() ? "" : ", ") + std::to_string(k + 1);
+// "sub-span 2 carries" or "sub-spans 1, 2 carry".
+std::string Subjects(const char* one, const char* many, const std::vector<std::string>& names) {
+    std::string text = names.size() == 1 ? one : many;
+    for (size_t i = 0; i < names.size(); ++i) {
+        text += (i > 0 ? ", " : text.empty() ? "" : " ") + names[i];
     }
-    std::string points;
+    return text + (names.size() == 1 ? " carries" : " carry");
+}
+
+void LoadHeightWarnings(const MemberInput& m, std::vector<std::string>& out) {
+    const auto inAnyCase = [&m](auto loaded) {
+        return std::any_of(m.cases.begin(), m.cases.end(), loaded);
+    };
+    std::vector<std::string> points;
     for (size_t j = 1; j + 1 < m.points.size(); ++j) {
-        if (m.facts.pointLoadHeight[j]) continue;
-        const bool loaded = std::any_of(m.cases.begin(), m.cases.end(), [j](const LoadCase& c) {
-            return CarriesPointLoad(c.subSpans[j - 1], c.subSpans[j]);
-        });
-        if (loaded) points += (points.empty() ? "" : ", ") + std::to_string(j);
+        if (!m.facts.pointLoadHeight[j] && inAnyCase([j](const LoadCase& c) {
+                return CarriesPointLoad(c.subSpans[j - 1], c.subSpans[j]);
+            })) {
+            points.push_back("points[" + std::to_string(j) + "]");
+        }
     }
     if (!points.empty()) {
-        out.push_back("points[" + points +
-                      "] carry a point load (a jump in shear) but give no load_height: the load "
-                      "is taken at the shear centre (cl. 5.6.3); give points[].restraint."
-                      "load_height");
+        out.push_back(Subjects("", "", points) +
+                      " a point load (a jump in shear) with no load_height: the load is "
+                      "taken at the shear centre (cl. 5.6.3); give points[].restraint.load_height");
     }
-    if (list.empty()) return;
-    out.push_back("sub-span " + list +
-                  " carries transverse load but gives no load_height: the load is taken at the "
-                  "shear centre (load height factor kl = 1.0, cl. 5.6.3), unconservative for "
-                  "gravity load on the top flange; give segments[].restraint.load_height");
+    std::vector<std::string> subSpans;
+    for (size_t k = 0; k < m.facts.segmentLoadHeight.size(); ++k) {
+        if (!m.facts.segmentLoadHeight[k] &&
+            inAnyCase([k](const LoadCase& c) { return CarriesTransverseLoad(c.subSpans[k]); })) {
+            subSpans.push_back(std::to_string(k + 1));
+        }
+    }
+    if (subSpans.empty()) return;
+    out.push_back(Subjects("sub-span", "sub-spans", subSpans) +
+                  " transverse load with no load_height: the load is taken at the shear centre "
+                  "(load height factor kl = 1.0, cl. 5.6.3), unconservative for gravity load on "
+                  "the top flange; give segments[].restraint.load_height");
 }
 
 // The largest moment about the axis in the case, or the largest shear times its sub-span's

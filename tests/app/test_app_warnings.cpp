@@ -62,13 +62,14 @@ TEST(Warnings, EachFaultWarnsAndTheSoundMemberDoesNot) {
          },
          "case ULS, sub-span 1: the major-axis moment changes by 80.00 kN·m but its shears imply "
          "90.00 kN·m"},
-        {"no load height", [](json& d) { d.erase("segments"); }, "sub-span 1, 2 carries"},
+        {"no load height", [](json& d) { d.erase("segments"); },
+         "sub-spans 1, 2 carry transverse load"},
         {"point load without load height",
          [](json& d) {
              d["cases"][0]["subspans"][0]["forces_right"][1] = 10000;
              d["cases"][0]["subspans"][1]["forces_left"][1] = -10000;
          },
-         "points[1] carry a point load"},
+         "points[1] carries a point load"},
         {"member end without support",
          [](json& d) {
              d["points"][0]["restraint"]["names"] = {"lateral", "flange1", "flange2", "twist"};
