@@ -129,6 +129,28 @@ TEST(Stations, UniformlyLoadedBeamOfOneSubSpanFailsByLateralTorsionalBuckling) {
     EXPECT_LT(off.cases[0].governing, 0.2);
 }
 
+// What an engineer sees: the added point, and every segment's restraint types, critical
+// flange and factors, in the summary and in --json.
+TEST(Stations, SummaryAndJsonShowTheAddedPointAndTheSegmentFactors) {
+    const test::ScratchDir scratch;
+    const std::string file =
+        scratch.Write("udl.json", Member("460UB74.6", {0, 7.2}, kUdl, 0.2285).dump());
+    const test::ProgramRun text = test::RunProgram("check " + file);
+    EXPECT_EQ(text.status, 1);
+    EXPECT_NE(text.out.find("x = 3.600 m in sub-span 1 (a moment extremum"), std::string::npos);
+    for (const char* column : {"ends", "critical flange", "kt", "kl", "kr", "le", "alpha_m"}) {
+        EXPECT_NE(text.out.find(column), std::string::npos) << column;
+    }
+    EXPECT_NE(text.out.find("F-F          2 (top)"), std::string::npos) << text.out;
+    const json out = json::parse(test::RunProgram("check --json " + file).out);
+    EXPECT_EQ(out["added_points"].size(), 1u);
+    EXPECT_EQ(out["warnings"], json::array());
+    const json& segment = out["cases"][0]["effective_lengths"]["lateral_torsional"][0];
+    EXPECT_EQ(segment["end_types"], json({"F", "F"}));
+    EXPECT_NEAR(segment["le"].get<double>(), 10.08, 1e-9);
+    EXPECT_FALSE(segment.contains("r"));
+}
+
 TEST(Stations, RegularSpacingSplitsEverySubSpanAndTheOutputKeepsTheFilesNumbers) {
     json doc = Member("460UB74.6", {0, 3.6, 7.2}, kUdl, 0.2285);
     doc["stations"] = {{"spacing", 1.0}};  // 3.6 m in four pieces of 0.9 m each
