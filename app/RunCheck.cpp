@@ -75,9 +75,12 @@ void MapToFile(const StationMap& map, CaseResult& c) {
     }
 }
 
-std::vector<int> SegmentEnds(const std::vector<SpanLength>& segments) {
+// The member points that end a segment bent with a compression flange to brace: a cantilever's
+// critical flange is its tension flange (cl. 5.5), so its ends are left out.
+std::vector<int> SegmentEnds(const std::vector<LtSegment>& segments) {
     std::vector<int> ends;
-    for (const SpanLength& s : segments) {
+    for (const LtSegment& s : segments) {
+        if (s.cantilever) continue;
         for (const auto j : {s.from, s.to}) {
             if (std::find(ends.begin(), ends.end(), static_cast<int>(j)) == ends.end()) {
                 ends.push_back(static_cast<int>(j));
@@ -196,9 +199,8 @@ CaseResult MemberChecker::RunCase(const MemberInput& member, const LoadCase& loa
         const CheckedCase checked{
             *as4100, member.points, loadCase.subSpans, records, checker.LengthOverride(), resolved};
         out.ltSegments = DescribeLtSegments(checked, out.lengths.lateralTorsional);
-        AddTensionFlangeWarnings(member.points, loadCase.subSpans,
-                                 SegmentEnds(out.lengths.lateralTorsional), loadCase.name,
-                                 member.stations.filePoint, warnings);
+        AddTensionFlangeWarnings(member.points, loadCase.subSpans, SegmentEnds(out.ltSegments),
+                                 loadCase.name, member.stations.filePoint, warnings);
     }
     checker.SetResult(nullptr);
 
