@@ -223,8 +223,7 @@ StationOptions ReadStations(const std::optional<JsonField>& field, const UnitSys
 MemberInput ParseMember(const nlohmann::json& document, const std::string& source) {
     const JsonField root(document, "", source);
     root.RequireObject({"title", "units", "section", "grade", "points", "segments", "cases",
-                        "subspans", "overrides", "section_options", "project",
-                        "stations"});
+                        "subspans", "overrides", "section_options", "project", "stations"});
     MemberInput member;
     const UnitSystem units = ReadUnits(root.Optional("units"), member.facts);
 

@@ -10,8 +10,8 @@
 #include "app/ResultWords.h"
 #include "app/SectionCommand.h"
 #include "app/SummaryTables.h"
-#include "app/TextTable.h"
 #include "app/TextSummary.h"
+#include "app/TextTable.h"
 #include "app/Version.h"
 
 namespace as4100 {
