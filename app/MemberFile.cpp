@@ -178,7 +178,7 @@ MemberOverrides ReadOverrides(const std::optional<JsonField>& field, const UnitS
 MemberInput ParseMember(const nlohmann::json& document, const std::string& source) {
     const JsonField root(document, "", source);
     root.RequireObject({"title", "units", "section", "grade", "points", "segments", "cases",
-                        "subspans", "overrides", "section_options"});
+                        "subspans", "overrides", "section_options", "group"});
     const UnitSystem units = ReadUnits(root.Optional("units"));
 
     MemberInput member;

@@ -10,6 +10,7 @@
 #include "app/CheckCommand.h"
 #include "app/InputError.h"
 #include "app/SectionCommand.h"
+#include "app/SizeCommand.h"
 #include "app/Version.h"
 
 namespace {
@@ -61,6 +62,9 @@ int main(int argc, char** argv) {
         ->check(CLI::Range(1, 1024));
     batchCmd->add_flag("--quick", batchQuick, "Utilisations only (QuickCheck)");
 
+    as4100::SizeCommandOptions size;
+    auto* sizeCmd = as4100::AddSizeCommand(app, size);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -76,6 +80,7 @@ int main(int argc, char** argv) {
         if (*checkCmd) return as4100::RunCheckCommand(check);
         if (*sectionCmd) return as4100::RunSectionCommand(designation, grade, sectionJson);
         if (*sectionsCmd) return as4100::RunSectionsCommand(family);
+        if (*sizeCmd) return as4100::RunSizeCommand(size);
         if (*batchCmd) return as4100::RunBatchCommand(batchIn, batchOut, jobs, batchQuick);
     } catch (const as4100::InputError& e) {
         std::cerr << "as4100: " << e.what() << "\n";
