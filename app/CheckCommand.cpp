@@ -42,17 +42,7 @@ std::string DefaultExamplePath() {
 }
 
 int RunCheckCommand(const CheckCommandOptions& options) {
-    std::optional<ReportKind> reportKind;
-    if (!options.report.empty()) {
-        reportKind = ReportKindOf(options.report);
-        if (!reportKind) {
-            throw InputError("--report: unknown report type \"" + options.report +
-                             "\"; expected a .html or .txt file, or - for standard output");
-        }
-        if (options.report == "-" && options.json) {
-            throw InputError("--report: \"-\" and --json would both write to standard output");
-        }
-    }
+    const std::optional<ReportKind> reportKind = ReportOption(options.report, options.json);
     const std::string path = options.file.empty() ? DefaultExamplePath() : options.file;
     const MemberInput member = LoadMemberFile(path);
 

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "app/AtomicFile.h"
+#include "app/InputError.h"
 #include "app/ReportRender.h"
 #include "app/SummaryTables.h"
 #include "app/TextSummary.h"
@@ -87,6 +88,19 @@ std::optional<ReportKind> ReportKindOf(const std::string& path) {
     if (endsWith(".html") || endsWith(".htm")) return ReportKind::Html;
     if (path == "-" || endsWith(".txt")) return ReportKind::Text;
     return std::nullopt;
+}
+
+std::optional<ReportKind> ReportOption(const std::string& path, bool json) {
+    if (path.empty()) return std::nullopt;
+    const auto kind = ReportKindOf(path);
+    if (!kind) {
+        throw InputError("--report: unknown report type \"" + path +
+                         "\"; expected a .html or .txt file, or - for standard output");
+    }
+    if (path == "-" && json) {
+        throw InputError("--report: \"-\" and --json would both write to standard output");
+    }
+    return kind;
 }
 
 std::string HtmlReport(const MemberResult& result) {

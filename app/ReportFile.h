@@ -14,6 +14,10 @@ enum class ReportKind { Html, Text };
 // plain text. Empty for anything else.
 std::optional<ReportKind> ReportKindOf(const std::string& path);
 
+// The kind a `--report OUT` option asks for, none when OUT is empty. Throws InputError for an
+// unknown kind, and for "-" beside --json (both would write to standard output).
+std::optional<ReportKind> ReportOption(const std::string& path, bool json);
+
 // A page with inline styles and no outside resources: the member, a table of the cases, then
 // one section per case with its summary tables and the checker's report.
 std::string HtmlReport(const MemberResult& result);

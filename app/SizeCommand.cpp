@@ -56,7 +56,8 @@ double LimitLength(const std::string& text, const char* option) {
     } catch (const std::exception&) {
         used = 0;
     }
-    const std::string unit = text.substr(used);
+    std::string unit = text.substr(used);
+    unit.erase(0, unit.find_first_not_of(' '));
     const double factor = unit.empty() || unit == "mm" ? 1e-3 : unit == "m" ? 1.0 : 0.0;
     if (used == 0 || factor == 0.0 || !std::isfinite(value) || value <= 0.0) {
         throw InputError(std::string(option) + ": expected a positive length in mm (or with " +
@@ -243,21 +244,23 @@ std::string Omissions(const Sizing& s) {
     return text;
 }
 
+// One row per group (or member on its own): the section, and the member and check that
+// govern it; the best candidate, marked, when none passes.
 Table ScheduleTable(const Sizing& s) {
-    Table table{{"group", "members", "section", "kg/m", "governing", "governed by"}, {}};
+    Table table{{"group", "members", "section", "kg/m", "governing", "governing member", "check"},
+                {}};
     for (const SizedGroup& g : s.groups) {
-        std::vector<std::string> labels;
-        for (std::size_t i : g.members) labels.push_back(MemberLabel(s.members[i]));
+        const SizedMember& first = s.members[g.members.front()];
+        std::vector<std::string> row = {g.name.empty() ? MemberLabel(first) : g.name,
+                                        std::to_string(g.members.size())};
         const SizingResult& r = g.result;
-        const auto shown = r.chosen ? r.chosen : r.Best();
-        std::vector<std::string> row = {g.name.empty() ? "-" : g.name, JoinWords(labels)};
-        if (shown) {
+        if (const auto shown = r.chosen ? r.chosen : r.Best()) {
             const SectionTrial& t = r.tried[*shown];
-            row.insert(row.end(),
-                       {(r.chosen ? "" : "none; best ") + t.entry->designation,
-                        Mass(t.entry->massPerMetre), UtilText(t.governing), GovernsText(s, g, t)});
+            row.insert(row.end(), {(r.chosen ? "" : "none; best ") + t.entry->designation,
+                                   Mass(t.entry->massPerMetre), UtilText(t.governing),
+                                   MemberLabel(s.members[g.members[t.member]]), t.governs});
         } else {
-            row.insert(row.end(), {"none", "", "", ""});
+            row.insert(row.end(), {"none", "", "", "", ""});
         }
         table.rows.push_back(std::move(row));
     }
@@ -335,6 +338,9 @@ ordered_json SizingJson(const SizeCommandOptions& options, const Sizing& s) {
             {"group", g.name.empty() ? ordered_json(nullptr) : ordered_json(g.name)},
             {"members", members}};
         group.update(GroupJson(s, g));
+        if (const auto shown = g.result.chosen ? g.result.chosen : g.result.Best()) {
+            group["governing_line"] = s.members[g.members[g.result.tried[*shown].member]].line;
+        }
         groups.push_back(group);
     }
     out["groups"] = groups;
@@ -361,20 +367,10 @@ CLI::App* AddSizeCommand(CLI::App& app, SizeCommandOptions& options) {
 }
 
 int RunSizeCommand(const SizeCommandOptions& options) {
-    std::optional<ReportKind> reportKind;
-    if (!options.report.empty()) {
-        reportKind = ReportKindOf(options.report);
-        if (!reportKind) {
-            throw InputError("--report: unknown report type \"" + options.report +
-                             "\"; expected a .html or .txt file, or - for standard output");
-        }
-        if (options.report == "-" && options.json) {
-            throw InputError("--report: \"-\" and --json would both write to standard output");
-        }
-        if (IsJsonLines(options.file)) {
-            throw InputError("--report: a report is written for a single member file, not for " +
-                             options.file);
-        }
+    const std::optional<ReportKind> reportKind = ReportOption(options.report, options.json);
+    if (reportKind && IsJsonLines(options.file)) {
+        throw InputError("--report: a report is written for a single member file, not for " +
+                         options.file);
     }
     const Sizing s = Run(options);
 
