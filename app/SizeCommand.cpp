@@ -174,12 +174,16 @@ std::string TrialLine(const Sizing& s, const SizedGroup& g, const SectionTrial& 
            UtilText(t.governing) + " (" + GovernsText(s, g, t) + ")";
 }
 
-Table TrialTable(const Sizing& s, const SizedGroup& g,
-                 const std::vector<const SectionTrial*>& rows) {
+// `finite` adds the largest finite utilisation, which ranks sections that tie at infinity.
+Table TrialTable(const Sizing& s, const SizedGroup& g, const std::vector<const SectionTrial*>& rows,
+                 bool finite = false) {
     Table table{{"section", "kg/m", "governing", "governed by"}, {}};
+    if (finite) table.header.insert(table.header.begin() + 3, "largest finite");
     for (const SectionTrial* t : rows) {
-        table.rows.push_back({t->entry->designation, Mass(t->entry->massPerMetre),
-                              UtilText(t->governing), GovernsText(s, g, *t)});
+        std::vector<std::string> row = {t->entry->designation, Mass(t->entry->massPerMetre),
+                                        UtilText(t->governing), GovernsText(s, g, *t)};
+        if (finite) row.insert(row.begin() + 3, UtilText(t->largestFinite));
+        table.rows.push_back(std::move(row));
     }
     return table;
 }
@@ -198,15 +202,14 @@ std::string GroupDetail(const Sizing& s, const SizedGroup& g) {
         if (!best) return "No section of the families could be tried\n";
         std::vector<const SectionTrial*> lowest;
         for (const SectionTrial& t : r.tried) lowest.push_back(&t);
-        std::stable_sort(lowest.begin(), lowest.end(),
-                         [](const SectionTrial* a, const SectionTrial* b) {
-                             return a->governing < b->governing;
-                         });
+        std::stable_sort(
+            lowest.begin(), lowest.end(),
+            [](const SectionTrial* a, const SectionTrial* b) { return LowerUtilisation(*a, *b); });
         lowest.resize(std::min(lowest.size(), kLighterShown));
         return "No section passes: best candidate " + TrialLine(s, g, r.tried[*best]) + "\n\n" +
                TableBlock("Lowest utilisations of the " + std::to_string(r.tried.size()) +
                               " sections tried",
-                          TrialTable(s, g, lowest));
+                          TrialTable(s, g, lowest, true));
     }
     for (std::size_t i = 0; i < r.tried.size(); ++i) {
         if (i < *r.chosen) lighter.push_back(&r.tried[i]);
@@ -291,7 +294,8 @@ std::string SizingText(const SizeCommandOptions& options, const Sizing& s) {
 ordered_json TrialJson(const Sizing& s, const SizedGroup& g, const SectionTrial& t) {
     return {{"section", t.entry->designation},         {"family", t.entry->family},
             {"mass_per_metre", t.entry->massPerMetre}, {"pass", t.pass},
-            {"governing", NumberJson(t.governing)},    {"governs", GovernsText(s, g, t)}};
+            {"governing", NumberJson(t.governing)},    {"largest_finite", t.largestFinite},
+            {"governs", GovernsText(s, g, t)}};
 }
 
 ordered_json GroupJson(const Sizing& s, const SizedGroup& g) {

@@ -1,6 +1,8 @@
 #include "app/Sizing.h"
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 #include "app/InputError.h"
 #include "app/TextTable.h"
@@ -21,6 +23,7 @@ struct MemberVerdict {
     bool handled = true;  // the checker handles the shape
     bool pass = true;     // every case passes with utilisation at most the limit
     double governing = 0.0;
+    double largestFinite = 0.0;
     const CaseResult* governingCase = nullptr;
 };
 
@@ -31,6 +34,11 @@ MemberVerdict Judge(const MemberResult& result, double maxUtil) {
     for (const CaseResult& c : result.cases) {
         if (c.flags & Arbor::Steel::ResultFlag::ShapeNotHandled) v.handled = false;
         v.pass = v.pass && c.pass && c.governing <= maxUtil;
+        for (const EntryResult& entry : c.entries) {
+            for (double u : entry.util) {
+                if (std::isfinite(u)) v.largestFinite = std::max(v.largestFinite, u);
+            }
+        }
         if (!v.governingCase || c.governing > v.governing) {
             v.governing = c.governing;
             v.governingCase = &c;
@@ -65,6 +73,7 @@ bool ShapeHandled(MemberChecker& checker, const MemberInput& probe, const Catalo
 
 // Keeps the governing member's utilisation and words.
 void Keep(SectionTrial& trial, const MemberVerdict& v, std::size_t member) {
+    trial.largestFinite = std::max(trial.largestFinite, v.largestFinite);
     if (member != 0 && v.governing <= trial.governing) return;
     trial.governing = v.governing;
     trial.member = member;
@@ -89,7 +98,9 @@ std::optional<SectionTrial> Try(std::vector<MemberInput>& work, const CatalogueE
     if (trial.pass && !confirm) return trial;
 
     const bool screened = trial.pass;
-    trial = SectionTrial{&entry, true, 0.0, {}, 0};
+    trial = SectionTrial{};
+    trial.entry = &entry;
+    trial.pass = true;
     for (std::size_t i = 0; i < work.size(); ++i) {
         const MemberResult result = checker.Run(work[i], {false, false});
         const MemberVerdict v = Judge(result, maxUtil);
@@ -103,10 +114,14 @@ std::optional<SectionTrial> Try(std::vector<MemberInput>& work, const CatalogueE
 
 }  // namespace
 
+bool LowerUtilisation(const SectionTrial& a, const SectionTrial& b) {
+    return std::pair(a.governing, a.largestFinite) < std::pair(b.governing, b.largestFinite);
+}
+
 std::optional<std::size_t> SizingResult::Best() const {
     std::optional<std::size_t> best;
     for (std::size_t i = 0; i < tried.size(); ++i) {
-        if (!best || tried[i].governing < tried[*best].governing) best = i;
+        if (!best || LowerUtilisation(tried[i], tried[*best])) best = i;
     }
     return best;
 }

@@ -31,14 +31,22 @@ struct SectionTrial {
     const Arbor::Data::CatalogueEntry* entry = nullptr;
     bool pass = false;
     double governing = 0.0;  // largest over the members and cases
+    // The largest finite utilisation recorded: ranks sections whose governing utilisation is
+    // infinite (a zero capacity, such as the shear capacity taken as zero once the moment
+    // exceeds its own).
+    double largestFinite = 0.0;
     std::string governs;     // "ULS1: member lateral-torsional buckling"
     std::size_t member = 0;  // index of the member that governs
 };
 
+// Ranks by governing utilisation, then by the largest finite one.
+bool LowerUtilisation(const SectionTrial& a, const SectionTrial& b);
+
 struct SizingResult {
     std::vector<SectionTrial> tried;  // in the order tried: lightest first
     std::optional<std::size_t> chosen;
-    // The lowest utilisation tried (the lighter on a tie): the best candidate when none passes.
+    // The lowest utilisation tried, then the lowest largest finite one, then the lighter: the
+    // best candidate when none passes.
     std::optional<std::size_t> Best() const;
 };
 

@@ -114,11 +114,13 @@ TEST(SizeCommand, NoSectionCarriesTheMemberExitOneNamingTheLowestUtilisation) {
         const auto sections = Arbor::Data::Catalogue::Instance().Sections(family).size();
         EXPECT_EQ(static_cast<std::size_t>(count), skipped ? 0 : sections) << family;
     }
-    auto util = [](const json& t) {  // "inf" for an infinite utilisation
-        return t["governing"].is_number() ? t["governing"].get<double>() : HUGE_VAL;
+    // Lowest utilisation ("inf" when infinite), ties broken by the largest finite one.
+    auto rank = [](const json& t) {
+        const json& u = t["governing"];
+        return std::pair(u.is_number() ? u.get<double>() : HUGE_VAL, t["largest_finite"]);
     };
     const auto best = std::min_element(tried.begin(), tried.end(),
-                                       [&](auto& x, auto& y) { return util(x) < util(y); });
+                                       [&](auto& x, auto& y) { return rank(x) < rank(y); });
     ASSERT_NE(best, tried.end());
     EXPECT_EQ(doc["best_candidate"], (*best)["section"]);
     const ProgramRun text = RunProgram("size " + file + families);
