@@ -155,7 +155,8 @@ Sizing Run(const SizeCommandOptions& options) {
     for (SizedGroup& g : s.groups) {
         std::vector<MemberInput> inputs;
         for (std::size_t i : g.members) inputs.push_back(s.members[i].input);
-        g.result = SizeGroup(inputs, s.candidates, options.maxUtil, checker);
+        g.result =
+            SizeGroup(inputs, s.candidates, options.maxUtil, !options.grade.empty(), checker);
     }
     s.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return s;
@@ -226,11 +227,19 @@ std::string GroupDetail(const Sizing& s, const SizedGroup& g) {
            TableBlock("Next heavier sections that pass", TrialTable(s, g, heavier));
 }
 
+// The families and grades tried: "UB, UC, SHS in 300PLUS (SHS in C350L0)".
 std::string Scope(const SizeCommandOptions& options, const Sizing& s) {
-    std::string grade =
-        options.grade.empty() && !s.lines ? s.members.front().input.gradeName : options.grade;
     std::string text = JoinWords(options.families);
-    if (!grade.empty()) text += " in " + grade;
+    if (!options.grade.empty() || !s.lines) {
+        const std::string& grade = s.members.front().input.gradeName;
+        std::vector<std::string> others;  // "SHS in C350L0"
+        for (const SectionTrial& t : s.groups.front().result.tried) {
+            const std::string other = t.entry->family + " in " + t.grade;
+            if (t.grade != grade && std::find(others.begin(), others.end(), other) == others.end())
+                others.push_back(other);
+        }
+        text += " in " + grade + (others.empty() ? "" : " (" + JoinWords(others) + ")");
+    }
     return text + ", utilisation at most " + UtilText(options.maxUtil);
 }
 
@@ -292,10 +301,16 @@ std::string SizingText(const SizeCommandOptions& options, const Sizing& s) {
 // ---- JSON -------------------------------------------------------------------------------
 
 ordered_json TrialJson(const Sizing& s, const SizedGroup& g, const SectionTrial& t) {
-    return {{"section", t.entry->designation},         {"family", t.entry->family},
-            {"mass_per_metre", t.entry->massPerMetre}, {"pass", t.pass},
-            {"governing", NumberJson(t.governing)},    {"largest_finite", t.largestFinite},
-            {"governs", GovernsText(s, g, t)}};
+    ordered_json out;
+    out["section"] = t.entry->designation;
+    out["family"] = t.entry->family;
+    out["grade"] = t.grade;
+    out["mass_per_metre"] = t.entry->massPerMetre;
+    out["pass"] = t.pass;
+    out["governing"] = NumberJson(t.governing);
+    out["largest_finite"] = t.largestFinite;
+    out["governs"] = GovernsText(s, g, t);
+    return out;
 }
 
 ordered_json GroupJson(const Sizing& s, const SizedGroup& g) {
@@ -394,7 +409,8 @@ int RunSizeCommand(const SizeCommandOptions& options) {
             std::cerr << "as4100 size: no report written: no section passes\n";
         } else {
             MemberChecker checker;
-            const MemberInput member = WithSection(s.members[0].input, *r.tried[*r.chosen].entry);
+            const MemberInput member =
+                WithSection(s.members[0].input, *r.tried[*r.chosen].entry, !options.grade.empty());
             WriteReport(checker.Run(member, {false, true}), options.report, *reportKind);
         }
     }

@@ -11,6 +11,7 @@ namespace as4100 {
 
 namespace {
 
+using Arbor::Data::Catalogue;
 using Arbor::Data::CatalogueEntry;
 using Arbor::Data::CSection;
 namespace SecShape = Arbor::Data::SecShape;
@@ -47,13 +48,37 @@ MemberVerdict Judge(const MemberResult& result, double maxUtil) {
     return v;
 }
 
-void PutSection(MemberInput& member, const CatalogueEntry& entry, const CSection& own) {
-    member.section = entry.section;
-    member.section.SetNetAreaRatio(own.NetAreaRatio());
-    if (own.PlasticElasticRatio())
-        member.section.SetPlasticElasticRatio(*own.PlasticElasticRatio());
-    member.sectionName = entry.designation;
-}
+// Puts catalogue sections into copies of one member, each in its grade: the member's own
+// grade for every family when `ownForAll` (a grade named for the sizing, or a member whose
+// section is not from the catalogue); otherwise the member's own grade for the families whose
+// usual grade is that of the member's own section (hot-rolled, hollow) and their usual grade
+// for the others, so that a hot-rolled grade is not given to a tube.
+class SectionPutter {
+  public:
+    SectionPutter(const MemberInput& own, bool ownForAll) : own_(&own) {
+        const auto* entry = Arbor::Data::Catalogue::Instance().FindSection(own.sectionName);
+        if (!ownForAll && entry) ownUsual_ = Catalogue::DefaultGrade(entry->family);
+    }
+
+    void Put(MemberInput& work, const CatalogueEntry& entry) const {
+        work.section = entry.section;
+        work.section.SetNetAreaRatio(own_->section.NetAreaRatio());
+        if (const auto ratio = own_->section.PlasticElasticRatio()) {
+            work.section.SetPlasticElasticRatio(*ratio);
+        }
+        work.sectionName = entry.designation;
+        const std::string usual = Catalogue::DefaultGrade(entry.family);
+        const auto grade = ownUsual_.empty() || usual == ownUsual_
+                               ? std::nullopt
+                               : Catalogue::Instance().FindGrade(usual);
+        work.grade = grade ? *grade : own_->grade;
+        work.gradeName = grade ? usual : own_->gradeName;
+    }
+
+  private:
+    const MemberInput* own_;
+    std::string ownUsual_;  // empty: the member's own grade for every family
+};
 
 std::vector<std::string> FamilyNames() {
     std::vector<std::string> names;
@@ -67,7 +92,7 @@ std::vector<std::string> FamilyNames() {
 
 // The full check flags a shape it does not handle (the quick check only stops).
 bool ShapeHandled(MemberChecker& checker, const MemberInput& probe, const CatalogueEntry& entry) {
-    const MemberResult result = checker.Run(WithSection(probe, entry), {false, false});
+    const MemberResult result = checker.Run(WithSection(probe, entry, true), {false, false});
     return Judge(result, 1.0).handled;
 }
 
@@ -87,6 +112,7 @@ std::optional<SectionTrial> Try(std::vector<MemberInput>& work, const CatalogueE
                                 double maxUtil, MemberChecker& checker, bool confirm) {
     SectionTrial trial;
     trial.entry = &entry;
+    trial.grade = work.front().gradeName;
     trial.pass = true;
     for (std::size_t i = 0; i < work.size() && trial.pass; ++i) {
         const MemberResult result = checker.Run(work[i], {true, false});
@@ -100,6 +126,7 @@ std::optional<SectionTrial> Try(std::vector<MemberInput>& work, const CatalogueE
     const bool screened = trial.pass;
     trial = SectionTrial{};
     trial.entry = &entry;
+    trial.grade = work.front().gradeName;
     trial.pass = true;
     for (std::size_t i = 0; i < work.size(); ++i) {
         const MemberResult result = checker.Run(work[i], {false, false});
@@ -144,9 +171,9 @@ double SectionWidth(const CSection& section) {
     }
 }
 
-MemberInput WithSection(const MemberInput& member, const CatalogueEntry& entry) {
+MemberInput WithSection(const MemberInput& member, const CatalogueEntry& entry, bool ownGrade) {
     MemberInput out = member;
-    PutSection(out, entry, member.section);
+    SectionPutter(member, ownGrade).Put(out, entry);
     return out;
 }
 
@@ -186,14 +213,16 @@ CandidateList Candidates(const std::vector<std::string>& families, const SizingL
 }
 
 SizingResult SizeGroup(const std::vector<MemberInput>& members, const CandidateList& candidates,
-                       double maxUtil, MemberChecker& checker, std::size_t heavierShown) {
+                       double maxUtil, bool ownGrade, MemberChecker& checker,
+                       std::size_t heavierShown) {
     std::vector<MemberInput> work = members;
+    std::vector<SectionPutter> putters;
+    for (const MemberInput& m : members) putters.emplace_back(m, ownGrade);
     SizingResult out;
     std::size_t heavierPassing = 0;
     for (const CatalogueEntry* entry : candidates.sections) {
         if (out.chosen && heavierPassing >= heavierShown) break;
-        for (std::size_t i = 0; i < work.size(); ++i)
-            PutSection(work[i], *entry, members[i].section);
+        for (std::size_t i = 0; i < work.size(); ++i) putters[i].Put(work[i], *entry);
         const auto trial = Try(work, *entry, maxUtil, checker, !out.chosen);
         if (!trial) continue;
         out.tried.push_back(*trial);

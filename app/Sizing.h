@@ -29,6 +29,7 @@ struct CandidateList {
 // One section tried on a member or group.
 struct SectionTrial {
     const Arbor::Data::CatalogueEntry* entry = nullptr;
+    std::string grade;  // the grade it was tried in (of the group's first member)
     bool pass = false;
     double governing = 0.0;  // largest over the members and cases
     // The largest finite utilisation recorded: ranks sections whose governing utilisation is
@@ -60,13 +61,19 @@ double SectionWidth(const Arbor::Data::CSection& section);
 CandidateList Candidates(const std::vector<std::string>& families, const SizingLimits& limits,
                          MemberChecker& checker, const MemberInput& probe);
 
-// `member` with a catalogue section in place of its own (its section options kept).
-MemberInput WithSection(const MemberInput& member, const Arbor::Data::CatalogueEntry& entry);
+// `member` with a catalogue section in place of its own (its section options kept), in the
+// member's own grade when `ownGrade`; otherwise in the member's grade for families of the
+// same kind as its own section (hot-rolled or hollow: the same usual grade), in their usual
+// grade for the others.
+MemberInput WithSection(const MemberInput& member, const Arbor::Data::CatalogueEntry& entry,
+                        bool ownGrade);
 
 // Tries the candidates in order until the lightest that passes every member with utilisation
 // at most `maxUtil`, then `heavierShown` more that pass. Failures are explained by the full
 // check; the winner is confirmed by it.
+// `ownGrade` as for WithSection.
 SizingResult SizeGroup(const std::vector<MemberInput>& members, const CandidateList& candidates,
-                       double maxUtil, MemberChecker& checker, std::size_t heavierShown = 3);
+                       double maxUtil, bool ownGrade, MemberChecker& checker,
+                       std::size_t heavierShown = 3);
 
 }  // namespace as4100

@@ -41,7 +41,7 @@ std::string BruteForce(const MemberInput& member, double maxUtil, double maxDept
     MemberChecker checker;
     for (const CatalogueEntry* e : sections) {
         if (e->section.Dimensions()[0] > maxDepth) continue;
-        const MemberResult r = checker.Run(WithSection(member, *e), {false, false});
+        const MemberResult r = checker.Run(WithSection(member, *e, false), {false, false});
         const bool within = std::all_of(r.cases.begin(), r.cases.end(), [&](const CaseResult& c) {
             return c.governing <= maxUtil;
         });
@@ -55,7 +55,7 @@ TEST(Sizing, PicksWhatCheckingEverySectionPicksUnderLimitsAndUtilisationCaps) {
     MemberChecker checker;
     auto size = [&](double maxUtil, double maxDepth) {
         const auto candidates = Candidates({"UB", "UC"}, {maxDepth}, checker, member);
-        const SizingResult r = SizeGroup({member}, candidates, maxUtil, checker);
+        const SizingResult r = SizeGroup({member}, candidates, maxUtil, false, checker);
         EXPECT_TRUE(r.chosen);
         return r.chosen ? r.tried[*r.chosen].entry : nullptr;
     };
@@ -143,6 +143,19 @@ TEST(SizeCommand, ReportOfTheChosenSectionIsTheCheckReport) {
     EXPECT_EQ(size.status, 0) << size.err;
     EXPECT_EQ(check.status, 0) << check.err;
     EXPECT_EQ(test::ReadFile(dir.File("size.txt")), test::ReadFile(dir.File("check.txt")));
+}
+
+// The floor beam's own section is hot-rolled: tubes take their usual grade unless one is named.
+TEST(SizeCommand, HollowSectionsTakeTheirUsualGradeUnlessOneIsNamed) {
+    const ScratchDir dir;
+    const std::string file = dir.Write("m.json", Beam(1.0).dump());
+    for (const auto& [option, grade] : std::vector<std::pair<std::string, std::string>>{
+             {"", "C350L0"}, {" --grade 300PLUS", "300PLUS"}}) {
+        const json doc =
+            json::parse(RunProgram("size " + file + " --family SHS --json" + option).out);
+        ASSERT_FALSE(doc["tried"].empty()) << option;
+        for (const json& t : doc["tried"]) EXPECT_EQ(t["grade"], grade) << option;
+    }
 }
 
 TEST(SizeCommand, RefusedOptionsExitTwoNamingTheOption) {
