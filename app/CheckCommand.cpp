@@ -42,12 +42,13 @@ std::string DefaultExamplePath() {
 }
 
 int RunCheckCommand(const CheckCommandOptions& options) {
-    const std::optional<ReportKind> reportKind = ReportOption(options.report, options.json);
+    const std::optional<ReportRequest> report = ReportOption(options.report, options.json);
     const std::string path = options.file.empty() ? DefaultExamplePath() : options.file;
-    const MemberInput member = LoadMemberFile(path);
+    MemberInput member = LoadMemberFile(path);
+    for (const std::string& setting : options.project) SetProjectField(member.project, setting);
 
     MemberChecker checker;
-    const MemberResult result = checker.Run(member, {options.quick, reportKind.has_value()});
+    const MemberResult result = checker.Run(member, {options.quick, report.has_value()});
 
     if (options.json) {
         std::cout << ResultJson(result).dump(2, ' ', false,
@@ -56,7 +57,10 @@ int RunCheckCommand(const CheckCommandOptions& options) {
     } else if (options.report != "-") {
         std::cout << MemberSummaryText(result);
     }
-    if (reportKind) WriteReport(result, options.report, *reportKind);
+    if (report) {
+        WriteReport(member, result, options.report, report->kind, options.reportOptions,
+                    report->chromium);
+    }
     return result.AllPass() ? 0 : 1;
 }
 

@@ -386,8 +386,8 @@ CLI::App* AddSizeCommand(CLI::App& app, SizeCommandOptions& options) {
 }
 
 int RunSizeCommand(const SizeCommandOptions& options) {
-    const std::optional<ReportKind> reportKind = ReportOption(options.report, options.json);
-    if (reportKind && IsJsonLines(options.file)) {
+    const std::optional<ReportRequest> report = ReportOption(options.report, options.json);
+    if (report && IsJsonLines(options.file)) {
         throw InputError("--report: a report is written for a single member file, not for " +
                          options.file);
     }
@@ -403,7 +403,7 @@ int RunSizeCommand(const SizeCommandOptions& options) {
     bool allFound = true;
     for (const SizedGroup& g : s.groups) allFound = allFound && g.result.chosen.has_value();
 
-    if (reportKind) {
+    if (report) {
         const SizingResult& r = s.groups[0].result;
         if (!r.chosen) {
             std::cerr << "as4100 size: no report written: no section passes\n";
@@ -411,7 +411,8 @@ int RunSizeCommand(const SizeCommandOptions& options) {
             MemberChecker checker;
             const MemberInput member =
                 WithSection(s.members[0].input, *r.tried[*r.chosen].entry, !options.grade.empty());
-            WriteReport(checker.Run(member, {false, true}), options.report, *reportKind);
+            WriteReport(member, checker.Run(member, {false, true}), options.report, report->kind,
+                        ReportOptions{}, report->chromium);
         }
     }
     return allFound ? 0 : 1;
