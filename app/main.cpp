@@ -12,6 +12,7 @@
 #include "app/InputError.h"
 #include "app/Rules.h"
 #include "app/SectionCommand.h"
+#include "app/SizeCommand.h"
 #include "app/Version.h"
 
 namespace {
@@ -84,6 +85,9 @@ int main(int argc, char** argv) {
     std::string batchRules;
     batchCmd->add_option("--rules", batchRules, rulesHelp)->check(ruleSets);
 
+    as4100::SizeCommandOptions size;
+    auto* sizeCmd = as4100::AddSizeCommand(app, size);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -99,6 +103,7 @@ int main(int argc, char** argv) {
         if (*checkCmd) return as4100::RunCheckCommand(check);
         if (*sectionCmd) return as4100::RunSectionCommand(designation, grade, sectionJson);
         if (*sectionsCmd) return as4100::RunSectionsCommand(family);
+        if (*sizeCmd) return as4100::RunSizeCommand(size);
         if (*batchCmd)
             return as4100::RunBatchCommand(batchIn, batchOut, jobs, batchQuick,
                                            as4100::RuleSetOf(batchRules));
