@@ -1,7 +1,7 @@
 // Torsional and flexural-torsional buckling loads and capacities (cl. 6.3.3), worked by hand
-// for a section with the published properties of a 200PFC (Ag 2920 mm², Ix 19.1e6 mm⁴,
-// Iy 1.65e6 mm⁴, J 105e3 mm⁴, Iw 10.6e9 mm⁶, shear centre 26.1 mm from the centroid) in a
-// 250 MPa grade: i0² = 7787.4 mm², β = 1.0959, Ns = 730 kN.
+// for a channel-like section (Ag 2920 mm², Ix 19.1e6 mm⁴, Iy 1.65e6 mm⁴, J 105e3 mm⁴,
+// Iw 10.6e9 mm⁶ as a 200PFC, its shear centre taken 26.1 mm from the centroid) in a 250 MPa
+// grade: i0² = 7787.4 mm², β = 1.0959, Ns = 730 kN.
 #include <gtest/gtest.h>
 
 #include "common/TestSections.h"
