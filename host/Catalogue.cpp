@@ -286,6 +286,8 @@ std::optional<CatalogueEntry> EntryOf(const FamilyTable& layout, const Table& ta
     p.Sy = Published(table, row, layout.Sy);
     p.J = Published(table, row, layout.J);
     p.Iw = Published(table, row, layout.Iw);
+    p.xL = table.Value(row, "xL") * kMm;  // channels only; NaN where the table has no column
+    p.xO = table.Value(row, "xO") * kMm;
     if (layout.inferRootRadius)
         dims.push_back(RootRadiusFromArea(dims, std::isnan(p.Ag) ? 0 : p.Ag));
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cwchar>
 #include <numbers>
 
 namespace Arbor::Steel::SectionParts {
@@ -150,6 +151,27 @@ double CornerJointTorsion(double t1, double t2, double r) {
     const double dj =
         2.0 * ((3.0 * r + t1 + t2) - std::sqrt(2.0 * (2.0 * r + t1) * (2.0 * r + t2)));
     return alpha * std::pow(dj, 4);
+}
+
+std::wstring Metres(double value) {
+    wchar_t text[32];
+    std::swprintf(text, 32, L"%g m", value);
+    return text;
+}
+
+std::wstring SizeRefusal(const std::vector<double>& v, const std::vector<const wchar_t*>& names,
+                         size_t zeroFrom) {
+    if (v.size() != names.size()) {
+        std::wstring list;
+        for (const wchar_t* name : names) list += (list.empty() ? L"" : L", ") + std::wstring(name);
+        return L"expected " + std::to_wstring(names.size()) + L" dimensions (" + list + L"), got " +
+               std::to_wstring(v.size());
+    }
+    for (size_t i = 0; i < v.size(); ++i) {
+        const bool bad = !std::isfinite(v[i]) || (i >= zeroFrom ? v[i] < 0.0 : v[i] <= 0.0);
+        if (bad) return std::wstring(names[i]) + L" = " + Metres(v[i]) + L" is not a valid size";
+    }
+    return {};
 }
 
 }  // namespace Arbor::Steel::SectionParts

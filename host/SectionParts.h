@@ -3,6 +3,7 @@
 // axis across the stack follow; and the pieces of the St Venant torsion constant.
 #pragma once
 
+#include <string>
 #include <vector>
 
 namespace Arbor::Steel::SectionParts {
@@ -60,5 +61,13 @@ double TeeJointTorsion(double T, double tw, double r);
 // Dj = 2·((3r + t1 + t2) − sqrt(2·(2r + t1)·(2r + t2))), α = (ta/tb)·(0.07 + 0.076·r/ta), ta the
 // thinner and tb the thicker plate.
 double CornerJointTorsion(double t1, double t2, double r);
+
+// ---- refusal of dimensions ----------------------------------------------------------------
+// "0.012 m", for the messages that name a refused dimension.
+std::wstring Metres(double value);
+// Why `v` is not one finite size per name, each above 0 (from index `zeroFrom` on, 0 is
+// allowed), naming the dimension and its value; empty when it is.
+std::wstring SizeRefusal(const std::vector<double>& v, const std::vector<const wchar_t*>& names,
+                         size_t zeroFrom);
 
 }  // namespace Arbor::Steel::SectionParts
