@@ -25,15 +25,6 @@ double WebDpOnTw(bool welded, double d, double t1, double t2, double tw) {
     return (welded ? d - t1 - t2 : d) / tw;
 }
 
-// fva = V/Aw with its line, returning "fvm/fva" for the Vv line.
-CString AverageStressLines(const wchar_t* formula, double v, double aw, double fvm,
-                           CMemberResult* result, const CDesFormat& f) {
-    const double fva = v / aw;
-    result->AddOutputString(formula + f.Force(v) + L"/" + f.AreaCS(aw) + L"\n    = " +
-                            f.Stress(fva) + L"\n");
-    return f.Stress(fvm) + L"/" + f.Stress(fva);
-}
-
 }  // namespace
 
 bool CSectionCalcI::IsWebYShearSlender() const {
@@ -84,35 +75,20 @@ double CSectionCalcI::MaxShearStressY(CMemberResult* result) const {
 }
 
 double CSectionCalcI::ShearCapacityY(CMemberResult* result) const {
-    const double fy = DesignStressMin();
-    const double aw = ShearAreaY(result);
     const double dpOnTw = WebDpOnTw(IsWelded(), GetD(), GetT1(), GetT2(), GetTw());
-    const double vu = WebShear::UniformCapacity({fy, aw, dpOnTw, IsWebYShearSlender()}, result);
-    const double vy = std::fabs(ShearY());
-    const double fvm = MaxShearStressY(nullptr);
-    return WebShear::NonUniformCapacity(
-        vu, fvm / (vy / aw), WebShear::UniformLine::Plain,
-        [&](const CDesFormat& f) {
-            MaxShearStressY(result);
-            return AverageStressLines(L"fva = Vy/Aw\n    = ", vy, aw, fvm, result, f);
-        },
-        result);
+    const WebShear::Plate web{DesignStressMin(), ShearAreaY(result), dpOnTw, IsWebYShearSlender()};
+    return WebShear::CapacityFromStresses(
+        web, std::fabs(ShearY()), MaxShearStressY(nullptr), [&] { MaxShearStressY(result); },
+        L"fva = Vy/Aw\n    = ", WebShear::UniformLine::Plain, result);
 }
 
 double CSectionCalcI::ShearCapacityX(CMemberResult* result) const {
-    const double fy = DesignStressMin();
-    const double aw = ShearAreaX(result);
     const double dpOnTw = std::max(GetB2() / GetT2(), GetB1() / GetT1());
-    const double vu = WebShear::UniformCapacity({fy, aw, dpOnTw, IsWebXShearSlender()}, result);
-    const double vx = std::fabs(ShearX());
-    const double fvm = MaxShearStressX(nullptr);
-    return WebShear::NonUniformCapacity(
-        vu, fvm / (vx / aw), WebShear::UniformLine::Plain,
-        [&](const CDesFormat& f) {
-            MaxShearStressX(result);
-            return AverageStressLines(L"fva = Vx/Aw\n    = ", vx, aw, fvm, result, f);
-        },
-        result);
+    const WebShear::Plate flanges{DesignStressMin(), ShearAreaX(result), dpOnTw,
+                                  IsWebXShearSlender()};
+    return WebShear::CapacityFromStresses(
+        flanges, std::fabs(ShearX()), MaxShearStressX(nullptr), [&] { MaxShearStressX(result); },
+        L"fva = Vx/Aw\n    = ", WebShear::UniformLine::Plain, result);
 }
 
 // Shear stress of the St. Venant torsion at yield in shear, fy/√3, over the thickest element.

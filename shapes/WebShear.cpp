@@ -67,4 +67,20 @@ double NonUniformCapacity(double vu, double stressRatio, UniformLine uniformLine
     return vv;
 }
 
+double CapacityFromStresses(const Plate& plate, double v, double fvm,
+                            const std::function<void()>& fvmLine, const wchar_t* fvaFormula,
+                            UniformLine uniformLine, CMemberResult* result) {
+    const double vu = UniformCapacity(plate, result);
+    const double fva = v / plate.aw;
+    return NonUniformCapacity(
+        vu, fvm / fva, uniformLine,
+        [&](const CDesFormat& f) {
+            fvmLine();
+            result->AddOutputString(fvaFormula + f.Force(v) + L"/" + f.AreaCS(plate.aw) +
+                                    L"\n    = " + f.Stress(fva) + L"\n");
+            return f.Stress(fvm) + L"/" + f.Stress(fva);
+        },
+        result);
+}
+
 }  // namespace Arbor::Steel::SteelAS4100::WebShear

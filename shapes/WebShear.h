@@ -36,4 +36,11 @@ using RatioLines = std::function<CString(const CDesFormat& format)>;
 double NonUniformCapacity(double vu, double stressRatio, UniformLine uniformLine,
                           const RatioLines& ratioLines, CMemberResult* result);
 
+// The whole procedure for a plate whose non-uniform factor comes from the maximum elastic shear
+// stress fvm (the I section and the channel): Vu, then Vv with fva = |V|/Aw. `fvmLine` writes
+// the fvm line into the report; `fvaFormula` opens the fva line ("fva = Vy/Aw\n    = ").
+double CapacityFromStresses(const Plate& plate, double v, double fvm,
+                            const std::function<void()>& fvmLine, const wchar_t* fvaFormula,
+                            UniformLine uniformLine, CMemberResult* result);
+
 }  // namespace Arbor::Steel::SteelAS4100::WebShear
