@@ -44,34 +44,17 @@ double CSectionCalcI::MaxThick() const {
 // Flange shear flow at the web: both outstands of flange 1 with their first moment of area;
 // the section is taken as having two flanges like flange 1.
 double CSectionCalcI::MaxShearStressX(CMemberResult* result) const {
-    const double vx = std::fabs(ShearX());
     const double outstand = (GetB1() - GetTw()) / 2.0;
     const double ayBar = 2.0 * GetT1() * outstand * (GetTw() + outstand) / 2.0;
-    const double fvm = vx * ayBar / (Iyy() * 2.0 * GetT1());
-    if (IsTextOn(result)) {
-        const CDesFormat& f = result->DesFormat();
-        result->AddOutputString(L"fvm = Vx*AyBar/(Iyy*2*T1)\n    = " + f.Force(vx) + L"*" +
-                                f.LCubed(ayBar) + L"/(" + f.LFourth(Iyy()) + L"* 2*" +
-                                f.LengthSmall(GetT1()) + L")\n    = " + f.Stress(fvm) + L"\n");
-    }
-    return fvm;
+    return WebShear::MaxStress(L"fvm = Vx*AyBar/(Iyy*2*T1)\n    = ", ShearX(), ayBar, Iyy(), 2,
+                               GetT1(), result);
 }
 
 // Web shear stress at mid-depth: first moment of the half section above the centre.
 double CSectionCalcI::MaxShearStressY(CMemberResult* result) const {
-    const double vy = std::fabs(ShearY());
-    const double halfDepth = GetD() / 2.0;
-    const double halfClear = (GetD() - 2.0 * GetT1()) / 2.0;
-    const double ayBar =
-        GetB1() * halfDepth * halfDepth / 2.0 - (GetB1() - GetTw()) * halfClear * halfClear / 2.0;
-    const double fvm = vy * ayBar / (Ixx() * GetTw());
-    if (IsTextOn(result)) {
-        const CDesFormat& f = result->DesFormat();
-        result->AddOutputString(L"fvm = Vy*AyBar/(Ixx*Tw)\n    = " + f.Force(vy) + L"*" +
-                                f.LCubed(ayBar) + L"/(" + f.LFourth(Ixx()) + L"*" +
-                                f.LengthSmall(GetTw()) + L")\n    = " + f.Stress(fvm) + L"\n");
-    }
-    return fvm;
+    return WebShear::MaxStress(L"fvm = Vy*AyBar/(Ixx*Tw)\n    = ", ShearY(),
+                               WebShear::HalfIFirstMoment(GetD(), GetB1(), GetT1(), GetTw()), Ixx(),
+                               1, GetTw(), result);
 }
 
 double CSectionCalcI::ShearCapacityY(CMemberResult* result) const {
