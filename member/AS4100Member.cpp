@@ -7,6 +7,8 @@
 #include <new>
 
 #include "shapes/SectionCalcI.h"
+#include "shapes/SectionCalcPFC.h"
+#include "shapes/SectionCalcT.h"
 
 namespace Arbor::Steel::SteelAS4100 {
 
@@ -23,13 +25,17 @@ bool WantsText(const CMemberResult* result) {
 }
 
 // The calculator for a host shape code; null for shapes this checker does not handle.
-// Channels, T sections, angles and hollow sections (codes 3, 4, 5, 7, 9) have no calculator in
-// this build and are reported as not handled.
+// Angles and hollow sections (codes 5, 7, 9) have no calculator in this build and are
+// reported as not handled.
 std::shared_ptr<CAS4100_98Section> CreateCalculator(int shapeCode) {
     switch (shapeCode) {
         case Arbor::Data::SecShape::I:
         case Arbor::Data::SecShape::WeldedI:
             return std::shared_ptr<CAS4100_98Section>(new CSectionCalcI());
+        case Arbor::Data::SecShape::PFC:
+            return std::shared_ptr<CAS4100_98Section>(new CSectionCalcPFC());
+        case Arbor::Data::SecShape::T:
+            return std::shared_ptr<CAS4100_98Section>(new CSectionCalcT());
         default:
             return nullptr;
     }
