@@ -123,7 +123,14 @@ CSection UserOtherSection(const JsonField& object, const UnitSystem& units,
     std::vector<double> dims;
     for (const char* key : layout.required) dims.push_back(Dimension(object, key, units));
     for (const char* key : layout.optional) dims.push_back(OptionalDimension(object, key, units));
-    if (layout.code == SecShape::RHS) dims.push_back(dims.back());  // record: D, B, tf, tw
+    if (layout.code == SecShape::RHS) dims.push_back(dims.back());     // record: D, B, tf, tw
+    if (layout.code == SecShape::PFC || layout.code == SecShape::T) {  // D, B, T, tw
+        const bool channel = layout.code == SecShape::PFC;
+        if ((channel ? 2.0 : 1.0) * dims[2] >= dims[0])
+            object.Member("D").Refuse(channel ? "must be greater than the two flange thicknesses"
+                                              : "must be greater than the flange thickness");
+        if (dims[3] >= dims[1]) object.Member("tw").Refuse("must be less than the flange width");
+    }
     CSection section;
     section.SetShape(layout.code);
     section.SetDimensions(dims);
