@@ -138,6 +138,23 @@ GrossProperties CDesSectGeomI::Compute(double D, double B1, double T1, double B2
     return p;
 }
 
+void TakePublished(const Arbor::Data::PublishedProperties& published, GrossProperties& p) {
+    const auto take = [](double value, double& into) {
+        if (!std::isnan(value)) into = value;
+    };
+    take(published.Ag, p.area);
+    take(published.Ix, p.ixx);
+    take(published.Iy, p.iyy);
+    take(published.Zx, p.zxx);
+    take(published.Zy, p.zyy);
+    take(published.Sx, p.sxx);
+    take(published.Sy, p.syy);
+    take(published.J, p.j);
+    take(published.Iw, p.iw);
+    p.iuu = p.ixx;
+    p.ivv = p.iyy;
+}
+
 bool CDesSectGeomI::SetArborSec(const Arbor::Data::CSection& section, CMemberResult* result) {
     namespace Shape = Arbor::Data::SecShape;
     if (section.Shape() != Shape::I && section.Shape() != Shape::WeldedI) return false;
@@ -150,22 +167,7 @@ bool CDesSectGeomI::SetArborSec(const Arbor::Data::CSection& section, CMemberRes
     D_ = v[0], B1_ = v[1], T1_ = v[2], B2_ = v[3], T2_ = v[4], tw_ = v[5], r_ = v[6];
     SetCodes(section.Category(), section.FabricationCode());
     p_ = Compute(D_, B1_, T1_, B2_, T2_, tw_, r_);
-    if (const auto& published = section.Published()) {
-        const auto take = [](double value, double& into) {
-            if (!std::isnan(value)) into = value;
-        };
-        take(published->Ag, p_.area);
-        take(published->Ix, p_.ixx);
-        take(published->Iy, p_.iyy);
-        take(published->Zx, p_.zxx);
-        take(published->Zy, p_.zyy);
-        take(published->Sx, p_.sxx);
-        take(published->Sy, p_.syy);
-        take(published->J, p_.j);
-        take(published->Iw, p_.iw);
-        p_.iuu = p_.ixx;
-        p_.ivv = p_.iyy;
-    }
+    if (const auto& published = section.Published()) TakePublished(*published, p_);
     return true;
 }
 

@@ -45,6 +45,10 @@ struct GrossProperties {
     double ybarPlastic = 0, xbarPlastic = 0;
 };
 
+// The published values of a section record in place of the computed ones (a NaN is not
+// published); the principal values follow Ixx and Iyy.
+void TakePublished(const Arbor::Data::PublishedProperties& published, GrossProperties& p);
+
 // I and H sections, possibly mono-symmetric: flange 1 (B1 × T1) at the bottom, flange 2
 // (B2 × T2) at the top, web tw over the depth D, root radius r at the four web-flange joints.
 class CDesSectGeomI : public CDesSectGeom {

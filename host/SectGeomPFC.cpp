@@ -102,22 +102,9 @@ bool CDesSectGeomPFC::SetArborSec(const Arbor::Data::CSection& section, CMemberR
     SetCodes(section.Category(), section.FabricationCode());
     p_ = Compute(D_, B_, T_, tw_, r_, x0_);
     if (const auto& published = section.Published()) {
-        const auto take = [](double value, double& into) {
-            if (!std::isnan(value)) into = value;
-        };
-        take(published->Ag, p_.area);
-        take(published->Ix, p_.ixx);
-        take(published->Iy, p_.iyy);
-        take(published->Zx, p_.zxx);
-        take(published->Zy, p_.zyy);
-        take(published->Sx, p_.sxx);
-        take(published->Sy, p_.syy);
-        take(published->J, p_.j);
-        take(published->Iw, p_.iw);
-        take(published->xL, p_.xbar);
-        take(published->xO, x0_);
-        p_.iuu = p_.ixx;
-        p_.ivv = p_.iyy;
+        TakePublished(*published, p_);
+        if (!std::isnan(published->xL)) p_.xbar = published->xL;
+        if (!std::isnan(published->xO)) x0_ = published->xO;
     }
     return true;
 }

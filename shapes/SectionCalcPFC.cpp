@@ -10,10 +10,10 @@
 
 #include "shapes/ColumnStrength.h"
 #include "shapes/ElasticBuckling.h"
+#include "shapes/FlangedShear.h"
 #include "shapes/OpenSectionRules.h"
 #include "shapes/Slenderness.h"
 #include "shapes/TorsionalLoads.h"
-#include "shapes/WebShear.h"
 
 namespace Arbor::Steel::SteelAS4100 {
 
@@ -24,28 +24,12 @@ namespace Rules = OpenSectionRules;
 
 namespace {
 
-constexpr double kWebBendingYieldLimit = 115.0;
-
 // Table 5.2, a web supported at both edges in uniform compression (the channel bent about y
 // with its web compressed): λep 30, λey 35 HW, 45 HR and SR, 40 CF and LW, λed 90; another
 // category code gives 0 for λep and λey.
 SL::Limits WebUniformLimits(unsigned category) {
     if (category > RS::SR) return {0.0, 0.0, 90.0};
     return {30.0, SL::EffectiveWidthLimitBothEdges(category), 90.0};
-}
-
-SL::Limits FlangeLimits(unsigned category, bool major) {
-    return major ? SL::OutstandUniform(category) : SL::OutstandFreeEdge(category);
-}
-
-void FlagIfSlender(CMemberResult* result, BC cls, unsigned flag) {
-    if (result && cls == CAS4100_98Section::Slender) result->AddFlags(flag);
-}
-
-bool AnyRestrained(const CRestraint& r, std::initializer_list<unsigned> bits) {
-    for (unsigned bit : bits)
-        if (r.IsRestrained(bit, true)) return true;
-    return false;
 }
 
 }  // namespace
@@ -72,14 +56,14 @@ double CSectionCalcPFC::WebSlenderness() const {
 double CSectionCalcPFC::Table5_2(bool web, SectionClass limit, bool major) const {
     const unsigned category = ResidualStressCategory();
     if (web) return (major ? SL::WebInBending() : WebUniformLimits(category)).Select(limit);
-    return FlangeLimits(category, major).Select(limit);
+    return SL::Outstand(category, major).Select(limit);
 }
 
 // The flange governs unless the web is more slender relative to its own yield limit.
 bool CSectionCalcPFC::GetSlenderProps(double& lambdaS, double& lambdaSp, double& lambdaSy,
                                       double& lambdaSd, bool major) const {
     const unsigned category = ResidualStressCategory();
-    SL::Limits governing = FlangeLimits(category, major);
+    SL::Limits governing = SL::Outstand(category, major);
     lambdaS = FlangeSlenderness();
     const SL::Limits web = major ? SL::WebInBending() : WebUniformLimits(category);
     const double lambdaW = WebSlenderness();
@@ -102,7 +86,7 @@ BC CSectionCalcPFC::BucklingClassWeb(bool bending, bool checkDeform) const {
 }
 
 BC CSectionCalcPFC::BucklingClassFlange(bool uniform, bool checkDeform) const {
-    return SL::Classify(FlangeSlenderness(), FlangeLimits(ResidualStressCategory(), uniform),
+    return SL::Classify(FlangeSlenderness(), SL::Outstand(ResidualStressCategory(), uniform),
                         checkDeform);
 }
 
@@ -125,12 +109,8 @@ bool CSectionCalcPFC::IsFlangeCompSlender() const {
 bool CSectionCalcPFC::IsWebOnlyConnected() const {
     if (!HasMemberRestraint()) return false;
     const CRestraint& r = MemberRestraint();
-    if (!AnyRestrained(r, {Rules::kSupportBits[0], Rules::kSupportBits[1]})) return false;
-    if (AnyRestrained(r, {Rules::kRotationBits[0], Rules::kRotationBits[1]})) return false;
-    if (!AnyRestrained(r, {Rules::kStiffConnectionBits[0], Rules::kStiffConnectionBits[1]}))
-        return true;
-    return !AnyRestrained(r, {Rules::kFlangeConnectionBits[0], Rules::kFlangeConnectionBits[1],
-                              Rules::kFlangeConnectionBits[2], Rules::kFlangeConnectionBits[3]});
+    if (!Rules::IsHeldFreeToRotate(r)) return false;
+    return !Rules::HasStiffConnection(r) || !Rules::HasFlangeConnection(r);
 }
 
 // --- section classes -----------------------------------------------------------------------
@@ -139,8 +119,8 @@ bool CSectionCalcPFC::IsWebOnlyConnected() const {
 BC CSectionCalcPFC::ClassifyXX(CMemberResult* result) const {
     const BC flange = BucklingClassFlange(true, false);
     const BC web = BucklingClassWeb(true, false);
-    FlagIfSlender(result, flange, ResultFlag::SlenderFlange);
-    FlagIfSlender(result, web, ResultFlag::SlenderWeb);
+    SL::FlagIfSlender(result, flange, ResultFlag::SlenderFlange);
+    SL::FlagIfSlender(result, web, ResultFlag::SlenderWeb);
     return Worst(flange, web);
 }
 
@@ -148,18 +128,18 @@ BC CSectionCalcPFC::ClassifyXX(CMemberResult* result) const {
 // uniformly, the flanges then at their supported edge (classed as the free-edge case).
 BC CSectionCalcPFC::ClassifyYY(CMemberResult* result) const {
     const BC flange = BucklingClassFlange(false, false);
-    FlagIfSlender(result, flange, ResultFlag::SlenderFlange);
+    SL::FlagIfSlender(result, flange, ResultFlag::SlenderFlange);
     if (MomentYY() >= 0.0) return flange;
     const BC web = BucklingClassWeb(false, false);
-    FlagIfSlender(result, web, ResultFlag::SlenderWeb);
+    SL::FlagIfSlender(result, web, ResultFlag::SlenderWeb);
     return Worst(flange, web);
 }
 
 BC CSectionCalcPFC::ClassifyComp(CMemberResult* result) const {
     const BC flange = BucklingClassCompFlange();
     const BC web = BucklingClassCompWeb();
-    FlagIfSlender(result, flange, ResultFlag::SlenderFlange);
-    FlagIfSlender(result, web, ResultFlag::SlenderWeb);
+    SL::FlagIfSlender(result, flange, ResultFlag::SlenderFlange);
+    SL::FlagIfSlender(result, web, ResultFlag::SlenderWeb);
     return Worst(flange, web);
 }
 
@@ -235,26 +215,26 @@ double CSectionCalcPFC::DeltaMyy(CMemberResult*) const {
 
 // --- shear and torsion (cl. 5.11) ------------------------------------------------------------
 
+namespace FS = FlangedShear;
+
 double CSectionCalcPFC::ShearAreaX(CMemberResult*) const {
-    return GetB1() * GetT1() + GetB2() * GetT2();
+    return FS::FlangeArea(*this);
 }
 
-// Rolled sections take the full depth, welded ones the clear depth between the flanges.
 double CSectionCalcPFC::ShearAreaY(CMemberResult*) const {
-    return (IsWelded() ? GetD() - GetT1() - GetT2() : GetD()) * GetTw();
+    return FS::WebShearDepth(*this) * GetTw();
 }
 
 bool CSectionCalcPFC::IsWebYShearSlender() const {
-    return WebShear::IsShearSlender(ShearAreaY(nullptr) / (GetTw() * GetTw()), DesignStressMin());
+    return FS::IsWebSlender(*this);
 }
 
 bool CSectionCalcPFC::IsWebXShearSlender() const {
-    return WebShear::IsShearSlender(std::max(GetB1() / GetT1(), GetB2() / GetT2()),
-                                    DesignStressMin());
+    return FS::IsFlangeSlender(*this);
 }
 
 double CSectionCalcPFC::MaxThick() const {
-    return std::max({GetT1(), GetT2(), GetTw()});
+    return FS::ThickestPlate(*this);
 }
 
 // Both flanges' shear flow from the tip to the centroid line.
@@ -266,27 +246,15 @@ double CSectionCalcPFC::MaxShearStressX(CMemberResult* result) const {
 }
 
 double CSectionCalcPFC::MaxShearStressY(CMemberResult* result) const {
-    return WebShear::MaxStress(L"fvm = Vy*AyBar/(Ixx*Tw)\n    = ", ShearY(),
-                               WebShear::HalfIFirstMoment(GetD(), GetB1(), GetT1(), GetTw()), Ixx(),
-                               1, GetTw(), result);
+    return FS::WebMaxStress(*this, result);
 }
 
 double CSectionCalcPFC::ShearCapacityY(CMemberResult* result) const {
-    const double aw = ShearAreaY(result);
-    const WebShear::Plate web{DesignStressMin(), aw, aw / (GetTw() * GetTw()),
-                              IsWebYShearSlender()};
-    return WebShear::CapacityFromStresses(
-        web, std::fabs(ShearY()), MaxShearStressY(nullptr), [&] { MaxShearStressY(result); },
-        L"fva = Vy/Aw\n    = ", WebShear::UniformLine::WithClause, result);
+    return FS::WebCapacity(*this, WebShear::UniformLine::WithClause, result);
 }
 
 double CSectionCalcPFC::ShearCapacityX(CMemberResult* result) const {
-    const double dpOnTw = std::max(GetB2() / GetT2(), GetB1() / GetT1());
-    const WebShear::Plate flanges{DesignStressMin(), ShearAreaX(result), dpOnTw,
-                                  IsWebXShearSlender()};
-    return WebShear::CapacityFromStresses(
-        flanges, std::fabs(ShearX()), MaxShearStressX(nullptr), [&] { MaxShearStressX(result); },
-        L"fva = Vx/Aw\n    = ", WebShear::UniformLine::WithClause, result);
+    return FS::FlangeCapacity(*this, WebShear::UniformLine::WithClause, result);
 }
 
 double CSectionCalcPFC::TorsionCapacity(CMemberResult*) const {

@@ -22,23 +22,7 @@ using BC = CAS4100_98Section::BucklingClass;
 namespace SL = Slenderness;
 namespace Rules = OpenSectionRules;
 
-namespace {
-
-SL::Limits OutstandLimits(unsigned category, bool uniform) {
-    return uniform ? SL::OutstandUniform(category) : SL::OutstandFreeEdge(category);
-}
-
-void FlagIfSlender(CMemberResult* result, BC cls, unsigned flag) {
-    if (result && cls == CAS4100_98Section::Slender) result->AddFlags(flag);
-}
-
-bool AnyRestrained(const CRestraint& r, std::initializer_list<unsigned> bits) {
-    for (unsigned bit : bits)
-        if (r.IsRestrained(bit, true)) return true;
-    return false;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 bool CSectionCalcT::SetArborSec(const Arbor::Data::CSection& section, CMemberResult* result) {
     if (!CDesSectGeomT::SetArborSec(section, result)) return false;
@@ -60,7 +44,7 @@ double CSectionCalcT::StemSlenderness() const {
 }
 
 double CSectionCalcT::Table5_2(bool web, SectionClass limit, bool uniform) const {
-    return OutstandLimits(ResidualStressCategory(), web && uniform).Select(limit);
+    return SL::Outstand(ResidualStressCategory(), web && uniform).Select(limit);
 }
 
 double CSectionCalcT::Table6_2_4() const {
@@ -71,7 +55,7 @@ double CSectionCalcT::Table6_2_4() const {
 // relative to its free-edge yield limit.
 bool CSectionCalcT::GetSlenderProps(double& lambdaS, double& lambdaSp, double& lambdaSy,
                                     double& lambdaSd, bool uniform) const {
-    SL::Limits governing = OutstandLimits(ResidualStressCategory(), uniform);
+    SL::Limits governing = SL::Outstand(ResidualStressCategory(), uniform);
     lambdaS = FlangeSlenderness();
     const SL::Limits stem = SL::OutstandFreeEdge(ResidualStressCategory());
     const double lambdaW = StemSlenderness();
@@ -94,7 +78,7 @@ BC CSectionCalcT::BucklingClassWeb(bool, bool checkDeform) const {
 }
 
 BC CSectionCalcT::BucklingClassFlange(bool uniform, bool checkDeform) const {
-    return SL::Classify(FlangeSlenderness(), OutstandLimits(ResidualStressCategory(), uniform),
+    return SL::Classify(FlangeSlenderness(), SL::Outstand(ResidualStressCategory(), uniform),
                         checkDeform);
 }
 
@@ -119,9 +103,7 @@ bool CSectionCalcT::IsFlangeCompSlender() const {
 bool CSectionCalcT::IsFlangeOnlyConnected() const {
     if (!HasMemberRestraint()) return false;
     const CRestraint& r = MemberRestraint();
-    if (!AnyRestrained(r, {Rules::kSupportBits[0], Rules::kSupportBits[1]})) return false;
-    if (AnyRestrained(r, {Rules::kRotationBits[0], Rules::kRotationBits[1]})) return false;
-    return AnyRestrained(r, {Rules::kStiffConnectionBits[0], Rules::kStiffConnectionBits[1]});
+    return Rules::IsHeldFreeToRotate(r) && Rules::HasStiffConnection(r);
 }
 
 // --- section classes -----------------------------------------------------------------------
@@ -130,24 +112,24 @@ bool CSectionCalcT::IsFlangeOnlyConnected() const {
 // the stem's tip then in tension (classed with the free-edge limits all the same).
 BC CSectionCalcT::ClassifyXX(CMemberResult* result) const {
     const BC stem = BucklingClassWeb(false, false);
-    FlagIfSlender(result, stem, ResultFlag::SlenderWeb);
+    SL::FlagIfSlender(result, stem, ResultFlag::SlenderWeb);
     if (MomentXX() >= 0.0) return stem;
     const BC flange = BucklingClassFlange(true, false);
-    FlagIfSlender(result, flange, ResultFlag::SlenderFlange);
+    SL::FlagIfSlender(result, flange, ResultFlag::SlenderFlange);
     return Worst(flange, stem);
 }
 
 BC CSectionCalcT::ClassifyYY(CMemberResult* result) const {
     const BC flange = BucklingClassFlange(false, false);
-    FlagIfSlender(result, flange, ResultFlag::SlenderFlange);
+    SL::FlagIfSlender(result, flange, ResultFlag::SlenderFlange);
     return flange;
 }
 
 BC CSectionCalcT::ClassifyComp(CMemberResult* result) const {
     const BC flange = BucklingClassCompFlange();
     const BC stem = BucklingClassCompWeb();
-    FlagIfSlender(result, flange, ResultFlag::SlenderFlange);
-    FlagIfSlender(result, stem, ResultFlag::SlenderWeb);
+    SL::FlagIfSlender(result, flange, ResultFlag::SlenderFlange);
+    SL::FlagIfSlender(result, stem, ResultFlag::SlenderWeb);
     return Worst(flange, stem);
 }
 
