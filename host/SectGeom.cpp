@@ -117,6 +117,21 @@ std::string Refusal(const std::vector<double>& v) {
 
 }  // namespace
 
+void TakePublished(const Arbor::Data::PublishedProperties& published, GrossProperties& p) {
+    const auto take = [](double value, double& into) {
+        if (!std::isnan(value)) into = value;
+    };
+    take(published.Ag, p.area);
+    take(published.Ix, p.ixx);
+    take(published.Iy, p.iyy);
+    take(published.Zx, p.zxx);
+    take(published.Zy, p.zyy);
+    take(published.Sx, p.sxx);
+    take(published.Sy, p.syy);
+    take(published.J, p.j);
+    take(published.Iw, p.iw);
+}
+
 bool CDesSectGeom::IsWelded() const {
     using namespace Arbor::Data::ResidualStress;
     return category_ == HW || category_ == LW || category_ == SR;
@@ -138,23 +153,6 @@ GrossProperties CDesSectGeomI::Compute(double D, double B1, double T1, double B2
     return p;
 }
 
-void TakePublished(const Arbor::Data::PublishedProperties& published, GrossProperties& p) {
-    const auto take = [](double value, double& into) {
-        if (!std::isnan(value)) into = value;
-    };
-    take(published.Ag, p.area);
-    take(published.Ix, p.ixx);
-    take(published.Iy, p.iyy);
-    take(published.Zx, p.zxx);
-    take(published.Zy, p.zyy);
-    take(published.Sx, p.sxx);
-    take(published.Sy, p.syy);
-    take(published.J, p.j);
-    take(published.Iw, p.iw);
-    p.iuu = p.ixx;
-    p.ivv = p.iyy;
-}
-
 bool CDesSectGeomI::SetArborSec(const Arbor::Data::CSection& section, CMemberResult* result) {
     namespace Shape = Arbor::Data::SecShape;
     if (section.Shape() != Shape::I && section.Shape() != Shape::WeldedI) return false;
@@ -167,7 +165,11 @@ bool CDesSectGeomI::SetArborSec(const Arbor::Data::CSection& section, CMemberRes
     D_ = v[0], B1_ = v[1], T1_ = v[2], B2_ = v[3], T2_ = v[4], tw_ = v[5], r_ = v[6];
     SetCodes(section.Category(), section.FabricationCode());
     p_ = Compute(D_, B1_, T1_, B2_, T2_, tw_, r_);
-    if (const auto& published = section.Published()) TakePublished(*published, p_);
+    if (const auto& published = section.Published()) {
+        TakePublished(*published, p_);
+        p_.iuu = p_.ixx;
+        p_.ivv = p_.iyy;
+    }
     return true;
 }
 

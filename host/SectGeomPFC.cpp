@@ -103,6 +103,8 @@ bool CDesSectGeomPFC::SetArborSec(const Arbor::Data::CSection& section, CMemberR
     p_ = Compute(D_, B_, T_, tw_, r_, x0_);
     if (const auto& published = section.Published()) {
         TakePublished(*published, p_);
+        p_.iuu = p_.ixx;
+        p_.ivv = p_.iyy;
         if (!std::isnan(published->xL)) p_.xbar = published->xL;
         if (!std::isnan(published->xO)) x0_ = published->xO;
     }

@@ -7,7 +7,7 @@
 
 namespace Arbor::Steel {
 
-class CDesSectGeomPFC : public CDesSectGeom {
+class CDesSectGeomPFC : public CDesSectGeom, public CGrossSection {
   public:
     // Takes the dimensions of a channel (shape code 3: D, B, T, tw, r) and computes its
     // properties; published values of the record (xL and xO included) replace the computed
@@ -22,23 +22,11 @@ class CDesSectGeomPFC : public CDesSectGeom {
     double GetTw() const { return tw_; }
     double GetR() const { return r_; }
 
-    double Area() const { return p_.area; }
-    double Xbar() const { return p_.xbar; }  // from the back of the web
-    double Ybar() const { return p_.ybar; }  // D/2
-    double Ixx() const { return p_.ixx; }
-    double Iyy() const { return p_.iyy; }
-    double Ixy() const { return 0.0; }
-    double Zxx() const { return p_.zxx; }
-    double Zyy() const { return p_.zyy; }  // to the flange tips, the farther fibre
-    double Sxx() const { return p_.sxx; }
-    double Syy() const { return p_.syy; }
-    double J() const { return p_.j; }
     double Iw() const { return p_.iw; }
     double XbarPlastic() const { return p_.xbarPlastic; }
     double YbarPlastic() const { return p_.ybarPlastic; }
     // Shear centre from the centroid, away from the web (it lies beyond the back of the web).
     double ShearCentreX() const { return x0_; }
-    const GrossProperties& Properties() const { return p_; }
 
     CString SectGeomString(const CDesFormat& format) const;
 
@@ -48,7 +36,6 @@ class CDesSectGeomPFC : public CDesSectGeom {
 
   private:
     double D_ = 0, B_ = 0, T_ = 0, tw_ = 0, r_ = 0, x0_ = 0;
-    GrossProperties p_;
 };
 
 }  // namespace Arbor::Steel

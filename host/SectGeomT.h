@@ -7,7 +7,7 @@
 
 namespace Arbor::Steel {
 
-class CDesSectGeomT : public CDesSectGeom {
+class CDesSectGeomT : public CDesSectGeom, public CGrossSection {
   public:
     // Takes the dimensions of a T section (shape code 4: D, B, T, tw, r) and computes its
     // properties. False (and nothing changed) for another shape or dimensions that make no T.
@@ -19,21 +19,9 @@ class CDesSectGeomT : public CDesSectGeom {
     double GetTw() const { return tw_; }
     double GetR() const { return r_; }
 
-    double Area() const { return p_.area; }
-    double Xbar() const { return p_.xbar; }  // B/2
-    double Ybar() const { return p_.ybar; }  // from the stem tip
-    double Ixx() const { return p_.ixx; }
-    double Iyy() const { return p_.iyy; }
-    double Ixy() const { return 0.0; }
-    double Zxx() const { return p_.zxx; }  // to the stem tip, the farther fibre
-    double Zyy() const { return p_.zyy; }
-    double Sxx() const { return p_.sxx; }
-    double Syy() const { return p_.syy; }
-    double J() const { return p_.j; }
     double Iw() const { return p_.iw; }
     double XbarPlastic() const { return p_.xbarPlastic; }
     double YbarPlastic() const { return p_.ybarPlastic; }  // from the stem tip
-    const GrossProperties& Properties() const { return p_; }
 
     CString SectGeomString(const CDesFormat& format) const;
 
@@ -42,7 +30,6 @@ class CDesSectGeomT : public CDesSectGeom {
 
   private:
     double D_ = 0, B_ = 0, T_ = 0, tw_ = 0, r_ = 0;
-    GrossProperties p_;
 };
 
 }  // namespace Arbor::Steel

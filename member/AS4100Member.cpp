@@ -6,8 +6,10 @@
 #include <limits>
 #include <new>
 
+#include "shapes/SectionCalcCHS.h"
 #include "shapes/SectionCalcI.h"
 #include "shapes/SectionCalcPFC.h"
+#include "shapes/SectionCalcRHS.h"
 #include "shapes/SectionCalcT.h"
 
 namespace Arbor::Steel::SteelAS4100 {
@@ -25,7 +27,7 @@ bool WantsText(const CMemberResult* result) {
 }
 
 // The calculator for a host shape code; null for shapes this checker does not handle.
-// Angles and hollow sections (codes 5, 7, 9) have no calculator in this build and are
+// Angles (code 5) have no calculator in this build and are
 // reported as not handled.
 std::shared_ptr<CAS4100_98Section> CreateCalculator(int shapeCode) {
     switch (shapeCode) {
@@ -36,6 +38,10 @@ std::shared_ptr<CAS4100_98Section> CreateCalculator(int shapeCode) {
             return std::shared_ptr<CAS4100_98Section>(new CSectionCalcPFC());
         case Arbor::Data::SecShape::T:
             return std::shared_ptr<CAS4100_98Section>(new CSectionCalcT());
+        case Arbor::Data::SecShape::CHS:
+            return std::shared_ptr<CAS4100_98Section>(new CSectionCalcCHS());
+        case Arbor::Data::SecShape::RHS:
+            return std::shared_ptr<CAS4100_98Section>(new CSectionCalcRHS());
         default:
             return nullptr;
     }
