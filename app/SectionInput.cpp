@@ -139,6 +139,13 @@ CSection UserOtherSection(const JsonField& object, const UnitSystem& units,
         RefuseSolidTube(object, layout.required);
     }
     if (layout.code == SecShape::RHS) dims.push_back(dims.back());  // record: D, B, tf, tw
+    if (layout.code == SecShape::PFC || layout.code == SecShape::T) {  // D, B, T, tw
+        const bool channel = layout.code == SecShape::PFC;
+        if ((channel ? 2.0 : 1.0) * dims[2] >= dims[0])
+            object.Member("D").Refuse(channel ? "must be greater than the two flange thicknesses"
+                                              : "must be greater than the flange thickness");
+        if (dims[3] >= dims[1]) object.Member("tw").Refuse("must be less than the flange width");
+    }
     CSection section;
     section.SetShape(layout.code);
     section.SetDimensions(dims);
@@ -150,11 +157,30 @@ CSection UserOtherSection(const JsonField& object, const UnitSystem& units,
     return section;
 }
 
+// A T section cut from a catalogue I section through the middle of its web: half the depth,
+// the same flange, web and root radius.
+CSection CutTee(const JsonField& object) {
+    object.RequireObject({"shape", "name", "cut_from"});
+    const JsonField from = object.Member("cut_from");
+    std::string parent;
+    const CSection source = CatalogueSection(from, parent);
+    const std::vector<double>& d = source.Dimensions();
+    if (source.Shape() != SecShape::I || d.size() != 7) from.Refuse("is not a rolled I section");
+    CSection section;
+    section.SetShape(SecShape::T);
+    section.SetDimensions({d[0] / 2.0, d[1], d[2], d[5], d[6]});
+    section.SetCategory(source.Category());
+    section.SetName(Arbor::FromUtf8("T cut from " + parent));
+    return section;
+}
+
 CSection UserSection(const JsonField& object, const UnitSystem& units, std::string& name) {
     const JsonField shapeField = object.Member("shape");
     const std::string shape = shapeField.String();
     CSection section;
-    if (shape == "I") {
+    if (shape == "T" && object.Has("cut_from")) {
+        section = CutTee(object);
+    } else if (shape == "I") {
         const unsigned category = ReadCategory(object, ResidualStress::HR);
         section = UserISection(object, units, category);
         section.SetCategory(category);

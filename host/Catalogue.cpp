@@ -289,6 +289,8 @@ std::optional<CatalogueEntry> EntryOf(const FamilyTable& layout, const Table& ta
     p.Iw = Published(table, row, layout.Iw);
     entry.massPerMetre = table.Value(row, "mass_kg_per_m");
     if (!(entry.massPerMetre > 0.0)) entry.massPerMetre = kSteelDensity * p.Ag;
+    p.xL = table.Value(row, "xL") * kMm;  // channels only; NaN where the table has no column
+    p.xO = table.Value(row, "xO") * kMm;
     if (layout.inferRootRadius)
         dims.push_back(RootRadiusFromArea(dims, std::isnan(p.Ag) ? 0 : p.Ag));
 

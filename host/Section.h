@@ -1,6 +1,7 @@
 // Section record of the host's section library (ArData).
 #pragma once
 
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -32,6 +33,9 @@ inline constexpr unsigned SR = 4;  // stress relieved
 // computes that value from the dimensions.
 struct PublishedProperties {
     double Ag, Ix, Iy, Zx, Zy, Sx, Sy, J, Iw;
+    // Channels: centroid from the back of the web (xL), shear centre from the centroid (xO).
+    double xL = std::numeric_limits<double>::quiet_NaN();
+    double xO = std::numeric_limits<double>::quiet_NaN();
     PublishedProperties();
 };
 

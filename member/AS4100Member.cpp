@@ -8,7 +8,9 @@
 
 #include "shapes/SectionCalcCHS.h"
 #include "shapes/SectionCalcI.h"
+#include "shapes/SectionCalcPFC.h"
 #include "shapes/SectionCalcRHS.h"
+#include "shapes/SectionCalcT.h"
 
 namespace Arbor::Steel::SteelAS4100 {
 
@@ -25,13 +27,17 @@ bool WantsText(const CMemberResult* result) {
 }
 
 // The calculator for a host shape code; null for shapes this checker does not handle.
-// Channels, T sections and angles (codes 3, 4, 5) have no calculator in this build and are
+// Angles (code 5) have no calculator in this build and are
 // reported as not handled.
 std::shared_ptr<CAS4100_98Section> CreateCalculator(int shapeCode) {
     switch (shapeCode) {
         case Arbor::Data::SecShape::I:
         case Arbor::Data::SecShape::WeldedI:
             return std::shared_ptr<CAS4100_98Section>(new CSectionCalcI());
+        case Arbor::Data::SecShape::PFC:
+            return std::shared_ptr<CAS4100_98Section>(new CSectionCalcPFC());
+        case Arbor::Data::SecShape::T:
+            return std::shared_ptr<CAS4100_98Section>(new CSectionCalcT());
         case Arbor::Data::SecShape::CHS:
             return std::shared_ptr<CAS4100_98Section>(new CSectionCalcCHS());
         case Arbor::Data::SecShape::RHS:

@@ -21,14 +21,6 @@ namespace {
 constexpr double kInfinite = std::numeric_limits<double>::infinity();
 constexpr double kWebBendingYieldLimit = 115.0;
 
-SL::Limits OutstandLimits(unsigned category, bool uniform) {
-    return uniform ? SL::OutstandUniform(category) : SL::OutstandFreeEdge(category);
-}
-
-void FlagIfSlender(CMemberResult* result, BC cls, unsigned flag) {
-    if (result && cls == CAS4100_98Section::Slender) result->AddFlags(flag);
-}
-
 }  // namespace
 
 bool CSectionCalcI::SetArborSec(const Arbor::Data::CSection& section, CMemberResult* result) {
@@ -60,7 +52,7 @@ double CSectionCalcI::LambdaWeb() const {
 
 double CSectionCalcI::Table5_2(bool web, SectionClass limit, bool uniform) const {
     const SL::Limits limits =
-        web ? SL::WebInBending() : OutstandLimits(ResidualStressCategory(), uniform);
+        web ? SL::WebInBending() : SL::Outstand(ResidualStressCategory(), uniform);
     return limits.Select(limit);
 }
 
@@ -74,7 +66,7 @@ double CSectionCalcI::Table6_2_4(bool bothEdges) const {
 // λe/λey governs; the web is considered only with the flanges in uniform compression.
 bool CSectionCalcI::GetSlenderProps(double& lambdaS, double& lambdaSp, double& lambdaSy,
                                     double& lambdaSd, bool uniform) const {
-    const SL::Limits flange = OutstandLimits(ResidualStressCategory(), uniform);
+    const SL::Limits flange = SL::Outstand(ResidualStressCategory(), uniform);
     lambdaSp = flange.plasticity;
     lambdaSy = flange.yield;
     lambdaSd = flange.deformation;
@@ -105,12 +97,12 @@ BC CSectionCalcI::BucklingClassWeb(bool, bool checkDeform) const {
 }
 
 BC CSectionCalcI::BucklingClassFlange1(bool uniform, bool checkDeform) const {
-    return SL::Classify(Flange1Slenderness(), OutstandLimits(ResidualStressCategory(), uniform),
+    return SL::Classify(Flange1Slenderness(), SL::Outstand(ResidualStressCategory(), uniform),
                         checkDeform);
 }
 
 BC CSectionCalcI::BucklingClassFlange2(bool uniform, bool checkDeform) const {
-    return SL::Classify(Flange2Slenderness(), OutstandLimits(ResidualStressCategory(), uniform),
+    return SL::Classify(Flange2Slenderness(), SL::Outstand(ResidualStressCategory(), uniform),
                         checkDeform);
 }
 
@@ -143,8 +135,8 @@ BC CSectionCalcI::ClassifyXX(CMemberResult* result) const {
     const BC flange =
         MomentXX() >= 0.0 ? BucklingClassFlange2(true, false) : BucklingClassFlange1(true, false);
     const BC web = BucklingClassWeb(false, false);
-    FlagIfSlender(result, flange, ResultFlag::SlenderFlange);
-    FlagIfSlender(result, web, ResultFlag::SlenderWeb);
+    SL::FlagIfSlender(result, flange, ResultFlag::SlenderFlange);
+    SL::FlagIfSlender(result, web, ResultFlag::SlenderWeb);
     return Worst(flange, web);
 }
 
@@ -152,15 +144,15 @@ BC CSectionCalcI::ClassifyXX(CMemberResult* result) const {
 // on the neutral axis and is not classed.
 BC CSectionCalcI::ClassifyYY(CMemberResult* result) const {
     const BC cls = Worst(BucklingClassFlange1(false, false), BucklingClassFlange2(false, false));
-    FlagIfSlender(result, cls, ResultFlag::SlenderFlange);
+    SL::FlagIfSlender(result, cls, ResultFlag::SlenderFlange);
     return cls;
 }
 
 BC CSectionCalcI::ClassifyComp(CMemberResult* result) const {
     const BC flange = Worst(BucklingClassCompFlange1(), BucklingClassCompFlange2());
     const BC web = BucklingClassCompWeb();
-    FlagIfSlender(result, flange, ResultFlag::SlenderFlange);
-    FlagIfSlender(result, web, ResultFlag::SlenderWeb);
+    SL::FlagIfSlender(result, flange, ResultFlag::SlenderFlange);
+    SL::FlagIfSlender(result, web, ResultFlag::SlenderWeb);
     return Worst(flange, web);
 }
 

@@ -7,7 +7,7 @@
 namespace Arbor::Steel::SteelAS4100 {
 
 class CSectionCalcI : public CAS4100_98Section, private CDesSectGeomI {
-public:
+  public:
     enum Axis { XX = 0, YY = 1 };
 
     CSectionCalcI() = default;
@@ -125,16 +125,13 @@ public:
     // Column strength (cl. 6.3.3) about one axis.
     double Nc(double le, Axis axis, double& ncr, CMemberResult* result) const;
 
-protected:
+  protected:
     void MirrorXX() override;
 
-private:
+  private:
     // Element slenderness λe (cl. 5.2.2) of flange outstand 1 or 2, b = (B − tw)/2.
     double Flange1Slenderness() const;
     double Flange2Slenderness() const;
-    // fy of the plates carrying shear: web (Vy) and flanges (Vx), by the section's rules.
-    double WebShearStress() const;
-    double FlangeShearStress() const;
     // Classes for bending and compression; the virtual ones forward here so that the const
     // effective-section operations can ask them.
     BucklingClass ClassifyXX(CMemberResult* result) const;

@@ -93,6 +93,10 @@ Limits OutstandFreeEdge(unsigned category) {
     return {OutstandPlasticity(category), yield, kInfinite};
 }
 
+Limits Outstand(unsigned category, bool uniform) {
+    return uniform ? OutstandUniform(category) : OutstandFreeEdge(category);
+}
+
 Limits WebInBending() {
     return {82.0, 115.0, kInfinite};
 }
@@ -137,6 +141,10 @@ BucklingClass Classify(double lambda, const Limits& limits, bool checkDeform) {
 
 BucklingClass ClassifyCompression(double lambda, double yieldLimit) {
     return lambda > yieldLimit ? CAS4100_98Section::Slender : CAS4100_98Section::Compact;
+}
+
+void FlagIfSlender(CMemberResult* result, BucklingClass cls, unsigned flag) {
+    if (result && cls == CAS4100_98Section::Slender) result->AddFlags(flag);
 }
 
 double IneffectiveWidth(double b, double t, double fy, double yieldLimit) {

@@ -27,6 +27,8 @@ double Element(double b, double t, double fy);
 Limits OutstandUniform(unsigned category);
 // Outstand with compression at the unsupported edge, zero or tension at the supported edge.
 Limits OutstandFreeEdge(unsigned category);
+// One of the two above: uniform compression, or compression at the free edge.
+Limits Outstand(unsigned category, bool uniform);
 // Web (both edges supported) in bending: 82, 115, no deformation limit.
 Limits WebInBending();
 // Plate supported along both edges in uniform compression (the flanges of a box): 30, the
@@ -43,6 +45,9 @@ double EffectiveWidthLimitBothEdges(unsigned category);  // 35 HW, 45 HR, 40 CF,
 BucklingClass Classify(double lambda, const Limits& limits, bool checkDeform);
 // Element in uniform compression (cl. 6.2.4): Slender beyond λey, otherwise Compact.
 BucklingClass ClassifyCompression(double lambda, double yieldLimit);
+
+// Adds `flag` to the result (when there is one) for a slender class.
+void FlagIfSlender(CMemberResult* result, BucklingClass cls, unsigned flag);
 
 // Width of an element lost to local buckling in compression (cl. 6.2.4):
 // b − min(be, b) with be = b·λey/λe.

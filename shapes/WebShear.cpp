@@ -1,6 +1,8 @@
 // Shear capacity of a plate in shear (cl. 5.11.2, 5.11.3, 5.11.5).
 #include "shapes/WebShear.h"
 
+#include <cmath>
+
 #include "section/ResultSink.h"
 #include "shapes/Slenderness.h"
 
@@ -65,6 +67,40 @@ double NonUniformCapacity(double vu, double stressRatio, UniformLine uniformLine
                                 L" ref. AS 4100:1998 cl. 5.11.3\n");
     }
     return vv;
+}
+
+double HalfIFirstMoment(double D, double B, double T, double tw) {
+    const double halfDepth = D / 2.0;
+    const double halfClear = (D - 2.0 * T) / 2.0;
+    return B * halfDepth * halfDepth / 2.0 - (B - tw) * halfClear * halfClear / 2.0;
+}
+
+double MaxStress(const wchar_t* formula, double v, double ayBar, double inertia, int plates,
+                 double t, CMemberResult* result) {
+    const double fvm = std::fabs(v) * ayBar / (inertia * plates * t);
+    if (IsTextOn(result)) {
+        const CDesFormat& f = result->DesFormat();
+        result->AddOutputString(formula + f.Force(std::fabs(v)) + L"*" + f.LCubed(ayBar) + L"/(" +
+                                f.LFourth(inertia) + (plates == 2 ? L"* 2*" : L"*") +
+                                f.LengthSmall(t) + L")\n    = " + f.Stress(fvm) + L"\n");
+    }
+    return fvm;
+}
+
+double CapacityFromStresses(const Plate& plate, double v, double fvm,
+                            const std::function<void()>& fvmLine, const wchar_t* fvaFormula,
+                            UniformLine uniformLine, CMemberResult* result) {
+    const double vu = UniformCapacity(plate, result);
+    const double fva = v / plate.aw;
+    return NonUniformCapacity(
+        vu, fvm / fva, uniformLine,
+        [&](const CDesFormat& f) {
+            fvmLine();
+            result->AddOutputString(fvaFormula + f.Force(v) + L"/" + f.AreaCS(plate.aw) +
+                                    L"\n    = " + f.Stress(fva) + L"\n");
+            return f.Stress(fvm) + L"/" + f.Stress(fva);
+        },
+        result);
 }
 
 }  // namespace Arbor::Steel::SteelAS4100::WebShear

@@ -36,4 +36,20 @@ using RatioLines = std::function<CString(const CDesFormat& format)>;
 double NonUniformCapacity(double vu, double stressRatio, UniformLine uniformLine,
                           const RatioLines& ratioLines, CMemberResult* result);
 
+// First moment AyBar of the half of an I or channel section above mid-depth (flange B × T,
+// web tw): B·(D/2)²/2 − (B − tw)·((D − 2T)/2)²/2.
+double HalfIFirstMoment(double D, double B, double T, double tw);
+
+// Maximum elastic shear stress fvm = |V|·AyBar/(I·n·t) over n plates t thick, with its report
+// line opened by `formula` ("fvm = Vy*AyBar/(Ixx*Tw)\n    = "); n = 2 shows as "* 2*".
+double MaxStress(const wchar_t* formula, double v, double ayBar, double inertia, int plates,
+                 double t, CMemberResult* result);
+
+// The whole procedure for a plate whose non-uniform factor comes from the maximum elastic shear
+// stress fvm (the I section and the channel): Vu, then Vv with fva = |V|/Aw. `fvmLine` writes
+// the fvm line into the report; `fvaFormula` opens the fva line ("fva = Vy/Aw\n    = ").
+double CapacityFromStresses(const Plate& plate, double v, double fvm,
+                            const std::function<void()>& fvmLine, const wchar_t* fvaFormula,
+                            UniformLine uniformLine, CMemberResult* result);
+
 }  // namespace Arbor::Steel::SteelAS4100::WebShear

@@ -203,5 +203,19 @@ TEST(SectionCommand, HollowSectionsInTheirGradesAndFamilies) {
     EXPECT_EQ(list.out.find("CHS"), std::string::npos);
 }
 
+// 125PFC in 300PLUS (flanges 7.5 mm: fy 320 MPa): λf = 60.3/7.5 × √(320/250) = 9.10 > λep 9,
+// non-compact about x: Zex = 63.5 + (16 − 9.10)/7 × (73.0 − 63.5) = 72.87e3 mm³. kt = 0.85
+// (cl. 7.3): φNt = 0.9 × min(1520 × 320, 0.85 × 0.85 × 1520 × 440) = 434.89 kN.
+TEST(SectionCommand, CapacitiesOfANonCompactChannel) {
+    const ProgramRun run = RunProgram("section 125PFC --json");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const json s = json::parse(run.out);
+    EXPECT_EQ(s["shape"], "PFC");
+    EXPECT_EQ(s["class"]["x"], "NonCompact");
+    EXPECT_NEAR(s["Zex"].get<double>(), 72.869e-6, 0.002e-6);
+    EXPECT_DOUBLE_EQ(s["kf"].get<double>(), 1.0);
+    EXPECT_NEAR(s["phiNt"].get<double>(), 434.89e3, 10.0);
+}
+
 }  // namespace
 }  // namespace as4100
