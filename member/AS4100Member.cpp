@@ -6,6 +6,7 @@
 #include <limits>
 #include <new>
 
+#include "shapes/SectionCalcAngle.h"
 #include "shapes/SectionCalcI.h"
 
 namespace Arbor::Steel::SteelAS4100 {
@@ -23,13 +24,15 @@ bool WantsText(const CMemberResult* result) {
 }
 
 // The calculator for a host shape code; null for shapes this checker does not handle.
-// Channels, T sections, angles and hollow sections (codes 3, 4, 5, 7, 9) have no calculator in
-// this build and are reported as not handled.
+// Channels, T sections and hollow sections (codes 3, 4, 7, 9) have no calculator in this build
+// and are reported as not handled.
 std::shared_ptr<CAS4100_98Section> CreateCalculator(int shapeCode) {
     switch (shapeCode) {
         case Arbor::Data::SecShape::I:
         case Arbor::Data::SecShape::WeldedI:
             return std::shared_ptr<CAS4100_98Section>(new CSectionCalcI());
+        case Arbor::Data::SecShape::Angle:
+            return std::shared_ptr<CAS4100_98Section>(new CSectionCalcAngle());
         default:
             return nullptr;
     }

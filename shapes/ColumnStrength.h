@@ -36,5 +36,9 @@ double ColumnCapacityFromSlenderness(double lambdaN, double alphaB, double Ns,
 // x-x or y-y takes I = 0.
 double FlexuralColumnCapacity(const CAS4100_98Section& section, double le, BucklingAxis axis,
                               double& ncr, CMemberResult* result);
+// The same about any axis of second moment `secondMoment`, the report heading
+// "Determination of Nc" followed by `axisLabel` (the principal axes of an angle).
+double FlexuralColumnCapacity(const CAS4100_98Section& section, double le, double secondMoment,
+                              const wchar_t* axisLabel, double& ncr, CMemberResult* result);
 
 }  // namespace Arbor::Steel::SteelAS4100

@@ -25,15 +25,6 @@ double WebDpOnTw(bool welded, double d, double t1, double t2, double tw) {
     return (welded ? d - t1 - t2 : d) / tw;
 }
 
-// fva = V/Aw with its line, returning "fvm/fva" for the Vv line.
-CString AverageStressLines(const wchar_t* formula, double v, double aw, double fvm,
-                           CMemberResult* result, const CDesFormat& f) {
-    const double fva = v / aw;
-    result->AddOutputString(formula + f.Force(v) + L"/" + f.AreaCS(aw) + L"\n    = " +
-                            f.Stress(fva) + L"\n");
-    return f.Stress(fvm) + L"/" + f.Stress(fva);
-}
-
 }  // namespace
 
 bool CSectionCalcI::IsWebYShearSlender() const {
@@ -94,7 +85,7 @@ double CSectionCalcI::ShearCapacityY(CMemberResult* result) const {
         vu, fvm / (vy / aw), WebShear::UniformLine::Plain,
         [&](const CDesFormat& f) {
             MaxShearStressY(result);
-            return AverageStressLines(L"fva = Vy/Aw\n    = ", vy, aw, fvm, result, f);
+            return WebShear::AverageStressLines(L"fva = Vy/Aw\n    = ", vy, aw, fvm, result, f);
         },
         result);
 }
@@ -110,7 +101,7 @@ double CSectionCalcI::ShearCapacityX(CMemberResult* result) const {
         vu, fvm / (vx / aw), WebShear::UniformLine::Plain,
         [&](const CDesFormat& f) {
             MaxShearStressX(result);
-            return AverageStressLines(L"fva = Vx/Aw\n    = ", vx, aw, fvm, result, f);
+            return WebShear::AverageStressLines(L"fva = Vx/Aw\n    = ", vx, aw, fvm, result, f);
         },
         result);
 }
