@@ -46,7 +46,8 @@ std::string GoverningCheck(const CaseResult& c) {
     double best = -1.0;
     std::string words;
     for (const EntryResult& entry : c.entries) {
-        const auto& kinds = entry.buckling ? BucklingUtilKinds() : LocalUtilKinds();
+        const auto& kinds =
+            entry.buckling ? BucklingUtilKinds(entry.principal) : LocalUtilKinds(entry.principal);
         for (const UtilKindWords& kind : kinds) {
             const double u = entry.util[static_cast<size_t>(kind.kind)];
             if (u > best) {
@@ -103,7 +104,7 @@ bool MemberChecker::Prepare(const MemberInput& member, bool quick) {
     return accepted;
 }
 
-CaseResult MemberChecker::RunCase(const LoadCase& loadCase, bool sectionAccepted,
+CaseResult MemberChecker::RunCase(const LoadCase& loadCase, bool sectionAccepted, bool principal,
                                   const RunOptions& options) {
     Arbor::Steel::CSteelMemberGen& checker = *checker_;
     CMemberResult result;
@@ -124,6 +125,7 @@ CaseResult MemberChecker::RunCase(const LoadCase& loadCase, bool sectionAccepted
     out.flags = result.Flags();
     out.governing = result.UtilOverAll();
     out.entries = CollectEntries(result, static_cast<int>(loadCase.subSpans.size()));
+    for (EntryResult& entry : out.entries) entry.principal = principal;
     out.governs = GoverningCheck(out);
     out.pass = out.ran && !(out.flags & Flag::Failed) && out.governing <= 1.0;
     out.report = result.Report();
@@ -137,8 +139,10 @@ MemberResult MemberChecker::Run(const MemberInput& member, const RunOptions& opt
     out.section = member.sectionName;
     out.grade = member.gradeName;
     const bool accepted = Prepare(member, options.quick);
+    // Angles are checked as struts and ties about their principal axes.
+    const bool principal = member.section.Shape() == Arbor::Data::SecShape::Angle;
     for (const LoadCase& loadCase : member.cases) {
-        out.cases.push_back(RunCase(loadCase, accepted, options));
+        out.cases.push_back(RunCase(loadCase, accepted, principal, options));
     }
     return out;
 }

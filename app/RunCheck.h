@@ -15,9 +15,10 @@
 namespace as4100 {
 
 struct EntryResult {
-    int index = 0;          // entry number in the result
-    bool buckling = false;  // the member buckling entry; otherwise a sub-span's local entry
-    int subSpan = 0;        // one-based sub-span number of a local entry
+    int index = 0;           // entry number in the result
+    bool buckling = false;   // the member buckling entry; otherwise a sub-span's local entry
+    int subSpan = 0;         // one-based sub-span number of a local entry
+    bool principal = false;  // an angle strut: moments about u-u and v-v, buckling about both
     std::array<double, Arbor::Steel::kUtilKindCount> util{};
 };
 
@@ -69,7 +70,8 @@ class MemberChecker {
     // Gives the checker the member's section, grade, points and overrides; true when the
     // section was accepted.
     bool Prepare(const MemberInput& member, bool quick);
-    CaseResult RunCase(const LoadCase& loadCase, bool sectionAccepted, const RunOptions& options);
+    CaseResult RunCase(const LoadCase& loadCase, bool sectionAccepted, bool principal,
+                       const RunOptions& options);
 
     std::unique_ptr<Arbor::Steel::CSteelMemberGen> checker_;
     bool factorsSet_ = false;  // the optional factors cannot be unset: renew the checker

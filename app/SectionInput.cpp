@@ -114,6 +114,18 @@ const std::vector<ShapeLayout>& OtherShapes() {
     return shapes;
 }
 
+// An angle's legs must be longer than their thickness, and the root and toe radii must fit.
+void CheckAngleFits(const JsonField& object, const std::vector<double>& dims) {
+    const double d = dims[0], b = dims[1], t = dims[2], r1 = dims[3], r2 = dims[4];
+    if (d <= t) object.Member("d").Refuse("must be longer than the thickness t");
+    if (b <= t) object.Member("b").Refuse("must be longer than the thickness t");
+    if (r2 > t) object.Member("r2").Refuse("must not exceed the thickness t");
+    if (t + r1 + r2 > std::min(d, b)) {
+        object.Member(object.Has("r1") ? "r1" : "r2")
+            .Refuse("root and toe radii do not fit on the shorter leg");
+    }
+}
+
 CSection UserOtherSection(const JsonField& object, const UnitSystem& units,
                           const ShapeLayout& layout) {
     std::vector<std::string_view> allowed = {"shape", "name", "category"};
@@ -124,6 +136,7 @@ CSection UserOtherSection(const JsonField& object, const UnitSystem& units,
     for (const char* key : layout.required) dims.push_back(Dimension(object, key, units));
     for (const char* key : layout.optional) dims.push_back(OptionalDimension(object, key, units));
     if (layout.code == SecShape::RHS) dims.push_back(dims.back());  // record: D, B, tf, tw
+    if (layout.code == SecShape::Angle) CheckAngleFits(object, dims);
     CSection section;
     section.SetShape(layout.code);
     section.SetDimensions(dims);
