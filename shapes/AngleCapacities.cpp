@@ -186,13 +186,28 @@ namespace {
 
 namespace TL = TorsionalLoads;
 
-// cl. 6.3.3 for a section without an axis of symmetry: NcrTF is the smallest root in N of
+// Shear centre at the heel, where the legs' centre lines meet; no warping.
+TL::TorsionalShape AngleTorsionalShape(const CSectionCalcAngle& s) {
+    TL::TorsionalShape shape;
+    shape.x0 = s.Xbar() - s.GetThickness() / 2.0;
+    shape.y0 = s.Ybar() - s.GetThickness() / 2.0;
+    shape.iw = 0.0;
+    shape.it = s.J();
+    shape.coupled = TL::CoupledAxis::XX;
+    shape.flexuralTorsionalLoad = CSectionCalcAngle::ElasticFlexuralTorsional;
+    return shape;
+}
+
+}  // namespace
+
+// cl. 6.3.3, a section without an axis of symmetry: NcrTF is the smallest root in N of
 //   (ix² + iy²)/i0²·N³ + ((y0²·NcrX + x0²·NcrY)/i0² − (NcrX + NcrY + NcrT))·N²
 //   + (NcrX·NcrY + NcrY·NcrT + NcrX·NcrT)·N − NcrX·NcrY·NcrT = 0,
 // whose coefficients, listed from the constant term up, go to the solver from N³ down (handed
 // over in the listed order they would solve for 1/N instead). All its roots are real and
 // positive; the smallest positive one is taken should rounding report otherwise.
-double AngleFlexuralTorsionalLoad(const TL::PolarRadii& r, double ncrX, double ncrY, double ncrT) {
+double CSectionCalcAngle::ElasticFlexuralTorsional(const TL::PolarRadii& r, double ncrX,
+                                                   double ncrY, double ncrT) {
     if (!std::isfinite(ncrX) || !std::isfinite(ncrY) || !std::isfinite(ncrT)) return kInfinity;
     const double a0 = -ncrX * ncrY * ncrT;
     const double a1 = ncrX * ncrY + ncrY * ncrT + ncrX * ncrT;
@@ -207,20 +222,6 @@ double AngleFlexuralTorsionalLoad(const TL::PolarRadii& r, double ncrX, double n
     }
     return std::isfinite(smallest) ? smallest : r1;
 }
-
-// Shear centre at the heel, where the legs' centre lines meet; no warping.
-TL::TorsionalShape AngleTorsionalShape(const CSectionCalcAngle& s) {
-    TL::TorsionalShape shape;
-    shape.x0 = s.Xbar() - s.GetThickness() / 2.0;
-    shape.y0 = s.Ybar() - s.GetThickness() / 2.0;
-    shape.iw = 0.0;
-    shape.it = s.J();
-    shape.coupled = TL::CoupledAxis::XX;
-    shape.flexuralTorsionalLoad = AngleFlexuralTorsionalLoad;
-    return shape;
-}
-
-}  // namespace
 
 double CSectionCalcAngle::NcT(double le, double& ncrT, CMemberResult* result) const {
     return TL::TorsionalCapacity(*this, AngleTorsionalShape(*this), le, ncrT, result);

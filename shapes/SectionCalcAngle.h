@@ -3,6 +3,7 @@
 
 #include "host/SectGeomAngle.h"
 #include "section/AS4100Section.h"
+#include "shapes/TorsionalLoads.h"
 
 namespace Arbor::Steel::SteelAS4100 {
 
@@ -116,6 +117,11 @@ class CSectionCalcAngle : public CAS4100_98Section, private CDesSectGeomAngle {
 
     // Column strength (cl. 6.3.3) about one axis.
     double Nc(double le, Axis axis, double& ncr, CMemberResult* result) const;
+    // Elastic flexural-torsional buckling load of a section without an axis of symmetry
+    // (cl. 6.3.3), N: the smallest root of the cubic in N that couples flexure about x and y
+    // with torsion through the shear centre offsets x0, y0; +inf when a load is not finite.
+    static double ElasticFlexuralTorsional(const TorsionalLoads::PolarRadii& radii, double ncrX,
+                                           double ncrY, double ncrT);
 
   private:
     // How the member is connected at the current point (from its restraint): through the
