@@ -20,8 +20,8 @@ struct PrincipalModuli {
 
 // An angle with its heel at the origin: the depth leg d along y, the width leg b along x, both
 // of thickness t; root radius r1 at the inside corner, toe radius r2 at the inner edge of each
-// toe.
-class CDesSectGeomAngle : public CDesSectGeom {
+// toe. The centroid (Xbar, Ybar) is measured from the heel.
+class CDesSectGeomAngle : public CDesSectGeom, public CGrossSection {
   public:
     // Takes the dimensions of an angle (shape code 5: d, b, t, r1, r2) and computes its
     // properties; published values of the record replace the computed ones. False (and nothing
@@ -34,17 +34,6 @@ class CDesSectGeomAngle : public CDesSectGeom {
     double GetRootRadius() const { return r1_; }
     double GetToeRadius() const { return r2_; }
 
-    double Area() const { return p_.area; }
-    double Xbar() const { return p_.xbar; }  // from the heel, along the width leg
-    double Ybar() const { return p_.ybar; }  // from the heel, along the depth leg
-    double Ixx() const { return p_.ixx; }
-    double Iyy() const { return p_.iyy; }
-    double Ixy() const { return p_.ixy; }
-    double Zxx() const { return p_.zxx; }
-    double Zyy() const { return p_.zyy; }
-    double Sxx() const { return p_.sxx; }
-    double Syy() const { return p_.syy; }
-    double J() const { return p_.j; }
     double Gamma() const { return 0.0; }  // no warping constant for an angle
     double Iuu() const { return p_.iuu; }
     double Ivv() const { return p_.ivv; }
@@ -66,7 +55,6 @@ class CDesSectGeomAngle : public CDesSectGeom {
 
   private:
     double d_ = 0, b_ = 0, t_ = 0, r1_ = 0, r2_ = 0;
-    GrossProperties p_;
     PrincipalModuli m_;
 };
 

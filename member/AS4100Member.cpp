@@ -7,7 +7,9 @@
 #include <new>
 
 #include "shapes/SectionCalcAngle.h"
+#include "shapes/SectionCalcCHS.h"
 #include "shapes/SectionCalcI.h"
+#include "shapes/SectionCalcRHS.h"
 
 namespace Arbor::Steel::SteelAS4100 {
 
@@ -24,8 +26,8 @@ bool WantsText(const CMemberResult* result) {
 }
 
 // The calculator for a host shape code; null for shapes this checker does not handle.
-// Channels, T sections and hollow sections (codes 3, 4, 7, 9) have no calculator in this build
-// and are reported as not handled.
+// Channels and T sections (codes 3, 4) have no calculator in this build and are reported as
+// not handled.
 std::shared_ptr<CAS4100_98Section> CreateCalculator(int shapeCode) {
     switch (shapeCode) {
         case Arbor::Data::SecShape::I:
@@ -33,6 +35,10 @@ std::shared_ptr<CAS4100_98Section> CreateCalculator(int shapeCode) {
             return std::shared_ptr<CAS4100_98Section>(new CSectionCalcI());
         case Arbor::Data::SecShape::Angle:
             return std::shared_ptr<CAS4100_98Section>(new CSectionCalcAngle());
+        case Arbor::Data::SecShape::CHS:
+            return std::shared_ptr<CAS4100_98Section>(new CSectionCalcCHS());
+        case Arbor::Data::SecShape::RHS:
+            return std::shared_ptr<CAS4100_98Section>(new CSectionCalcRHS());
         default:
             return nullptr;
     }

@@ -99,9 +99,9 @@ double ColumnCapacityFromSlenderness(double lambdaN, double alphaB, double Ns,
 }
 
 double FlexuralColumnCapacity(const CAS4100_98Section& section, double le, BucklingAxis axis,
-                              double& ncr, CMemberResult* result) {
-    return FlexuralColumnCapacity(section, le, SecondMoment(section, axis), AxisSuffix(axis), ncr,
-                                  result);
+                              double& ncr, CMemberResult* result, bool axisInHeading) {
+    return FlexuralColumnCapacity(section, le, SecondMoment(section, axis),
+                                  axisInHeading ? AxisSuffix(axis) : L"", ncr, result);
 }
 
 double FlexuralColumnCapacity(const CAS4100_98Section& section, double le, double I,
@@ -130,6 +130,10 @@ double FlexuralColumnCapacity(const CAS4100_98Section& section, double le, doubl
             fmt.Stress(kReferenceStress) + L")\n        = " + fmt.NoDim(lambdaN) + L"\n");
     }
     return ColumnCapacityFromSlenderness(lambdaN, section.AlphaB(kf), Ns, result);
+}
+
+bool IsUnitFormFactor(double kf) {
+    return kf == 1.0 || std::fabs(kf - 1.0) < 1e-6;
 }
 
 double CSectionCalcI::Nc(double le, Axis axis, double& ncr, CMemberResult* result) const {

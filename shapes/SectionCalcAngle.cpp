@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "section/ResultSink.h"
+#include "shapes/ColumnStrength.h"
 #include "shapes/Slenderness.h"
 
 namespace Arbor::Steel::SteelAS4100 {
@@ -16,8 +17,6 @@ using BC = CAS4100_98Section::BucklingClass;
 namespace SL = Slenderness;
 
 namespace {
-
-constexpr double kUnityTolerance = 1e-6;
 
 SL::Limits LegLimits(unsigned category, bool uniform) {
     return uniform ? SL::OutstandUniform(category) : SL::OutstandFreeEdge(category);
@@ -255,8 +254,7 @@ double CSectionCalcAngle::YbarCompEffective() const {
 // --- member section constant αb (Table 6.3.3) -----------------------------------------------
 
 double CSectionCalcAngle::AlphaB(const double& kf) const {
-    const bool unity = kf == 1.0 || std::fabs(kf - 1.0) < kUnityTolerance;
-    return unity ? 0.5 : 1.0;
+    return IsUnitFormFactor(kf) ? 0.5 : 1.0;
 }
 
 // --- principal axes ----------------------------------------------------------------------------
