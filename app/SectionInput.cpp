@@ -114,13 +114,13 @@ const std::vector<ShapeLayout>& OtherShapes() {
     return shapes;
 }
 
-// An angle's legs must be longer than their thickness, and the root and toe radii must fit.
+// An angle's legs must be longer than their thickness, and the root and toe radii must fit
+// (a toe radius beyond the thickness rounds the whole toe end).
 void CheckAngleFits(const JsonField& object, const std::vector<double>& dims) {
     const double d = dims[0], b = dims[1], t = dims[2], r1 = dims[3], r2 = dims[4];
     if (d <= t) object.Member("d").Refuse("must be longer than the thickness t");
     if (b <= t) object.Member("b").Refuse("must be longer than the thickness t");
-    if (r2 > t) object.Member("r2").Refuse("must not exceed the thickness t");
-    if (t + r1 + r2 > std::min(d, b)) {
+    if (t + r1 + std::min(r2, t) > std::min(d, b)) {
         object.Member(object.Has("r1") ? "r1" : "r2")
             .Refuse("root and toe radii do not fit on the shorter leg");
     }

@@ -37,8 +37,10 @@ void AddArc(Polygon& poly, double cx, double cy, double r, double a0, double a1)
 }
 
 // Outline counter-clockwise from the heel: along the width leg, round its toe, back along the
-// inside face, round the root, up the depth leg, round its toe and down the back.
-Polygon Outline(double d, double b, double t, double r1, double r2) {
+// inside face, round the root, up the depth leg, round its toe and down the back. A toe radius
+// larger than the thickness (as listed for some thin rolled angles) rounds the whole toe end.
+Polygon Outline(double d, double b, double t, double r1, double toeRadius) {
+    const double r2 = std::min(toeRadius, t);
     Polygon poly{{0.0, 0.0}, {b, 0.0}};
     AddArc(poly, b - r2, t - r2, r2, 0.0, pi / 2.0);
     AddArc(poly, t + r1, t + r1, r1, 1.5 * pi, pi);
@@ -191,8 +193,7 @@ std::string Refusal(const std::vector<double>& v) {
             return std::string(names[i]) + " = " + Metres(v[i]) +
                    " is not longer than t = " + Metres(t);
     }
-    if (r2 > t) return "r2 = " + Metres(r2) + " exceeds t = " + Metres(t);
-    if (t + r1 + r2 > std::min(d, b))
+    if (t + r1 + std::min(r2, t) > std::min(d, b))
         return "r1 = " + Metres(r1) + " and r2 = " + Metres(r2) + " do not fit on the leg " +
                Metres(std::min(d, b) - t);
     return {};
@@ -260,16 +261,7 @@ bool CDesSectGeomAngle::SetArborSec(const Arbor::Data::CSection& section, CMembe
     } else {
         Compute(d_, b_, t_, r1_, r2_, p_, m_);
     }
-    if (const auto& published = section.Published()) {
-        Take(published->Ag, p_.area);
-        Take(published->Ix, p_.ixx);
-        Take(published->Iy, p_.iyy);
-        Take(published->Zx, p_.zxx);
-        Take(published->Zy, p_.zyy);
-        Take(published->Sx, p_.sxx);
-        Take(published->Sy, p_.syy);
-        Take(published->J, p_.j);
-    }
+    if (const auto& published = section.Published()) TakePublished(*published, p_);
     if (const auto& published = section.PublishedAngle()) {
         Take(published->xbar, p_.xbar);
         Take(published->ybar, p_.ybar);

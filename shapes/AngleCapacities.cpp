@@ -37,33 +37,33 @@ struct LegShear {
 
 // --- shear (cl. 5.11) and torsion ------------------------------------------------------------
 
-// fvm = |V|·(t·(leg − c)²/2)/(I·t) at the centroidal axis, c the centroid along the leg.
-double CSectionCalcAngle::MaxShearStressX(CMemberResult* result) const {
-    const double vx = std::fabs(ShearX());
-    const double ayBar = OutstandFirstMoment(GetWidth(), Xbar(), GetThickness());
-    const double fvm = vx * ayBar / (Iyy() * GetThickness());
+namespace {
+
+// fvm = |V|·(t·(leg − c)²/2)/(I·t) at the centroidal axis, c the centroid along the leg, I the
+// second moment about that axis; `formula` opens its report line.
+double LegShearStress(double v, double leg, double centroid, double i, double t,
+                      const wchar_t* formula, CMemberResult* result) {
+    const double ayBar = OutstandFirstMoment(leg, centroid, t);
+    const double fvm = v * ayBar / (i * t);
     if (IsTextOn(result)) {
         const CDesFormat& f = result->DesFormat();
-        result->AddOutputString(L"fvm = Vx*AyBar/(Iyy*2*T1)\n    = " + f.Force(vx) + L"*" +
-                                f.LCubed(ayBar) + L"/(" + f.LFourth(Iyy()) + L"*" +
-                                f.LengthSmall(GetThickness()) + L")\n    = " + f.Stress(fvm) +
-                                L"\n");
+        result->AddOutputString(formula + f.Force(v) + L"*" + f.LCubed(ayBar) + L"/(" +
+                                f.LFourth(i) + L"*" + f.LengthSmall(t) + L")\n    = " +
+                                f.Stress(fvm) + L"\n");
     }
     return fvm;
 }
 
+}  // namespace
+
+double CSectionCalcAngle::MaxShearStressX(CMemberResult* result) const {
+    return LegShearStress(std::fabs(ShearX()), GetWidth(), Xbar(), Iyy(), GetThickness(),
+                          L"fvm = Vx*AyBar/(Iyy*2*T1)\n    = ", result);
+}
+
 double CSectionCalcAngle::MaxShearStressY(CMemberResult* result) const {
-    const double vy = std::fabs(ShearY());
-    const double ayBar = OutstandFirstMoment(GetDepth(), Ybar(), GetThickness());
-    const double fvm = vy * ayBar / (Ixx() * GetThickness());
-    if (IsTextOn(result)) {
-        const CDesFormat& f = result->DesFormat();
-        result->AddOutputString(L"fvm = Vy*AyBar/(Ixx*Tw)\n    = " + f.Force(vy) + L"*" +
-                                f.LCubed(ayBar) + L"/(" + f.LFourth(Ixx()) + L"*" +
-                                f.LengthSmall(GetThickness()) + L")\n    = " + f.Stress(fvm) +
-                                L"\n");
-    }
-    return fvm;
+    return LegShearStress(std::fabs(ShearY()), GetDepth(), Ybar(), Ixx(), GetThickness(),
+                          L"fvm = Vy*AyBar/(Ixx*Tw)\n    = ", result);
 }
 
 namespace {

@@ -100,7 +100,7 @@ TEST(AngleGeometryRefusal, NamesTheDimension) {
     } cases[] = {
         {{0.05, 0.006, 0.006, 0.0, 0.0}, L"b = 0.006 m is not longer than t"},
         {{0.05, 0.05, 0.0, 0.0, 0.0}, L"t = 0 m is not a valid size"},
-        {{0.05, 0.05, 0.005, 0.005, 0.006}, L"r2 = 0.006 m exceeds t"},
+        {{0.03, 0.05, 0.005, 0.022, 0.004}, L"r1 = 0.022 m and r2 = 0.004 m do not fit"},
         {{0.05, 0.05, 0.005}, L"expected 5 dimensions"},
     };
     for (const auto& c : cases) {
