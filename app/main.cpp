@@ -10,6 +10,7 @@
 #include "app/Batch.h"
 #include "app/CheckCommand.h"
 #include "app/InputError.h"
+#include "app/Rules.h"
 #include "app/SectionCommand.h"
 #include "app/Version.h"
 
@@ -55,6 +56,9 @@ int main(int argc, char** argv) {
     checkCmd->add_option("--project", check.project,
                          "Title block field over the file's: job=, member=, engineer=, checker=, "
                          "date=, revision= (repeatable)");
+    const CLI::IsMember ruleSets({"checker", "standard"});
+    const char* const rulesHelp = "Rule set: checker (default) or standard (docs/departures.md)";
+    checkCmd->add_option("--rules", check.rules, rulesHelp)->check(ruleSets);
 
     std::string designation, grade;
     bool sectionJson = false;
@@ -77,6 +81,8 @@ int main(int argc, char** argv) {
     batchCmd->add_option("--jobs", jobs, "Worker threads (default: hardware threads)")
         ->check(CLI::Range(1, 1024));
     batchCmd->add_flag("--quick", batchQuick, "Utilisations only (QuickCheck)");
+    std::string batchRules;
+    batchCmd->add_option("--rules", batchRules, rulesHelp)->check(ruleSets);
 
     try {
         app.parse(argc, argv);
@@ -93,7 +99,9 @@ int main(int argc, char** argv) {
         if (*checkCmd) return as4100::RunCheckCommand(check);
         if (*sectionCmd) return as4100::RunSectionCommand(designation, grade, sectionJson);
         if (*sectionsCmd) return as4100::RunSectionsCommand(family);
-        if (*batchCmd) return as4100::RunBatchCommand(batchIn, batchOut, jobs, batchQuick);
+        if (*batchCmd)
+            return as4100::RunBatchCommand(batchIn, batchOut, jobs, batchQuick,
+                                           as4100::RuleSetOf(batchRules));
     } catch (const as4100::InputError& e) {
         std::cerr << "as4100: " << e.what() << "\n";
         return kRefused;
