@@ -13,7 +13,8 @@ using nlohmann::ordered_json;
 
 ordered_json UtilJson(const EntryResult& entry) {
     ordered_json util = ordered_json::object();
-    for (const UtilKindWords& kind : entry.buckling ? BucklingUtilKinds() : LocalUtilKinds()) {
+    for (const UtilKindWords& kind :
+         entry.buckling ? BucklingUtilKinds(entry.principal) : LocalUtilKinds(entry.principal)) {
         util[kind.key] = NumberJson(entry.util[static_cast<size_t>(kind.kind)]);
     }
     return util;

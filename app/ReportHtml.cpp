@@ -239,9 +239,11 @@ std::string CapacityText(const std::optional<SectionCapacities>& s, UtilKind kin
         case UtilKind::LocalAxial:
             return tension ? "φNt " + Arbor::ToUtf8(f.Force(s->phiNt))
                            : "φNs " + Arbor::ToUtf8(f.Force(s->phiNs));
-        case UtilKind::LocalMomMajor:
+        case UtilKind::LocalMomMajor:  // an angle: about u-u
+            if (s->principal) return "φMsu " + Arbor::ToUtf8(f.Moment(s->principal->phiMsu));
             return "φMsx " + Arbor::ToUtf8(f.Moment(s->phiMsx));
         case UtilKind::LocalMomMinor:
+            if (s->principal) return "φMsv " + Arbor::ToUtf8(f.Moment(s->principal->phiMsv));
             return "φMsy " + Arbor::ToUtf8(f.Moment(s->phiMsy));
         case UtilKind::LocalShearMajor:
             return "φVvy " + Arbor::ToUtf8(f.Force(s->phiVvy));
@@ -269,8 +271,11 @@ std::string GoverningTable(const MemberInput& member, const MemberResult& result
     Table table{{"check", "section capacity"}, {}};
     for (const CaseResult& c : result.cases) table.header.push_back("case " + c.name);
     table.header.push_back("result");
+    // Angles are checked about their principal axes.
+    const bool principal = member.section.Shape() == Arbor::Data::SecShape::Angle;
     for (const bool buckling : {false, true}) {
-        for (const UtilKindWords& k : buckling ? BucklingUtilKinds() : LocalUtilKinds()) {
+        for (const UtilKindWords& k :
+             buckling ? BucklingUtilKinds(principal) : LocalUtilKinds(principal)) {
             std::vector<std::string> row = {
                 std::string(buckling ? "member " : "section ") + k.what,
                 buckling ? "" : CapacityText(capacities, k.kind, tension)};

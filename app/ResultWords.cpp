@@ -35,7 +35,17 @@ const FlagPhrase kFlagPhrases[] = {
 
 }  // namespace
 
-const std::vector<UtilKindWords>& LocalUtilKinds() {
+const std::vector<UtilKindWords>& LocalUtilKinds(bool principal) {
+    static const std::vector<UtilKindWords> strut = {
+        {UtilKind::LocalAxial, "axial", "axial", "axial"},
+        {UtilKind::LocalMomMajor, "moment_major", "M u-u", "u-u moment"},
+        {UtilKind::LocalMomMinor, "moment_minor", "M v-v", "v-v moment"},
+        {UtilKind::LocalShearMajor, "shear_major", "V y", "shear along y"},
+        {UtilKind::LocalShearMinor, "shear_minor", "V x", "shear along x"},
+        {UtilKind::LocalTorsion, "torsion", "torsion", "torsion"},
+        {UtilKind::LocalCombined, "combined", "combined", "combined actions"},
+    };
+    if (principal) return strut;
     static const std::vector<UtilKindWords> kinds = {
         {UtilKind::LocalAxial, "axial", "axial", "axial"},
         {UtilKind::LocalMomMajor, "moment_major", "M major", "major-axis moment"},
@@ -48,7 +58,21 @@ const std::vector<UtilKindWords>& LocalUtilKinds() {
     return kinds;
 }
 
-const std::vector<UtilKindWords>& BucklingUtilKinds() {
+const std::vector<UtilKindWords>& BucklingUtilKinds(bool principal) {
+    // The principal axes come first: when one of them gives the minor-axis utilisation (the
+    // largest of y-y, u-u and v-v), it is the one named as governing; otherwise y-y gave it.
+    static const std::vector<UtilKindWords> strut = {
+        {UtilKind::BucklingAxialUU, "axial_uu", "N u-u", "u-u flexural buckling"},
+        {UtilKind::BucklingAxialVV, "axial_vv", "N v-v", "v-v flexural buckling"},
+        {UtilKind::BucklingAxialMajor, "axial_major", "N x-x", "x-x flexural buckling"},
+        {UtilKind::BucklingAxialMinor, "axial_minor", "N minor", "y-y flexural buckling"},
+        {UtilKind::BucklingAxialTorsion, "torsional", "N tors", "torsional buckling"},
+        {UtilKind::BucklingAxialFlexuralTorsion, "flexural_torsional", "N flex-tors",
+         "flexural-torsional buckling"},
+        {UtilKind::BucklingLT, "lateral_torsional", "LTB u-u", "lateral-torsional buckling"},
+        {UtilKind::BucklingCombined, "combined", "combined", "combined actions"},
+    };
+    if (principal) return strut;
     static const std::vector<UtilKindWords> kinds = {
         {UtilKind::BucklingAxialMajor, "axial_major", "N major", "major-axis flexural buckling"},
         {UtilKind::BucklingAxialMinor, "axial_minor", "N minor", "minor-axis flexural buckling"},

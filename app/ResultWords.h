@@ -16,9 +16,11 @@ struct UtilKindWords {
 };
 
 // The kinds a local (sub-span) entry records, and those the member buckling entry records, in
-// table order.
-const std::vector<UtilKindWords>& LocalUtilKinds();
-const std::vector<UtilKindWords>& BucklingUtilKinds();
+// table order. `principal`: an angle strut, whose section moments are about u-u and v-v and
+// whose buckling entry records each principal axis as well (the minor-axis utilisation being
+// the largest of y-y, u-u and v-v).
+const std::vector<UtilKindWords>& LocalUtilKinds(bool principal = false);
+const std::vector<UtilKindWords>& BucklingUtilKinds(bool principal = false);
 
 // The flag word in words: one phrase per named bit set, lowest bit first, then any bit
 // without a phrase as its hex value.

@@ -113,7 +113,8 @@ std::string GoverningCheck(const CaseResult& c) {
     double best = -1.0;
     std::string words;
     for (const EntryResult& entry : c.entries) {
-        const auto& kinds = entry.buckling ? BucklingUtilKinds() : LocalUtilKinds();
+        const auto& kinds =
+            entry.buckling ? BucklingUtilKinds(entry.principal) : LocalUtilKinds(entry.principal);
         for (const UtilKindWords& kind : kinds) {
             const double u = entry.util[static_cast<size_t>(kind.kind)];
             if (u > best) {
@@ -207,6 +208,9 @@ CaseResult MemberChecker::RunCase(const MemberInput& member, const LoadCase& loa
     out.flags = result.Flags();
     out.governing = result.UtilOverAll();
     out.entries = CollectEntries(result, static_cast<int>(loadCase.subSpans.size()));
+    // Angles are checked as struts and ties about their principal axes.
+    const bool principal = member.section.Shape() == Arbor::Data::SecShape::Angle;
+    for (EntryResult& entry : out.entries) entry.principal = principal;
     out.governs = GoverningCheck(out);
     out.pass = out.ran && !(out.flags & Flag::Failed) && out.governing <= 1.0;
     out.report = result.Report();

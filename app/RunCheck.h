@@ -17,10 +17,11 @@
 namespace as4100 {
 
 struct EntryResult {
-    int index = 0;          // entry number in the result
-    bool buckling = false;  // the member buckling entry; otherwise a sub-span's local entry
-    int subSpan = 0;        // one-based number of the file's sub-span of a local entry
-    int piece = 0;          // 1, 2, … when added points split that sub-span; else 0
+    int index = 0;           // entry number in the result
+    bool buckling = false;   // the member buckling entry; otherwise a sub-span's local entry
+    int subSpan = 0;         // one-based number of the file's sub-span of a local entry
+    int piece = 0;           // 1, 2, … when added points split that sub-span; else 0
+    bool principal = false;  // an angle strut: moments about u-u and v-v, buckling about both
     std::array<double, Arbor::Steel::kUtilKindCount> util{};
 };
 

@@ -1,5 +1,6 @@
 #include "app/SectionCommand.h"
 
+#include <cmath>
 #include <iostream>
 #include <memory>
 #include <set>
@@ -74,6 +75,25 @@ void Classify(const CAS4100_98Section& calculator, SectionCapacities& s) {
     s.phiMsy = bending->Phi() * bending->MsYY(nullptr);
 }
 
+// Angles: Mu = Mv = +1, from Mx = Mu·cos α − Mv·sin α and My = Mu·sin α + Mv·cos α.
+SectionCapacities::Principal PrincipalValues(const CAS4100_98Section& calculator) {
+    std::unique_ptr<CAS4100_98Section> bending(calculator.Clone());
+    const double c = std::cos(bending->Alpha()), s = std::sin(bending->Alpha());
+    bending->SetForceAxial(0.0);
+    bending->SetMomentXX(c - s);
+    bending->SetMomentYY(s + c);
+    SectionCapacities::Principal p;
+    p.Zeu = bending->ZuuEffective();
+    p.Zev = bending->ZvvEffective();
+    p.phiMsu = bending->Phi() * bending->MsUU(nullptr);
+    p.phiMsv = bending->Phi() * bending->MsVV(nullptr);
+    p.Iu = bending->Iuu();
+    p.Iv = bending->Ivv();
+    p.ru = std::sqrt(p.Iu / bending->Area());
+    p.rv = std::sqrt(p.Iv / bending->Area());
+    return p;
+}
+
 void Capacities(const CAS4100_98Section& c, SectionCapacities& s) {
     s.fy = c.DesignStressMin();
     s.fu = c.TensileStrength();
@@ -84,6 +104,7 @@ void Capacities(const CAS4100_98Section& c, SectionCapacities& s) {
     s.phiVvy = c.Phi() * c.ShearCapacityY(nullptr);
     s.phiVvx = c.Phi() * c.ShearCapacityX(nullptr);
     Classify(c, s);
+    if (c.IsStrutAndTieOnly()) s.principal = PrincipalValues(c);
 }
 
 std::string U8(const CString& text) {
@@ -143,6 +164,16 @@ nlohmann::ordered_json SectionJson(const SectionCapacities& s) {
     out["phiMsy"] = NumberJson(s.phiMsy);
     out["phiVvy"] = NumberJson(s.phiVvy);
     out["phiVvx"] = NumberJson(s.phiVvx);
+    if (const auto& p = s.principal) {
+        out["Zeu"] = NumberJson(p->Zeu);
+        out["Zev"] = NumberJson(p->Zev);
+        out["phiMsu"] = NumberJson(p->phiMsu);
+        out["phiMsv"] = NumberJson(p->phiMsv);
+        out["Iu"] = NumberJson(p->Iu);
+        out["Iv"] = NumberJson(p->Iv);
+        out["ru"] = NumberJson(p->ru);
+        out["rv"] = NumberJson(p->rv);
+    }
     return out;
 }
 
@@ -164,6 +195,15 @@ std::string SectionText(const SectionCapacities& s) {
         {"φVvy (major shear)", U8(f.Force(s.phiVvy))},
         {"φVvx (minor shear)", U8(f.Force(s.phiVvx))},
     };
+    if (const auto& p = s.principal) {
+        table.rows.insert(table.rows.end(),
+                          {{"Iu / Iv", U8(f.LFourth(p->Iu)) + " / " + U8(f.LFourth(p->Iv))},
+                           {"ru / rv", U8(f.LengthSmall(p->ru)) + " / " + U8(f.LengthSmall(p->rv))},
+                           {"Zeu", U8(f.LCubed(p->Zeu))},
+                           {"Zev (toes in compression)", U8(f.LCubed(p->Zev))},
+                           {"φMsu", U8(f.Moment(p->phiMsu))},
+                           {"φMsv", U8(f.Moment(p->phiMsv))}});
+    }
     const std::string body = RenderTextTable(table, "  ");
     // The header row is empty: drop it.
     return s.designation + " (" + s.shape + "), grade " + s.grade + "\n" +

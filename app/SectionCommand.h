@@ -18,6 +18,12 @@ struct SectionCapacities {
     std::string classX, classY, classCompression;
     double Zex = 0, Zey = 0;
     double phiNs = 0, phiNt = 0, phiMsx = 0, phiMsy = 0, phiVvy = 0, phiVvx = 0;
+    // Angles, about their principal axes: effective moduli with a positive moment about each
+    // (toes in compression about v-v), design capacities, second moments and radii.
+    struct Principal {
+        double Zeu = 0, Zev = 0, phiMsu = 0, phiMsv = 0, Iu = 0, Iv = 0, ru = 0, rv = 0;
+    };
+    std::optional<Principal> principal;
 };
 
 // Throws InputError for an unknown section or grade; empty when the checker does not handle

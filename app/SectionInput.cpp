@@ -115,6 +115,18 @@ const std::vector<ShapeLayout>& OtherShapes() {
     return shapes;
 }
 
+// An angle's legs must be longer than their thickness, and the root and toe radii must fit
+// (a toe radius beyond the thickness rounds the whole toe end).
+void CheckAngleFits(const JsonField& object, const std::vector<double>& dims) {
+    const double d = dims[0], b = dims[1], t = dims[2], r1 = dims[3], r2 = dims[4];
+    if (d <= t) object.Member("d").Refuse("must be longer than the thickness t");
+    if (b <= t) object.Member("b").Refuse("must be longer than the thickness t");
+    if (t + r1 + std::min(r2, t) > std::min(d, b)) {
+        object.Member(object.Has("r1") ? "r1" : "r2")
+            .Refuse("root and toe radii do not fit on the shorter leg");
+    }
+}
+
 // A tube's wall must leave a hole: t less than half of every outside dimension (D, and B).
 void RefuseSolidTube(const JsonField& object, const std::vector<const char*>& keys) {
     const double t = object.Member("t").Number();
@@ -138,7 +150,7 @@ CSection UserOtherSection(const JsonField& object, const UnitSystem& units,
     if (layout.code == SecShape::CHS || layout.code == SecShape::RHS) {
         RefuseSolidTube(object, layout.required);
     }
-    if (layout.code == SecShape::RHS) dims.push_back(dims.back());  // record: D, B, tf, tw
+    if (layout.code == SecShape::RHS) dims.push_back(dims.back());     // record: D, B, tf, tw
     if (layout.code == SecShape::PFC || layout.code == SecShape::T) {  // D, B, T, tw
         const bool channel = layout.code == SecShape::PFC;
         if ((channel ? 2.0 : 1.0) * dims[2] >= dims[0])
@@ -146,6 +158,7 @@ CSection UserOtherSection(const JsonField& object, const UnitSystem& units,
                                               : "must be greater than the flange thickness");
         if (dims[3] >= dims[1]) object.Member("tw").Refuse("must be less than the flange width");
     }
+    if (layout.code == SecShape::Angle) CheckAngleFits(object, dims);
     CSection section;
     section.SetShape(layout.code);
     section.SetDimensions(dims);

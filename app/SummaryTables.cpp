@@ -93,21 +93,25 @@ Table CasesTable(const MemberResult& result) {
 }
 
 Table LocalTable(const CaseResult& c) {
-    Table table{UtilHeader("sub-span", LocalUtilKinds()), {}};
+    const bool principal = !c.entries.empty() && c.entries.front().principal;
+    const auto& kinds = LocalUtilKinds(principal);
+    Table table{UtilHeader("sub-span", kinds), {}};
     for (const EntryResult& entry : c.entries) {
         if (!entry.buckling) {
             std::string name = std::to_string(entry.subSpan);
             if (entry.piece > 0) name += static_cast<char>('a' + (entry.piece - 1) % 26);
-            table.rows.push_back(UtilRow(std::move(name), entry, LocalUtilKinds()));
+            table.rows.push_back(UtilRow(std::move(name), entry, kinds));
         }
     }
     return table;
 }
 
 Table BucklingTable(const CaseResult& c) {
-    Table table{UtilHeader("", BucklingUtilKinds()), {}};
+    const bool principal = !c.entries.empty() && c.entries.front().principal;
+    const auto& kinds = BucklingUtilKinds(principal);
+    Table table{UtilHeader("", kinds), {}};
     for (const EntryResult& entry : c.entries) {
-        if (entry.buckling) table.rows.push_back(UtilRow("member", entry, BucklingUtilKinds()));
+        if (entry.buckling) table.rows.push_back(UtilRow("member", entry, kinds));
     }
     return table;
 }

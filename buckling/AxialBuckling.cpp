@@ -28,6 +28,9 @@ struct AxisCheck {
     double (CAS4100_98Section::*nc)(double, double&, CMemberResult*) const;
     double (CAS4100_98Section::*delta)(CMemberResult*) const;  // null: no eccentricity moments
     void (CMemberResult::*setUtil)(double);
+    // Principal axes of a strut: also recorded on their own, so that the axis that governs can
+    // be named (both report against the minor-axis utilisation).
+    void (CMemberResult::*setPrincipalUtil)(double);
     unsigned failFlag;
     const wchar_t* failLine;
 };
@@ -43,6 +46,7 @@ constexpr AxisCheck kMajorAxis = {L"Major Axis Span: ",
                                   &CAS4100_98Section::Ncxx,
                                   &CAS4100_98Section::DeltaMxx,
                                   &CMemberResult::SetUtilBucklingAxialMajor,
+                                  nullptr,
                                   ResultFlag::MajorBucklingFail,
                                   L"<b><red>Fail:</red></b> XX Axial Buckling\n"};
 
@@ -53,6 +57,7 @@ constexpr AxisCheck kMinorAxis = {L"Minor Axis Span: ",
                                   &CAS4100_98Section::Ncyy,
                                   &CAS4100_98Section::DeltaMyy,
                                   &CMemberResult::SetUtilBucklingAxialMinor,
+                                  nullptr,
                                   ResultFlag::MinorBucklingFail,
                                   L"<b><red>Fail:</red></b> YY Axial Buckling\n"};
 
@@ -65,6 +70,7 @@ constexpr AxisCheck kStrutUU = {L"U-U Axis Span: ",
                                 &CAS4100_98Section::Ncuu,
                                 nullptr,
                                 &CMemberResult::SetUtilBucklingAxialMinor,
+                                &CMemberResult::SetUtilBucklingAxialUU,
                                 ResultFlag::MajorBucklingFail,
                                 L"<b><red>Fail:</red></b> U-U Axial Buckling\n"};
 
@@ -75,8 +81,15 @@ constexpr AxisCheck kStrutVV = {L"V-V Axis Span: ",
                                 &CAS4100_98Section::Ncvv,
                                 nullptr,
                                 &CMemberResult::SetUtilBucklingAxialMinor,
+                                &CMemberResult::SetUtilBucklingAxialVV,
                                 ResultFlag::MinorBucklingFail,
                                 L"<b><red>Fail:</red></b> V-V Axial Buckling\n"};
+
+void StoreSpanUtil(CMemberResult* result, const AxisCheck& axis, double util) {
+    if (!result) return;
+    (result->*axis.setUtil)(util);
+    if (axis.setPrincipalUtil) (result->*axis.setPrincipalUtil)(util);
+}
 
 bool IsHeldAlongSpan(const CAS4100Span& span, const AxisCheck& axis) {
     const CRestraint continuous = span.ContinuousRestraint();
@@ -144,7 +157,7 @@ bool CheckAxialSpan(const CAS4100_98Member& member, const CAS4100Span& span, con
         if (WantsText(result))
             result->AddOutputString(L"<b><red>Fail:</red></b> Insufficient restraint\n");
         failed = true;
-        if (result) (result->*axis.setUtil)(kInfinity);
+        StoreSpanUtil(result, axis, kInfinity);
     }
 
     // cl. 6.3.3: capacity at le; the in-plane check (cl. 8.4.2.2) uses it too unless le
@@ -176,7 +189,7 @@ bool CheckAxialSpan(const CAS4100_98Member& member, const CAS4100Span& span, con
 
     const double phi = CAS4100_98Section::kPhi;
     const double util = out.nStar / (phi * out.nc);
-    if (result) (result->*axis.setUtil)(util);
+    StoreSpanUtil(result, axis, util);
     if (utilLines && WantsText(result)) {
         result->AddOutputString(
             SpanActions::AxialUtilisationLine(result->DesFormat(), out.nStar, phi, out.nc, util));

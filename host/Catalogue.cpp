@@ -263,6 +263,26 @@ double RootRadiusFromArea(const std::vector<double>& d, double area) {
     return std::sqrt(std::max(0.0, (area - plates) / (4.0 - std::numbers::pi)));
 }
 
+// Equal angles: the centroid from the heel (pB, the same along both legs), the product moment
+// about the leg axes and the principal-axis values; the two v-v moduli as listed.
+PublishedAngleProperties AnglePropertiesOf(const Table& table,
+                                           const std::vector<std::string_view>& row) {
+    const auto value = [&](std::string_view column, double unit) {
+        return table.Value(row, column) * unit;
+    };
+    PublishedAngleProperties a;
+    a.xbar = a.ybar = value("pB", kMm);
+    a.Ixy = value("Inp", kMm4);
+    a.Iu = value("Iu", kMm4);
+    a.Iv = value("Iv", kMm4);
+    a.Zu = value("Zu", kMm3);
+    a.Zv1 = value("Zv_heel", kMm3);
+    a.Zv2 = value("Zv_toe", kMm3);
+    a.Su = value("Su", kMm3);
+    a.Sv = value("Sv", kMm3);
+    return a;
+}
+
 // One row as an entry; nothing when a dimension is missing or not a positive number.
 std::optional<CatalogueEntry> EntryOf(const FamilyTable& layout, const Table& table,
                                       const std::vector<std::string_view>& row) {
@@ -300,6 +320,7 @@ std::optional<CatalogueEntry> EntryOf(const FamilyTable& layout, const Table& ta
     s.SetDimensions(std::move(dims));
     s.SetCategory(layout.category);
     s.SetPublished(p);
+    if (layout.shape == SecShape::Angle) s.SetPublishedAngle(AnglePropertiesOf(table, row));
     return entry;
 }
 

@@ -25,6 +25,8 @@ enum class UtilKind : int {
     BucklingAxialFlexuralTorsion,
     BucklingLT,
     BucklingCombined,
+    BucklingAxialUU,  // angle struts: flexural buckling about each principal axis as well
+    BucklingAxialVV,
     Count
 };
 inline constexpr int kUtilKindCount = static_cast<int>(UtilKind::Count);
@@ -94,6 +96,8 @@ public:
     }
     void SetUtilBucklingLT(double u) { SetUtil(UtilKind::BucklingLT, u); }
     void SetUtilBucklingCombined(double u) { SetUtil(UtilKind::BucklingCombined, u); }
+    void SetUtilBucklingAxialUU(double u) { SetUtil(UtilKind::BucklingAxialUU, u); }
+    void SetUtilBucklingAxialVV(double u) { SetUtil(UtilKind::BucklingAxialVV, u); }
     double Util(int entry, UtilKind kind) const;
 
     // Overall utilisation: the largest recorded in any entry, unless set explicitly.

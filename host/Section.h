@@ -39,6 +39,14 @@ struct PublishedProperties {
     PublishedProperties();
 };
 
+// Published properties of an angle beyond those above (SI): the centroid from the heel, the
+// product moment about the leg axes and the principal-axis values. NaN: not published.
+struct PublishedAngleProperties {
+    static constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+    double xbar = kNone, ybar = kNone, Ixy = kNone;
+    double Iu = kNone, Iv = kNone, Zu = kNone, Zv1 = kNone, Zv2 = kNone, Su = kNone, Sv = kNone;
+};
+
 class CSection {
 public:
     CSection();
@@ -70,6 +78,10 @@ public:
 
     const std::optional<PublishedProperties>& Published() const { return published_; }
     void SetPublished(const PublishedProperties& p) { published_ = p; }
+    const std::optional<PublishedAngleProperties>& PublishedAngle() const {
+        return publishedAngle_;
+    }
+    void SetPublishedAngle(const PublishedAngleProperties& p) { publishedAngle_ = p; }
 
     // Section options the host hands to the code checker with the section.
     double NetAreaRatio() const { return netAreaRatio_; }
@@ -88,6 +100,7 @@ private:
     unsigned category_ = ResidualStress::HR;
     unsigned fabrication_ = 0;
     std::optional<PublishedProperties> published_;
+    std::optional<PublishedAngleProperties> publishedAngle_;
     double netAreaRatio_ = 1.0;
     std::optional<double> plasticElasticRatio_;
 };

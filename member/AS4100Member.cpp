@@ -6,6 +6,7 @@
 #include <limits>
 #include <new>
 
+#include "shapes/SectionCalcAngle.h"
 #include "shapes/SectionCalcCHS.h"
 #include "shapes/SectionCalcI.h"
 #include "shapes/SectionCalcPFC.h"
@@ -27,8 +28,6 @@ bool WantsText(const CMemberResult* result) {
 }
 
 // The calculator for a host shape code; null for shapes this checker does not handle.
-// Angles (code 5) have no calculator in this build and are
-// reported as not handled.
 std::shared_ptr<CAS4100_98Section> CreateCalculator(int shapeCode) {
     switch (shapeCode) {
         case Arbor::Data::SecShape::I:
@@ -38,6 +37,8 @@ std::shared_ptr<CAS4100_98Section> CreateCalculator(int shapeCode) {
             return std::shared_ptr<CAS4100_98Section>(new CSectionCalcPFC());
         case Arbor::Data::SecShape::T:
             return std::shared_ptr<CAS4100_98Section>(new CSectionCalcT());
+        case Arbor::Data::SecShape::Angle:
+            return std::shared_ptr<CAS4100_98Section>(new CSectionCalcAngle());
         case Arbor::Data::SecShape::CHS:
             return std::shared_ptr<CAS4100_98Section>(new CSectionCalcCHS());
         case Arbor::Data::SecShape::RHS:

@@ -144,6 +144,15 @@ class CAS4100_98Section : public CSectionCodeBase {
     // buckling moment Mo (Mo = +inf gives 0.6·√3, Mo = 0 gives 0).
     static double SlendernessReductionFactor(double ms, double mo);
 
+    // Member moment capacity Mb = min(αm·αs·Ms, Ms) of cl. 5.6.1.1 with its report lines, the
+    // section capacity and the member capacity named as given ("Msx", "Mbx").
+    struct MomentSymbols {
+        const wchar_t* ms;
+        const wchar_t* mb;
+    };
+    static double MemberMomentCapacity(double ms, double mo, double alphaM,
+                                       const MomentSymbols& symbols, CMemberResult* result);
+
     // Member moment capacity pieces (cl. 5.6.3).
     double SegmentEffectiveLength(const CAS4100Span& span, CMemberResult* result, bool useOverride,
                                   double overrideLength) const;

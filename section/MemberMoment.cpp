@@ -17,25 +17,30 @@ constexpr double kLoadHeightFactorWithin = 1.4;
 constexpr double kLoadHeightFactorUnrestrainedEnd = 2.0;
 constexpr wchar_t kSquared[] = L"\u00B2";
 
-void ReportSlendernessReduction(CMemberResult* result, double msx, double mo, double alphaS) {
+using MomentSymbols = CAS4100_98Section::MomentSymbols;
+
+void ReportSlendernessReduction(CMemberResult* result, const MomentSymbols& sym, double ms,
+                                double mo, double alphaS) {
     const CDesFormat& f = result->DesFormat();
-    const CString ms = f.Moment(msx);
+    const CString msText = f.Moment(ms);
     const CString moa = f.Moment(mo);
-    result->AddOutputString(L"AlphaS = 0.6*(sqrt( (Msx/dMoa)" + CString(kSquared) +
-                            L" + 3.) - Msx/Moa)\n       = 0.6*(sqrt( (" + ms + L"/" + moa + L")" +
-                            kSquared + L" + 3.) - " + ms + L"/" + moa + L")\n       = " +
-                            f.NoDim(alphaS) + L"\n");
+    result->AddOutputString(L"AlphaS = 0.6*(sqrt( (" + CString(sym.ms) + L"/dMoa)" + kSquared +
+                            L" + 3.) - " + sym.ms + L"/Moa)\n       = 0.6*(sqrt( (" + msText +
+                            L"/" + moa + L")" + kSquared + L" + 3.) - " + msText + L"/" + moa +
+                            L")\n       = " + f.NoDim(alphaS) + L"\n");
 }
 
-void ReportMemberCapacity(CMemberResult* result, double alphaM, double alphaS, double msx,
-                          double mb) {
+void ReportMemberCapacity(CMemberResult* result, const MomentSymbols& sym, double alphaM,
+                          double alphaS, double ms, double mb) {
     const CDesFormat& f = result->DesFormat();
-    result->AddOutputString(L"Mbx = AlphaM*AlphaS*Msx\n    = " + f.NoDim(alphaM) + L"*" +
-                            f.NoDim(alphaS) + L"*" + f.Moment(msx) + L"\n    = " + f.Moment(mb) +
-                            L"\n");
-    if (mb > msx) {
-        result->AddOutputString(L"Mbx = min(Mbx,Msx)\n    = min(" + f.Moment(mb) + L"," +
-                                f.Moment(msx) + L")\n    = " + f.Moment(msx) + L"\n");
+    const CString mbName(sym.mb);
+    result->AddOutputString(mbName + L" = AlphaM*AlphaS*" + sym.ms + L"\n    = " + f.NoDim(alphaM) +
+                            L"*" + f.NoDim(alphaS) + L"*" + f.Moment(ms) + L"\n    = " +
+                            f.Moment(mb) + L"\n");
+    if (mb > ms) {
+        result->AddOutputString(mbName + L" = min(" + sym.mb + L"," + sym.ms + L")\n    = min(" +
+                                f.Moment(mb) + L"," + f.Moment(ms) + L")\n    = " + f.Moment(ms) +
+                                L"\n");
     }
 }
 
@@ -52,15 +57,22 @@ double CAS4100_98Section::Mbxx(const CAS4100Span& span, double alphaM, CMemberRe
                                bool useOverride, double overrideLength) const {
     // Direct fy·Ze: the report of MsXX belongs to the section checks, not to this segment.
     const double msx = DesignStressMin() * ZxxEffective();
-    const double mo = Moa(span, result, useOverride, overrideLength);
-    const double alphaS = SlendernessReductionFactor(msx, mo);
-    const double mb = alphaM * alphaS * msx;  // cl. 5.6.1.1(a)
+    return MemberMomentCapacity(msx, Moa(span, result, useOverride, overrideLength), alphaM,
+                                {L"Msx", L"Mbx"}, result);
+}
+
+double CAS4100_98Section::MemberMomentCapacity(double ms, double mo, double alphaM,
+                                               const MomentSymbols& symbols,
+                                               CMemberResult* result) {
+    const double alphaS = SlendernessReductionFactor(ms, mo);
+    const double mb = alphaM * alphaS * ms;  // cl. 5.6.1.1(a)
     if (IsTextOn(result)) {
-        result->AddOutputString(L"Msx = " + result->DesFormat().Moment(msx) + L"\n");
-        ReportSlendernessReduction(result, msx, mo, alphaS);
-        ReportMemberCapacity(result, alphaM, alphaS, msx, mb);
+        result->AddOutputString(CString(symbols.ms) + L" = " + result->DesFormat().Moment(ms) +
+                                L"\n");
+        ReportSlendernessReduction(result, symbols, ms, mo, alphaS);
+        ReportMemberCapacity(result, symbols, alphaM, alphaS, ms, mb);
     }
-    return std::min(mb, msx);  // Mb ≤ Ms
+    return std::min(mb, ms);  // Mb ≤ Ms
 }
 
 double CAS4100_98Section::SegmentEffectiveLength(const CAS4100Span& span, CMemberResult* result,

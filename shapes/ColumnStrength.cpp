@@ -100,13 +100,17 @@ double ColumnCapacityFromSlenderness(double lambdaN, double alphaB, double Ns,
 
 double FlexuralColumnCapacity(const CAS4100_98Section& section, double le, BucklingAxis axis,
                               double& ncr, CMemberResult* result, bool axisInHeading) {
-    const double I = SecondMoment(section, axis);
+    return FlexuralColumnCapacity(section, le, SecondMoment(section, axis),
+                                  axisInHeading ? AxisSuffix(axis) : L"", ncr, result);
+}
+
+double FlexuralColumnCapacity(const CAS4100_98Section& section, double le, double I,
+                              const wchar_t* axisLabel, double& ncr, CMemberResult* result) {
     const double A = section.Area();
     const double r = std::sqrt(I / A);
     ncr = kPiSquared * section.YoungsModulus() * I / (le * le);
     if (WantsText(result)) {
-        result->AddOutputString(CString(L"Determination of Nc") +
-                                (axisInHeading ? AxisSuffix(axis) : L"") +
+        result->AddOutputString(CString(L"Determination of Nc") + axisLabel +
                                 L"\n<i>ref AS4100:1998 cl. 6.3.3</i>\n");
     }
     // cl. 6.2.1: Ns = kf An fy with An = Ag.

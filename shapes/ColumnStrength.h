@@ -38,6 +38,10 @@ double ColumnCapacityFromSlenderness(double lambdaN, double alphaB, double Ns,
 // answer for every axis).
 double FlexuralColumnCapacity(const CAS4100_98Section& section, double le, BucklingAxis axis,
                               double& ncr, CMemberResult* result, bool axisInHeading = true);
+// The same about any axis of second moment `secondMoment`, the report heading
+// "Determination of Nc" followed by `axisLabel` (the principal axes of an angle).
+double FlexuralColumnCapacity(const CAS4100_98Section& section, double le, double secondMoment,
+                              const wchar_t* axisLabel, double& ncr, CMemberResult* result);
 
 // A form factor kf equal to 1 or within 1e-6 of it takes the kf = 1 values of Table 6.3.3.
 bool IsUnitFormFactor(double kf);

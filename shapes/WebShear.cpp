@@ -46,6 +46,14 @@ double UniformCapacity(const Plate& plate, CMemberResult* result) {
     return vu;
 }
 
+CString AverageStressLines(const wchar_t* formula, double v, double aw, double fvm,
+                           CMemberResult* result, const CDesFormat& f) {
+    const double fva = v / aw;
+    result->AddOutputString(formula + f.Force(v) + L"/" + f.AreaCS(aw) + L"\n    = " +
+                            f.Stress(fva) + L"\n");
+    return f.Stress(fvm) + L"/" + f.Stress(fva);
+}
+
 double NonUniformCapacity(double vu, double stressRatio, UniformLine uniformLine,
                           const RatioLines& ratioLines, CMemberResult* result) {
     const double factor = 2.0 / (stressRatio + 0.9);

@@ -31,6 +31,11 @@ enum class UniformLine { Plain, WithClause };
 // returns the text shown between "(0.9 + (" and "))" in the Vv line.
 using RatioLines = std::function<CString(const CDesFormat& format)>;
 
+// The average stress line "fva = V/Aw" (`formula` opens it) for the non-uniform case; returns
+// "fvm/fva" for the Vv line.
+CString AverageStressLines(const wchar_t* formula, double v, double aw, double fvm,
+                           CMemberResult* result, const CDesFormat& f);
+
 // Non-uniform shear (cl. 5.11.3): Vv = 2·Vu/(0.9 + fvm/fva), never more than Vu. A ratio that
 // is not a number (zero shear force) takes the uniform capacity.
 double NonUniformCapacity(double vu, double stressRatio, UniformLine uniformLine,

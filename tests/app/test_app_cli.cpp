@@ -183,6 +183,58 @@ TEST(SectionCommand, CapacitiesOfA310UB40p4) {
     EXPECT_NEAR(s["phiVvy"].get<double>(), 320.44e3, 10.0);
 }
 
+// 75x75x6EA in 300PLUS (fy 320 MPa): the legs (λe = 13.01) are non-compact under a stress
+// gradient, Zeu = 13600 + 6800·(25 − 13.01)/16 = 18695 mm³, Zev (toes compressed)
+// = 6440 + 3220·0.7493 = 8853 mm³; φMsu = 0.9·320·18695 = 5.384 kN·m; ru = √(722000/867).
+TEST(SectionCommand, PrincipalAxisValuesOfAnAngle) {
+    const ProgramRun run = RunProgram("section 75x75x6EA --json");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const json s = json::parse(run.out);
+    EXPECT_EQ(s["shape"], "angle");
+    EXPECT_DOUBLE_EQ(s["kf"].get<double>(), 1.0);
+    EXPECT_NEAR(s["Zeu"].get<double>(), 18695.4e-9, 0.5e-9);
+    EXPECT_NEAR(s["Zev"].get<double>(), 8852.8e-9, 0.5e-9);
+    EXPECT_NEAR(s["phiMsu"].get<double>(), 5384.3, 0.5);
+    EXPECT_NEAR(s["phiMsv"].get<double>(), 2549.6, 0.5);
+    EXPECT_DOUBLE_EQ(s["Iu"].get<double>(), 722000e-12);
+    EXPECT_DOUBLE_EQ(s["Iv"].get<double>(), 187000e-12);
+    EXPECT_NEAR(s["ru"].get<double>(), 28.858e-3, 1e-6);
+    EXPECT_NEAR(s["rv"].get<double>(), 14.686e-3, 1e-6);
+    EXPECT_FALSE(json::parse(RunProgram("section 310UB40.4 --json").out).contains("Zeu"));
+}
+
+// The bracing strut buckles about v-v: 25 kN against φNc = 0.9·53.52 kN (le 2.4 m).
+TEST(CheckCommand, AngleStrutNamesThePrincipalAxisThatGoverns) {
+    const ProgramRun run = RunProgram("check --json " + std::string(AS4100_SOURCE_DIR) +
+                                      "/examples/roof-brace-strut.json");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const json c = json::parse(run.out)["cases"][0];
+    EXPECT_EQ(c["governs"], "member v-v flexural buckling");
+    const json& util = c["entries"][1]["util"];
+    EXPECT_NEAR(util["axial_vv"].get<double>(), 0.519, 0.001);
+    EXPECT_LT(util["axial_uu"].get<double>(), util["axial_vv"].get<double>());
+    EXPECT_EQ(util["axial_minor"], util["axial_vv"]);
+    const ProgramRun text =
+        RunProgram("check " + std::string(AS4100_SOURCE_DIR) + "/examples/angle-tie.json");
+    EXPECT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("M u-u"), std::string::npos);
+    EXPECT_NE(text.out.find("N v-v"), std::string::npos);
+}
+
+TEST(Refusals, AngleLegsMustBeLongerThanTheirThickness) {
+    const test::ScratchDir dir;
+    for (const auto& [legs, named] : std::vector<std::pair<json, std::string>>{
+             {{{"d", 0.05}, {"b", 0.005}, {"t", 0.005}}, "section.b: must be longer than"},
+             {{{"d", 0.05}, {"b", 0.05}, {"t", 0.0}}, "section.t: "}}) {
+        json doc = test::BaseMember();
+        doc["section"] = legs;
+        doc["section"]["shape"] = "angle";
+        const ProgramRun run = RunProgram("check " + dir.Write("a.json", doc.dump()));
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find(named), std::string::npos) << run.err;
+    }
+}
+
 // A square tube is an RHS to the checker, in C350L0 unless told: 250x250x6SHS, ε = √1.4,
 // λ = 238/6·ε = 46.93 > 40, slender about both axes (Ze = 450e3·40/46.93 = 383.5e3 mm³) and in
 // compression (kf = 0.8527, cl. 6.2.4); in C450L0 λ = 53.22, kf = 4311.3/5730 = 0.7524.
