@@ -161,7 +161,7 @@ TEST(BatchCommand, OneOutputLinePerInputLineInOrderWithRefusedLineInPlace) {
     }
     const std::string out = dir.File("out.jsonl");
     const ProgramRun run =
-        RunProgram("batch " + dir.Write("in.jsonl", lines) + " -o " + out + " --jobs 3");
+        RunProgram("batch " + dir.Write("in.jsonl", lines) + " -o " + out + " --jobs 3 --stats");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("members/s"), std::string::npos) << run.err;
 
