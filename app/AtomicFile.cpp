@@ -108,6 +108,10 @@ OutputFile::OutputFile(const std::string& path, const std::string& input)
     }
     const fs::path dir = target.parent_path();
     const std::string name = target.filename().string();
+    if (name.size() > NameLimit(dir)) {
+        throw InputError(path + ": the file name is longer than the system allows (" +
+                         std::to_string(NameLimit(dir)) + " bytes)");
+    }
     const std::string suffix = "." + std::to_string(getpid()) + ".tmp";
     temp_ = (dir / NameWithSuffix("." + name, suffix, NameLimit(dir))).string();
     fd_ = open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

@@ -101,9 +101,9 @@ std::string JoinObjects(const nlohmann::ordered_json& head, const std::string& d
 
 // One input line's output line (without its "\n").
 std::string CheckLine(MemberChecker& checker, const std::string& line, bool tooLong,
-                      std::size_t lineNumber, const std::string& source, bool quick,
-                      LineOutcome& outcome) {
-    const std::string where = source + " line " + std::to_string(lineNumber);
+                      std::size_t lineNumber, bool quick, LineOutcome& outcome) {
+    // The line number alone, not the input's name: a pipe and a file give the same lines.
+    const std::string where = "line " + std::to_string(lineNumber);
     nlohmann::ordered_json head;
     head["line"] = lineNumber;
     std::string title;
@@ -143,10 +143,8 @@ std::string CheckLine(MemberChecker& checker, const std::string& line, bool tooL
 // k % size from when it is read until it is written.
 class Pipeline {
   public:
-    Pipeline(const BatchOptions& options, std::string source, FdWriter& out, bool flushBursts,
-             bool progress)
+    Pipeline(const BatchOptions& options, FdWriter& out, bool flushBursts, bool progress)
         : options_(options),
-          source_(std::move(source)),
           out_(out),
           flushBursts_(flushBursts),
           progress_(progress),
@@ -234,8 +232,8 @@ class Pipeline {
             lock.unlock();
             Slot& slot = SlotOf(line);
             slot.outcome = {};
-            slot.text = CheckLine(checker, slot.text, slot.tooLong, line + 1, source_,
-                                  options_.quick, slot.outcome) +
+            slot.text = CheckLine(checker, slot.text, slot.tooLong, line + 1, options_.quick,
+                                  slot.outcome) +
                         "\n";
             lock.lock();
             slot.done = true;
@@ -302,7 +300,6 @@ class Pipeline {
 
   private:
     const BatchOptions& options_;
-    const std::string source_;
     FdWriter& out_;
     const bool flushBursts_;
     const bool progress_;
@@ -363,7 +360,7 @@ int RunBatchCommand(const BatchOptions& options) {
     const bool terminal = isatty(STDERR_FILENO) != 0;
     const auto start = Clock::now();
     LineReader reader(inFd, source, kMaxLineBytes, &gSignal);
-    Pipeline pipeline(options, source, out, !file, terminal);
+    Pipeline pipeline(options, out, !file, terminal);
     pipeline.Run(reader);
     const BatchTally& tally = pipeline.Tally();
     if (terminal) pipeline.DrawProgress(true);

@@ -69,7 +69,19 @@ const std::vector<Refusal> kRefusals{
     {"misspelt field", "/point", json::parse(R"([{"x": 0}])"), "point", "[{"},
     {"no cases", "/cases", kRemove, "(top level)", "{"},
     {"partial override lengths", "/overrides", json::parse(R"({"lengths": {"Lyy": 4.0}})"),
-     "overrides.lengths", "{\"Lyy\":4.0}"}};
+     "overrides.lengths", "{\"Lyy\":4.0}"},
+    // Values that would silently change the verdict.
+    {"delta below 1 (cl. 4.4.2.2)", "/overrides", {{"delta_minor", 0.9}}, "overrides.delta_minor",
+     "0.9"},
+    {"fy above fu", "/grade", {{"fy", 4.5e8}, {"fu", 4.4e8}}, "grade.fy", "450000000.0"},
+    {"band fy above fu", "/grade", json::parse(R"({"bands": [{"fy": 5e8, "fu": 4e8}]})"),
+     "grade.bands[0].fy", "500000000.0"},
+    {"G above E", "/grade", {{"fy", 3e8}, {"fu", 4.4e8}, {"G", 2.1e11}}, "grade.G",
+     "210000000000.0"},
+    {"load height in mm in a metre file: 152 m over a 304 mm beam",
+     "/segments/1/restraint/load_height", 152.0, "segments[1].restraint.load_height", "152.0"},
+    {"force that overflows in kN", "/cases/0/subspans/0/forces_left/1", 1e306,
+     "cases[0].subspans[0].forces_left[1]", "1e+306"}};
 // clang-format on
 
 class LoaderRefusal : public ::testing::TestWithParam<Refusal> {};
