@@ -94,7 +94,16 @@ TEST(Refusals, ExitTwoWithOneLineNamingWhatAndNothingElse) {
         {"check --report " + dir.File("r.pdf"), {"--report: unknown report type", "r.pdf"}},
         {"section 310UB99", {"unknown section \"310UB99\""}},
         {"section 310UB40.4 --grade S355", {"--grade: unknown grade \"S355\""}},
-        {"sections --family XX", {"--family: unknown family \"XX\""}}};
+        {"sections --family XX", {"--family: unknown family \"XX\""}},
+        {"frobnicate", {"unknown command \"frobnicate\"", "check, section"}},
+        {"check \"\"", {"check: the file name is empty"}},
+        {"check " + dir.File(""), {"is a directory"}},
+        {"check /dev/zero", {"/dev/zero: is not a regular file"}},
+        {"check '" + dir.Write("a\nb.json", "{") + "'", {"a\\x0ab.json: not valid JSON"}},
+        {"batch " + dir.Write("empty.jsonl", ""), {"empty.jsonl: holds no lines to check"}},
+        {"batch " + bad + " -o " + bad, {"is the input file"}},
+        {"batch " + bad + " -o " + dir.File(""), {"is a directory"}},
+        {"batch - < " + dir.File(""), {"standard input: cannot read the file: Is a directory"}}};
     for (const auto& [args, says] : cases) {
         const ProgramRun run = RunProgram(args);
         EXPECT_EQ(run.status, 2) << args;
@@ -104,6 +113,23 @@ TEST(Refusals, ExitTwoWithOneLineNamingWhatAndNothingElse) {
         EXPECT_TRUE(run.out.empty()) << args;
     }
     EXPECT_FALSE(std::filesystem::exists(report));
+}
+
+// A user's section and grade names are text in the report, never its mark-up.
+TEST(CheckCommand, UserNamesCannotInjectReportMarkup) {
+    const ScratchDir dir;
+    json doc = BaseMember();
+    doc["section"] = json::parse(R"({"shape": "I", "name": "<h4>X</h4><red>PASS</red>",
+                                     "D": 0.3, "B": 0.15, "T": 0.01, "tw": 0.006})");
+    doc["grade"] = {{"name", "<b>G</b>"}, {"fy", 3e8}, {"fu", 4.4e8}};
+    const std::string report = dir.File("r.html");
+    const ProgramRun run =
+        RunProgram("check --json " + dir.Write("m.json", doc.dump()) + " --report " + report);
+    const std::string html = test::ReadFile(report);
+    EXPECT_EQ(json::parse(run.out)["section"], "<h4>X</h4><red>PASS</red>");
+    EXPECT_EQ(TagProblem(html), "");
+    for (const char* injected : {"<h4>X", "<span class=\"red\">PASS", "<b>G</b>"})
+        EXPECT_EQ(html.find(injected), std::string::npos) << injected;
 }
 
 TEST(CheckJsonDocument, CarriesEveryField) {
