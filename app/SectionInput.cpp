@@ -115,6 +115,17 @@ const std::vector<ShapeLayout>& OtherShapes() {
     return shapes;
 }
 
+// A tube's wall must leave a hole: t less than half of every outside dimension (D, and B).
+void RefuseSolidTube(const JsonField& object, const std::vector<const char*>& keys) {
+    const double t = object.Member("t").Number();
+    for (const char* key : keys) {
+        if (std::string_view(key) == "t") continue;
+        if (2.0 * t >= object.Member(key).Number()) {
+            object.Member("t").Refuse(std::string("must be less than half of ") + key);
+        }
+    }
+}
+
 CSection UserOtherSection(const JsonField& object, const UnitSystem& units,
                           const ShapeLayout& layout) {
     std::vector<std::string_view> allowed = {"shape", "name", "category"};
@@ -124,6 +135,9 @@ CSection UserOtherSection(const JsonField& object, const UnitSystem& units,
     std::vector<double> dims;
     for (const char* key : layout.required) dims.push_back(Dimension(object, key, units));
     for (const char* key : layout.optional) dims.push_back(OptionalDimension(object, key, units));
+    if (layout.code == SecShape::CHS || layout.code == SecShape::RHS) {
+        RefuseSolidTube(object, layout.required);
+    }
     if (layout.code == SecShape::RHS) dims.push_back(dims.back());  // record: D, B, tf, tw
     CSection section;
     section.SetShape(layout.code);

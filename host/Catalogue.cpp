@@ -346,8 +346,8 @@ const Catalogue& Catalogue::Instance() {
 }
 
 // Families in the order of the listing: rolled I, channels, angles, then the hollow sections.
-// Only the I sections have a geometry class so far; the other families are listed and found
-// all the same, and the checker reports their shape as not handled.
+// Families without a geometry class yet are listed and found all the same, and the checker
+// reports their shape as not handled.
 Catalogue::Catalogue() {
     for (const FamilyTable& layout : FamilyTables()) {
         const Table table(EmbeddedFile(layout.file));

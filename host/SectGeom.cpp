@@ -246,6 +246,21 @@ std::string Refusal(const std::vector<double>& v) {
 
 }  // namespace
 
+void TakePublished(const Arbor::Data::PublishedProperties& published, GrossProperties& p) {
+    const auto take = [](double value, double& into) {
+        if (!std::isnan(value)) into = value;
+    };
+    take(published.Ag, p.area);
+    take(published.Ix, p.ixx);
+    take(published.Iy, p.iyy);
+    take(published.Zx, p.zxx);
+    take(published.Zy, p.zyy);
+    take(published.Sx, p.sxx);
+    take(published.Sy, p.syy);
+    take(published.J, p.j);
+    take(published.Iw, p.iw);
+}
+
 bool CDesSectGeom::IsWelded() const {
     using namespace Arbor::Data::ResidualStress;
     return category_ == HW || category_ == LW || category_ == SR;
@@ -280,18 +295,7 @@ bool CDesSectGeomI::SetArborSec(const Arbor::Data::CSection& section, CMemberRes
     SetCodes(section.Category(), section.FabricationCode());
     p_ = Compute(D_, B1_, T1_, B2_, T2_, tw_, r_);
     if (const auto& published = section.Published()) {
-        const auto take = [](double value, double& into) {
-            if (!std::isnan(value)) into = value;
-        };
-        take(published->Ag, p_.area);
-        take(published->Ix, p_.ixx);
-        take(published->Iy, p_.iyy);
-        take(published->Zx, p_.zxx);
-        take(published->Zy, p_.zyy);
-        take(published->Sx, p_.sxx);
-        take(published->Sy, p_.syy);
-        take(published->J, p_.j);
-        take(published->Iw, p_.iw);
+        TakePublished(*published, p_);
         p_.iuu = p_.ixx;
         p_.ivv = p_.iyy;
     }

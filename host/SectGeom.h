@@ -45,9 +45,32 @@ struct GrossProperties {
     double ybarPlastic = 0, xbarPlastic = 0;
 };
 
+// Replaces the computed properties by the record's published ones, where published.
+void TakePublished(const Arbor::Data::PublishedProperties& published, GrossProperties& p);
+
+// The gross properties a geometry holds, with their accessors.
+class CGrossSection {
+public:
+    double Area() const { return p_.area; }
+    double Xbar() const { return p_.xbar; }
+    double Ybar() const { return p_.ybar; }
+    double Ixx() const { return p_.ixx; }
+    double Iyy() const { return p_.iyy; }
+    double Ixy() const { return p_.ixy; }
+    double Zxx() const { return p_.zxx; }
+    double Zyy() const { return p_.zyy; }
+    double Sxx() const { return p_.sxx; }
+    double Syy() const { return p_.syy; }
+    double J() const { return p_.j; }
+    const GrossProperties& Properties() const { return p_; }
+
+protected:
+    GrossProperties p_;
+};
+
 // I and H sections, possibly mono-symmetric: flange 1 (B1 × T1) at the bottom, flange 2
 // (B2 × T2) at the top, web tw over the depth D, root radius r at the four web-flange joints.
-class CDesSectGeomI : public CDesSectGeom {
+class CDesSectGeomI : public CDesSectGeom, public CGrossSection {
 public:
     // Takes the dimensions of an I section (shape code 1 or 11) and computes its properties;
     // published values of the record replace the computed ones. False (and nothing changed)
@@ -62,23 +85,11 @@ public:
     double GetTw() const { return tw_; }
     double GetR() const { return r_; }
 
-    double Area() const { return p_.area; }
-    double Xbar() const { return p_.xbar; }
-    double Ybar() const { return p_.ybar; }
-    double Ixx() const { return p_.ixx; }
-    double Iyy() const { return p_.iyy; }
-    double Ixy() const { return p_.ixy; }
-    double Zxx() const { return p_.zxx; }
-    double Zyy() const { return p_.zyy; }
-    double Sxx() const { return p_.sxx; }
-    double Syy() const { return p_.syy; }
-    double J() const { return p_.j; }
     double Gamma() const { return p_.iw; }  // warping constant Iw
     double Iuu() const { return p_.iuu; }
     double Ivv() const { return p_.ivv; }
     double Alpha() const { return p_.alpha; }
     double YbarPlastic() const { return p_.ybarPlastic; }
-    const GrossProperties& Properties() const { return p_; }
 
     // Both flanges alike (within 1e-9 m).
     bool IsXXSymmetric() const;
@@ -94,7 +105,6 @@ public:
 
 private:
     double D_ = 0, B1_ = 0, T1_ = 0, B2_ = 0, T2_ = 0, tw_ = 0, r_ = 0;
-    GrossProperties p_;
 };
 
 }  // namespace Arbor::Steel

@@ -6,7 +6,9 @@
 #include <limits>
 #include <new>
 
+#include "shapes/SectionCalcCHS.h"
 #include "shapes/SectionCalcI.h"
+#include "shapes/SectionCalcRHS.h"
 
 namespace Arbor::Steel::SteelAS4100 {
 
@@ -23,13 +25,17 @@ bool WantsText(const CMemberResult* result) {
 }
 
 // The calculator for a host shape code; null for shapes this checker does not handle.
-// Channels, T sections, angles and hollow sections (codes 3, 4, 5, 7, 9) have no calculator in
-// this build and are reported as not handled.
+// Channels, T sections and angles (codes 3, 4, 5) have no calculator in this build and are
+// reported as not handled.
 std::shared_ptr<CAS4100_98Section> CreateCalculator(int shapeCode) {
     switch (shapeCode) {
         case Arbor::Data::SecShape::I:
         case Arbor::Data::SecShape::WeldedI:
             return std::shared_ptr<CAS4100_98Section>(new CSectionCalcI());
+        case Arbor::Data::SecShape::CHS:
+            return std::shared_ptr<CAS4100_98Section>(new CSectionCalcCHS());
+        case Arbor::Data::SecShape::RHS:
+            return std::shared_ptr<CAS4100_98Section>(new CSectionCalcRHS());
         default:
             return nullptr;
     }

@@ -99,13 +99,14 @@ double ColumnCapacityFromSlenderness(double lambdaN, double alphaB, double Ns,
 }
 
 double FlexuralColumnCapacity(const CAS4100_98Section& section, double le, BucklingAxis axis,
-                              double& ncr, CMemberResult* result) {
+                              double& ncr, CMemberResult* result, bool axisInHeading) {
     const double I = SecondMoment(section, axis);
     const double A = section.Area();
     const double r = std::sqrt(I / A);
     ncr = kPiSquared * section.YoungsModulus() * I / (le * le);
     if (WantsText(result)) {
-        result->AddOutputString(CString(L"Determination of Nc") + AxisSuffix(axis) +
+        result->AddOutputString(CString(L"Determination of Nc") +
+                                (axisInHeading ? AxisSuffix(axis) : L"") +
                                 L"\n<i>ref AS4100:1998 cl. 6.3.3</i>\n");
     }
     // cl. 6.2.1: Ns = kf An fy with An = Ag.
@@ -125,6 +126,10 @@ double FlexuralColumnCapacity(const CAS4100_98Section& section, double le, Buckl
             fmt.Stress(kReferenceStress) + L")\n        = " + fmt.NoDim(lambdaN) + L"\n");
     }
     return ColumnCapacityFromSlenderness(lambdaN, section.AlphaB(kf), Ns, result);
+}
+
+bool IsUnitFormFactor(double kf) {
+    return kf == 1.0 || std::fabs(kf - 1.0) < 1e-6;
 }
 
 double CSectionCalcI::Nc(double le, Axis axis, double& ncr, CMemberResult* result) const {

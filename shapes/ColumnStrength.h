@@ -34,7 +34,12 @@ double ColumnCapacityFromSlenderness(double lambdaN, double alphaB, double Ns,
 // buckling load π²EI/le² (infinite for le = 0). Uses only the section's virtual Area, Ixx,
 // Iyy, AreaCompEffective, AlphaB, DesignStressMin and YoungsModulus; any axis value other than
 // x-x or y-y takes I = 0.
+// `axisInHeading` false drops the axis from the report heading (a circular section has one
+// answer for every axis).
 double FlexuralColumnCapacity(const CAS4100_98Section& section, double le, BucklingAxis axis,
-                              double& ncr, CMemberResult* result);
+                              double& ncr, CMemberResult* result, bool axisInHeading = true);
+
+// A form factor kf equal to 1 or within 1e-6 of it takes the kf = 1 values of Table 6.3.3.
+bool IsUnitFormFactor(double kf);
 
 }  // namespace Arbor::Steel::SteelAS4100

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 
+#include "shapes/ColumnStrength.h"
 #include "shapes/Slenderness.h"
 
 namespace Arbor::Steel::SteelAS4100 {
@@ -228,12 +229,7 @@ double CSectionCalcI::AreaCompEffective() const {
 
 namespace {
 
-constexpr double kUnityTolerance = 1e-6;
 constexpr double kThickFlange = 0.04;  // 40 mm
-
-bool IsUnity(double kf) {
-    return kf == 1.0 || std::fabs(kf - 1.0) < kUnityTolerance;
-}
 
 bool IsAtMost40mm(double tf) {
     return tf < kThickFlange || tf == kThickFlange || std::fabs(kThickFlange - tf) < 1e-6;
@@ -273,7 +269,7 @@ double AlphaBReducedKf(unsigned category, bool thinFlange) {
 double CSectionCalcI::AlphaB(const double& kf) const {
     const bool thinFlange = IsAtMost40mm(std::max(GetT1(), GetT2()));
     const unsigned category = ResidualStressCategory();
-    if (IsUnity(kf)) return AlphaBUnitKf(category, PlateFabricationCode(), thinFlange);
+    if (IsUnitFormFactor(kf)) return AlphaBUnitKf(category, PlateFabricationCode(), thinFlange);
     if (kf < 1.0) return AlphaBReducedKf(category, thinFlange);
     return 1.0;
 }

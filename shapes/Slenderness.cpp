@@ -97,6 +97,11 @@ Limits WebInBending() {
     return {82.0, 115.0, kInfinite};
 }
 
+Limits BothEdgesUniform(unsigned category) {
+    if (category > RS::SR) return {};
+    return {30.0, EffectiveWidthLimitBothEdges(category), 90.0};
+}
+
 double EffectiveWidthLimitOneEdge(unsigned category) {
     switch (category) {
         case RS::HR:

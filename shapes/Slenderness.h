@@ -29,6 +29,9 @@ Limits OutstandUniform(unsigned category);
 Limits OutstandFreeEdge(unsigned category);
 // Web (both edges supported) in bending: 82, 115, no deformation limit.
 Limits WebInBending();
+// Plate supported along both edges in uniform compression (the flanges of a box): 30, the
+// yield limit of EffectiveWidthLimitBothEdges, 90; all 0 for a code outside 0 to 4.
+Limits BothEdgesUniform(unsigned category);
 
 // λey in uniform compression for the effective width of cl. 6.2.4; a code outside 0 to 4
 // takes the heavily welded value.

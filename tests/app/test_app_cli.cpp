@@ -5,6 +5,7 @@
 #include <cmath>
 #include <map>
 #include <regex>
+#include <tuple>
 #include <vector>
 
 #include "app/AppTestSupport.h"
@@ -222,6 +223,26 @@ TEST(SectionCommand, CapacitiesOfA310UB40p4) {
     EXPECT_NEAR(s["phiNs"].get<double>(), 1428.5e3, 0.5e3);
     // cl. 5.11.4: a stocky web (52.6 < 82): φVv = 0.9 × 0.6 × 320 × 304 × 6.1 = 320.44 kN.
     EXPECT_NEAR(s["phiVvy"].get<double>(), 320.44e3, 10.0);
+}
+
+// A square tube is an RHS to the checker, in C350L0 unless told: 250x250x6SHS, ε = √1.4,
+// λ = 238/6·ε = 46.93 > 40, slender about both axes (Ze = 450e3·40/46.93 = 383.5e3 mm³) and in
+// compression (kf = 0.8527, cl. 6.2.4); in C450L0 λ = 53.22, kf = 4311.3/5730 = 0.7524.
+TEST(SectionCommand, HollowSectionsInTheirGradesAndFamilies) {
+    for (const auto& [args, grade, kf] :
+         {std::tuple{"", "C350L0", 0.85272}, std::tuple{" --grade c450l0", "C450L0", 0.75240}}) {
+        const ProgramRun run = RunProgram(std::string("section 250x250x6SHS --json") + args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const json s = json::parse(run.out);
+        EXPECT_EQ(s["shape"], "RHS");
+        EXPECT_EQ(s["grade"], grade);
+        EXPECT_EQ(s["class"]["x"], "Slender");
+        EXPECT_NEAR(s["kf"].get<double>(), kf, 1e-4);
+    }
+    const ProgramRun list = RunProgram("sections --family SHS");
+    ASSERT_EQ(list.status, 0) << list.err;
+    EXPECT_NE(list.out.find("100x100x6SHS"), std::string::npos);
+    EXPECT_EQ(list.out.find("CHS"), std::string::npos);
 }
 
 }  // namespace
