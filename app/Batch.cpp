@@ -344,6 +344,8 @@ void PrintSummary(const BatchTally& t, double seconds) {
 }  // namespace
 
 int RunBatchCommand(const BatchOptions& options) {
+    // Before the temporary output file exists, so no signal can leave it behind.
+    const SignalScope signals;
     const bool fromStdin = options.input == "-";
     const int inFd = fromStdin ? STDIN_FILENO : OpenInputFile(options.input);
     const FdCloser closeInput(inFd);
@@ -356,7 +358,6 @@ int RunBatchCommand(const BatchOptions& options) {
     FdWriter& out = file ? file->Writer() : standardOutput;
     const std::string outName = file ? options.output : "standard output";
 
-    const SignalScope signals;
     const bool terminal = isatty(STDERR_FILENO) != 0;
     const auto start = Clock::now();
     LineReader reader(inFd, source, kMaxLineBytes, &gSignal);
