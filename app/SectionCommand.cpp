@@ -4,6 +4,7 @@
 #include <memory>
 #include <set>
 
+#include "app/GradeNames.h"
 #include "app/InputError.h"
 #include "app/JsonOutput.h"
 #include "app/SummaryTables.h"
@@ -102,21 +103,24 @@ std::optional<SectionCapacities> ComputeSectionCapacities(const std::string& des
     }
     const std::string wanted =
         gradeName.empty() ? catalogue.DefaultGrade(entry->family) : gradeName;
-    const auto grade = catalogue.FindGrade(wanted);
-    if (!grade) {
-        throw InputError("--grade: unknown grade \"" + wanted +
-                         "\"; known grades: " + JoinWords(catalogue.GradeNames()));
-    }
+    const auto grade = FindGradeByName(wanted);
+    if (!grade) throw InputError("--grade: unknown grade \"" + wanted + "\"; " + GradeHint(wanted));
 
+    auto s = MemberSectionCapacities(entry->section, *grade);
+    if (s) s->designation = entry->designation;
+    return s;
+}
+
+std::optional<SectionCapacities> MemberSectionCapacities(const Arbor::Data::CSection& section,
+                                                         const Arbor::Data::CSteelGrade& grade) {
     std::unique_ptr<Arbor::Steel::CSteelMemberGen> checker(NewCode());
     auto* member = dynamic_cast<CAS4100_98Member*>(checker.get());
-    if (!member || !member->SetSection(entry->section)) return std::nullopt;
-    member->SetSteelDesignProp(*grade);
+    if (!member || !member->SetSection(section)) return std::nullopt;
+    member->SetSteelDesignProp(grade);
 
     SectionCapacities s;
-    s.designation = entry->designation;
-    s.shape = ShapeWord(entry->section.Shape());
-    s.grade = U8(grade->Name());
+    s.shape = ShapeWord(section.Shape());
+    s.grade = U8(grade.Name());
     Capacities(*member->Section(), s);
     return s;
 }
