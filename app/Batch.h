@@ -1,36 +1,40 @@
-// `as4100 batch`: one member per input line, one result document per output line, in order.
+// `as4100 batch`: one member per input line, one result document per output line, in input
+// order, streamed: lines are read, checked on `jobs` workers and written as they are ready,
+// with a bounded window of lines in flight, so memory stays flat for any number of lines.
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "app/Rules.h"
 
 namespace as4100 {
 
+struct BatchOptions {
+    std::string input;   // a file, or "-" for standard input
+    std::string output;  // a file; "" or "-" for standard output
+    int jobs = 1;
+    bool quick = false;
+    bool stats = false;            // the closing summary even when standard error is not a terminal
+    std::optional<RuleSet> rules;  // unset: each line's own "rules" key, else the default
+};
+
 struct BatchTally {
+    std::size_t lines = 0;    // lines read
+    std::size_t written = 0;  // output lines written
     std::size_t members = 0;  // lines checked (refused lines not counted)
     std::size_t cases = 0;
     std::size_t failed = 0;   // members with a failing case
     std::size_t refused = 0;  // lines refused
 };
 
-// Checks every line on `jobs` workers, each with its own checker. outLines[i] is the compact
-// `check --json` document of line i + 1, or {"line": i + 1, "error": "..."} when the line
-// was refused. `progress` (may be empty) is called from the workers with the number of lines
-// done so far.
-BatchTally CheckLines(const std::vector<std::string>& lines, const std::string& source, int jobs,
-                      bool quick, std::vector<std::string>& outLines,
-                      const std::function<void(std::size_t)>& progress,
-                      std::optional<RuleSet> rules = {});
-
-// The command: reads IN, writes OUT (atomically) or standard output, progress and throughput
-// on standard error. Exit status 0 when every member passes, 1 when one fails or a line was
-// refused, 2 when the input file cannot be read.
-int RunBatchCommand(const std::string& input, const std::string& output, int jobs, bool quick,
-                    std::optional<RuleSet> rules = {});
+// Exit status: 0 every member passes; 1 one fails or a line was refused; 2 the input cannot be
+// read, a read fails part-way or it holds no lines (InputError); 3 the output cannot be
+// written (OutputError); 128 + the signal number when interrupted by SIGINT or SIGTERM (the
+// output file is left as it was, the lines written so far kept beside it as OUT.partial).
+// A consumer that closes standard output early stops the run quietly with the status of the
+// lines it was given.
+int RunBatchCommand(const BatchOptions& options);
 
 }  // namespace as4100

@@ -11,6 +11,10 @@ namespace as4100 {
 namespace {
 
 constexpr std::size_t kMaxShownValue = 60;
+constexpr std::size_t kMaxShownKey = 40;
+// Our choice: no quantity of a member file comes near 1e100 in any of its units, and values
+// below it stay finite through every unit conversion (the largest factor is 1e9, kN/mm²).
+constexpr double kLargestNumber = 1e100;
 
 bool IsNoteKey(std::string_view key) {
     return key == "comment" || key.starts_with('_');
@@ -29,6 +33,10 @@ void JsonField::Refuse(const std::string& problem, const std::string& hint) cons
     std::string message = *source_ + ": " + where + ": " + problem + ", got " + ShortDump(*value_);
     if (!hint.empty()) message += "; " + hint;
     throw InputError(message);
+}
+
+std::string PathKey(std::string_view key) {
+    return OneLine(key, kMaxShownKey);
 }
 
 bool JsonField::Has(const char* key) const {
@@ -59,7 +67,8 @@ void JsonField::RequireObject(const std::vector<std::string_view>& allowed) cons
             for (std::string_view name : allowed) {
                 list += (list.empty() ? "" : ", ") + std::string(name);
             }
-            const std::string childPath = path_.empty() ? key : path_ + "." + key;
+            const std::string shown = PathKey(key);
+            const std::string childPath = path_.empty() ? shown : path_ + "." + shown;
             JsonField(item.value(), childPath, *source_)
                 .Refuse("unknown field", "expected one of: " + list);
         }
@@ -79,6 +88,7 @@ double JsonField::Number() const {
     if (!value_->is_number()) Refuse("must be a number");
     const double v = value_->get<double>();
     if (!std::isfinite(v)) Refuse("must be a finite number");
+    if (std::fabs(v) > kLargestNumber) Refuse("must be a number of at most 1e100 in magnitude");
     return v;
 }
 

@@ -51,4 +51,16 @@ class JsonField {
 // The value as it appeared, shortened to fit a one-line message.
 std::string ShortDump(const nlohmann::json& value);
 
+// A key as it may appear in a field path: control characters escaped, shortened.
+std::string PathKey(std::string_view key);
+
+// Deepest nesting of arrays and objects accepted in an input document: far beyond what a
+// member file needs, small enough that nothing recursing over the document can overflow.
+constexpr std::size_t kMaxJsonDepth = 64;
+
+// Parses a JSON document for the loaders. Refuses (InputError naming `source` and the field)
+// a syntax error, a number beyond the range of a double, a key given twice in one object and
+// nesting deeper than kMaxJsonDepth. Never recurses over the text's nesting.
+nlohmann::json ParseJsonDocument(std::string_view text, const std::string& source);
+
 }  // namespace as4100

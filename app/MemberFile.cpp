@@ -1,11 +1,10 @@
 #include "app/MemberFile.h"
 
-#include <fstream>
-#include <sstream>
-
 #include <nlohmann/json.hpp>
 
+#include "app/InputFile.h"
 #include "app/JsonField.h"
+#include "app/LoadHeight.h"
 #include "app/RestraintNames.h"
 #include "app/SectionInput.h"
 #include "app/Units.h"
@@ -167,6 +166,13 @@ double OverrideLength(const JsonField& field, const UnitSystem& units) {
     return v >= 0.0 ? units.Length(v) : v;
 }
 
+// cl. 4.4.2.2: a moment amplification factor δ is at least 1.
+double AmplificationFactor(const JsonField& field) {
+    const double v = field.Number();
+    if (v < 1.0) field.Refuse("must be at least 1 (cl. 4.4.2.2)");
+    return v;
+}
+
 MemberOverrides ReadOverrides(const std::optional<JsonField>& field, const UnitSystem& units) {
     MemberOverrides out;
     if (!field) return out;
@@ -194,8 +200,8 @@ MemberOverrides ReadOverrides(const std::optional<JsonField>& field, const UnitS
         out.lengths = values;
     }
     if (const auto v = field->Optional("alpha_m")) out.alphaM = v->Positive();
-    if (const auto v = field->Optional("delta_major")) out.deltaMajor = v->Positive();
-    if (const auto v = field->Optional("delta_minor")) out.deltaMinor = v->Positive();
+    if (const auto v = field->Optional("delta_major")) out.deltaMajor = AmplificationFactor(*v);
+    if (const auto v = field->Optional("delta_minor")) out.deltaMinor = AmplificationFactor(*v);
     return out;
 }
 
@@ -222,9 +228,9 @@ StationOptions ReadStations(const std::optional<JsonField>& field, const UnitSys
 
 MemberInput ParseMember(const nlohmann::json& document, const std::string& source) {
     const JsonField root(document, "", source);
-    root.RequireObject({"title", "units", "section", "grade", "points", "segments", "cases",
-                        "subspans", "overrides", "section_options", "project", "stations",
-                        "rules", "group"});
+    root.RequireObject({"id", "title", "units", "section", "grade", "points", "segments", "cases",
+                        "subspans", "overrides", "section_options", "project", "stations", "rules",
+                        "group"});
     MemberInput member;
     const UnitSystem units = ReadUnits(root.Optional("units"), member.facts);
 
@@ -249,6 +255,7 @@ MemberInput ParseMember(const nlohmann::json& document, const std::string& sourc
         if (!member.rules)
             rules->Refuse("unknown rule set", "expected \"checker\" or \"standard\"");
     }
+    RefuseImplausibleLoadHeights(root, member.section, units);
     member.stationOptions = ReadStations(root.Optional("stations"), units);
 
     member.warnings = InputWarnings(member);  // of the file's own points and sub-spans
@@ -259,26 +266,11 @@ MemberInput ParseMember(const nlohmann::json& document, const std::string& sourc
 }
 
 MemberInput ParseMemberText(const std::string& text, const std::string& source) {
-    nlohmann::json document;
-    try {
-        document = nlohmann::json::parse(text);
-    } catch (const nlohmann::json::exception& e) {
-        // A syntax error, or a number too large for a double (1e900). nlohmann's text after
-        // its "[json.exception...] " tag names the place.
-        std::string what = e.what();
-        const auto tag = what.find("] ");
-        if (tag != std::string::npos) what = what.substr(tag + 2);
-        throw InputError(source + ": not valid JSON: " + what);
-    }
-    return ParseMember(document, source);
+    return ParseMember(ParseJsonDocument(text, source), source);
 }
 
 MemberInput LoadMemberFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw InputError(path + ": cannot read the file");
-    std::ostringstream text;
-    text << in.rdbuf();
-    return ParseMemberText(text.str(), path);
+    return ParseMemberText(ReadInputFile(path, kMaxMemberFileBytes), path);
 }
 
 }  // namespace as4100

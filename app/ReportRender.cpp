@@ -125,6 +125,20 @@ std::vector<MarkupLine> SplitMarkup(const std::vector<Arbor::Steel::ReportPiece>
     return builder.Finish();
 }
 
+std::string MarkupSafeText(const std::string& utf8) {
+    std::string out;
+    for (const char c : utf8) {
+        if (c == '<') {
+            out += "\u2039";
+        } else if (c == '>') {
+            out += "\u203a";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 std::string HtmlEscape(const std::string& utf8) {
     std::string out;
     out.reserve(utf8.size());

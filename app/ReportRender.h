@@ -36,6 +36,10 @@ std::string MarkupToHtml(const std::vector<MarkupLine>& lines);
 // underlined.
 std::string MarkupToText(const std::vector<MarkupLine>& lines);
 
+// User text (a section or grade name) made safe to put into the checker's mark-up: "<" and
+// ">" become "‹" and "›", so no name can open a heading or colour the report.
+std::string MarkupSafeText(const std::string& utf8);
+
 // Escapes &, <, > and " for HTML text and attributes.
 std::string HtmlEscape(const std::string& utf8);
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/GradeNames.h"
+#include "app/ReportRender.h"
 #include "app/TextTable.h"
 #include "host/Catalogue.h"
 
@@ -206,9 +207,11 @@ CSection UserSection(const JsonField& object, const UnitSystem& units, std::stri
         section = UserOtherSection(object, units, *layout);
         section.SetCategory(ReadCategory(object, layout->defaultCategory));
     }
-    if (const auto given = object.Optional("name"))
-        section.SetName(Arbor::FromUtf8(given->String()));
     name = Arbor::ToUtf8(section.Name());
+    if (const auto given = object.Optional("name")) {
+        name = given->String();
+        section.SetName(Arbor::FromUtf8(MarkupSafeText(name)));
+    }
     return section;
 }
 
@@ -229,6 +232,7 @@ GradeBand ReadBand(const JsonField& band, const UnitSystem& units) {
     if (out.op != GradeBand::Any) out.bound = units.Length(band.Member("bound").Positive());
     out.fy = units.Stress(band.Member("fy").Positive());
     out.fu = units.Stress(band.Member("fu").Positive());
+    if (out.fy > out.fu) band.Member("fy").Refuse("must not exceed fu");
     return out;
 }
 
@@ -247,12 +251,16 @@ CSteelGrade UserGrade(const JsonField& object, const UnitSystem& units, std::str
         GradeBand band;
         band.fy = units.Stress(object.Member("fy").Positive());
         band.fu = units.Stress(object.Member("fu").Positive());
+        if (band.fy > band.fu) object.Member("fy").Refuse("must not exceed fu");
         bands.push_back(band);
     }
-    const auto E = object.Optional("E");
-    const auto G = object.Optional("G");
-    return CSteelGrade(Arbor::FromUtf8(name), bands, E ? units.Stress(E->Positive()) : 2.0e11,
-                       G ? units.Stress(G->Positive()) : 8.0e10);
+    const auto EField = object.Optional("E");
+    const auto GField = object.Optional("G");
+    const double E = EField ? units.Stress(EField->Positive()) : 2.0e11;
+    const double G = GField ? units.Stress(GField->Positive()) : 8.0e10;
+    // G = E / 2(1 + ν) is below E for any real material: a larger G is a slip of the pen.
+    if (G > E) (GField ? *GField : *EField).Refuse("G must not exceed E");
+    return CSteelGrade(Arbor::FromUtf8(MarkupSafeText(name)), bands, E, G);
 }
 
 }  // namespace

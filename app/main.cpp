@@ -1,12 +1,16 @@
 // The as4100 command: checks steel members to AS 4100-1998 with the checker module, playing
 // the analysis program's part (see README.md and docs/member-file.md).
+#include <cerrno>
+#include <cstring>
 #include <exception>
 #include <iostream>
 #include <map>
+#include <string_view>
 #include <thread>
 
 #include <CLI/CLI.hpp>
 
+#include "app/AtomicFile.h"
 #include "app/Batch.h"
 #include "app/CheckCommand.h"
 #include "app/InputError.h"
@@ -21,6 +25,23 @@ namespace {
 // (an output that cannot be written, say).
 constexpr int kRefused = 2;
 constexpr int kOtherError = 3;
+
+int Report(std::string_view message, int status) {
+    std::cerr << "as4100: " << as4100::OneLine(message, 2000) << "\n";
+    return status;
+}
+
+// The first word that is not an option, when it names no command: CLI11 would only say that
+// a command is required.
+std::string UnknownCommand(const CLI::App& app, int argc, char** argv) {
+    if (argc < 2 || argv[1][0] == '-') return {};
+    std::string known;
+    for (const CLI::App* sub : app.get_subcommands({})) {
+        if (sub->get_name() == argv[1]) return {};
+        known += (known.empty() ? "" : ", ") + sub->get_name();
+    }
+    return "unknown command \"" + std::string(argv[1]) + "\"; expected one of: " + known;
+}
 
 int DefaultJobs() {
     const unsigned n = std::thread::hardware_concurrency();
@@ -37,7 +58,7 @@ int main(int argc, char** argv) {
     as4100::CheckCommandOptions check;
     auto* checkCmd =
         app.add_subcommand("check", "Check a member file (default: the bundled example)");
-    checkCmd->add_option("FILE", check.file, "Member file (JSON)");
+    auto* checkFile = checkCmd->add_option("FILE", check.file, "Member file (JSON)");
     checkCmd->add_flag("--quick", check.quick, "Utilisations only (QuickCheck), no report text");
     checkCmd->add_flag("--json", check.json, "Print the result as one JSON document (SI)");
     checkCmd->add_option("--report", check.report,
@@ -73,15 +94,17 @@ int main(int argc, char** argv) {
     auto* sectionsCmd = app.add_subcommand("sections", "List the section catalogue");
     sectionsCmd->add_option("--family", family, "Only this family, e.g. UB");
 
-    std::string batchIn, batchOut;
-    int jobs = DefaultJobs();
-    bool batchQuick = false;
+    as4100::BatchOptions batch;
+    batch.jobs = DefaultJobs();
     auto* batchCmd = app.add_subcommand("batch", "Check one member per line of a JSON-lines file");
-    batchCmd->add_option("IN", batchIn, "Input file, one member per line")->required();
-    batchCmd->add_option("-o,--output", batchOut, "Output file (default: standard output)");
-    batchCmd->add_option("--jobs", jobs, "Worker threads (default: hardware threads)")
+    batchCmd->add_option("IN", batch.input, "Input file, one member per line; - for standard input")
+        ->required();
+    batchCmd->add_option("-o,--output", batch.output, "Output file (default: standard output)");
+    batchCmd->add_option("--jobs", batch.jobs, "Worker threads (default: hardware threads)")
         ->check(CLI::Range(1, 1024));
-    batchCmd->add_flag("--quick", batchQuick, "Utilisations only (QuickCheck)");
+    batchCmd->add_flag("--quick", batch.quick, "Utilisations only (QuickCheck)");
+    batchCmd->add_flag("--stats", batch.stats,
+                       "The closing summary even when standard error is not a terminal");
     std::string batchRules;
     batchCmd->add_option("--rules", batchRules, rulesHelp)->check(ruleSets);
 
@@ -95,24 +118,39 @@ int main(int argc, char** argv) {
     } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
-        std::cerr << "as4100: " << e.what() << " (see as4100 --help)\n";
-        return kRefused;
+        const std::string unknown = UnknownCommand(app, argc, argv);
+        return Report((unknown.empty() ? std::string(e.what()) : unknown) + " (see as4100 --help)",
+                      kRefused);
+    }
+    // An unset shell variable gives "": refused rather than taken for "no file".
+    if (*checkCmd && checkFile->count() > 0 && check.file.empty()) {
+        return Report("check: the file name is empty", kRefused);
     }
 
-    try {
+    auto runCommand = [&] {
         if (*checkCmd) return as4100::RunCheckCommand(check);
         if (*sectionCmd) return as4100::RunSectionCommand(designation, grade, sectionJson);
         if (*sectionsCmd) return as4100::RunSectionsCommand(family);
         if (*sizeCmd) return as4100::RunSizeCommand(size);
-        if (*batchCmd)
-            return as4100::RunBatchCommand(batchIn, batchOut, jobs, batchQuick,
-                                           as4100::RuleSetOf(batchRules));
-    } catch (const as4100::InputError& e) {
-        std::cerr << "as4100: " << e.what() << "\n";
+        if (*batchCmd) {
+            batch.rules = as4100::RuleSetOf(batchRules);
+            return as4100::RunBatchCommand(batch);
+        }
         return kRefused;
+    };
+    try {
+        const int status = runCommand();
+        // Whatever went to standard output must have arrived (a full disk, a closed stream).
+        if (!(std::cout << std::flush)) {
+            return Report(std::string("standard output: cannot write: ") + std::strerror(errno),
+                          kOtherError);
+        }
+        return status;
+    } catch (const as4100::InputError& e) {
+        return Report(e.what(), kRefused);
+    } catch (const as4100::OutputError& e) {
+        return Report(e.what(), kOtherError);
     } catch (const std::exception& e) {
-        std::cerr << "as4100: error: " << e.what() << "\n";
-        return kOtherError;
+        return Report(std::string("error: ") + e.what(), kOtherError);
     }
-    return kRefused;
 }

@@ -392,6 +392,10 @@ const CatalogueEntry* Catalogue::FindSection(std::string_view designation) const
 }
 
 std::vector<std::string> Catalogue::Suggest(std::string_view designation, int count) const {
+    // The edit distance costs the product of the lengths: a name far longer than any
+    // designation has no near neighbour, and must not take time in proportion to its size.
+    constexpr std::size_t kLongestWorthSuggesting = 64;
+    if (designation.size() > kLongestWorthSuggesting) return {};
     const std::string key = Normalise(designation);
     std::vector<std::pair<int, size_t>> ranked;  // (distance, table position)
     for (size_t i = 0; i < sections_.size(); ++i)

@@ -18,8 +18,8 @@ trap 'rm -f "$json" "$batch"' EXIT
 # Batch throughput of the program: 6000 generated members, 2 jobs, full and quick checks.
 python3 "$root/scripts/gen_batch.py" "$batch" --count 6000 --seed 7 >/dev/null
 # (exit status 1 only says that some generated members fail their checks)
-full_line="$({ "$build/bin/as4100" batch "$batch" --jobs 2 -o /dev/null 2>&1 || true; } | tail -n 1)"
-quick_line="$({ "$build/bin/as4100" batch "$batch" --jobs 2 --quick -o /dev/null 2>&1 || true; } |
+full_line="$({ "$build/bin/as4100" batch "$batch" --jobs 2 --stats -o /dev/null 2>&1 || true; } | tail -n 1)"
+quick_line="$({ "$build/bin/as4100" batch "$batch" --jobs 2 --quick --stats -o /dev/null 2>&1 || true; } |
   tail -n 1)"
 
 # Sizing the example floor beam over every UB and UC section: the median over 21 runs of the

@@ -79,7 +79,16 @@ TEST(Refusals, ExitTwoWithOneLineNamingWhatAndNothingElse) {
         {"check --project jobb=1", {"--project: expected KEY=VALUE", "jobb=1"}},
         {"section 310UB99", {"unknown section \"310UB99\""}},
         {"section 310UB40.4 --grade S355", {"--grade: unknown grade \"S355\""}},
-        {"sections --family XX", {"--family: unknown family \"XX\""}}};
+        {"sections --family XX", {"--family: unknown family \"XX\""}},
+        {"frobnicate", {"unknown command \"frobnicate\"", "check, section"}},
+        {"check \"\"", {"check: the file name is empty"}},
+        {"check " + dir.File(""), {"is a directory"}},
+        {"check /dev/zero", {"/dev/zero: is not a regular file"}},
+        {"check '" + dir.Write("a\nb.json", "{") + "'", {"a\\x0ab.json: not valid JSON"}},
+        {"batch " + dir.Write("empty.jsonl", ""), {"empty.jsonl: holds no lines to check"}},
+        {"batch " + bad + " -o " + bad, {"is the input file"}},
+        {"batch " + bad + " -o " + dir.File(""), {"is a directory"}},
+        {"batch - < " + dir.File(""), {"standard input: cannot read the file: Is a directory"}}};
     for (const auto& [args, says] : cases) {
         const ProgramRun run = RunProgram(args);
         EXPECT_EQ(run.status, 2) << args;
@@ -89,6 +98,23 @@ TEST(Refusals, ExitTwoWithOneLineNamingWhatAndNothingElse) {
         EXPECT_TRUE(run.out.empty()) << args;
     }
     EXPECT_FALSE(std::filesystem::exists(report));
+}
+
+// A user's section and grade names are text in the report, never its mark-up.
+TEST(CheckCommand, UserNamesCannotInjectReportMarkup) {
+    const ScratchDir dir;
+    json doc = BaseMember();
+    doc["section"] = json::parse(R"({"shape": "I", "name": "<h4>X</h4><red>PASS</red>",
+                                     "D": 0.3, "B": 0.15, "T": 0.01, "tw": 0.006})");
+    doc["grade"] = {{"name", "<b>G</b>"}, {"fy", 3e8}, {"fu", 4.4e8}};
+    const std::string report = dir.File("r.html");
+    const ProgramRun run =
+        RunProgram("check --json " + dir.Write("m.json", doc.dump()) + " --report " + report);
+    const std::string html = test::ReadFile(report);
+    EXPECT_EQ(json::parse(run.out)["section"], "<h4>X</h4><red>PASS</red>");
+    EXPECT_EQ(TagProblem(html), "");
+    for (const char* injected : {"<h4>X", "<span class=\"red\">PASS", "<b>G</b>"})
+        EXPECT_EQ(html.find(injected), std::string::npos) << injected;
 }
 
 TEST(CheckJsonDocument, CarriesEveryField) {
@@ -146,7 +172,7 @@ TEST(BatchCommand, OneOutputLinePerInputLineInOrderWithRefusedLineInPlace) {
     }
     const std::string out = dir.File("out.jsonl");
     const ProgramRun run =
-        RunProgram("batch " + dir.Write("in.jsonl", lines) + " -o " + out + " --jobs 3");
+        RunProgram("batch " + dir.Write("in.jsonl", lines) + " -o " + out + " --jobs 3 --stats");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("members/s"), std::string::npos) << run.err;
 

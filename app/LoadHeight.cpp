@@ -1,0 +1,45 @@
+#include "app/LoadHeight.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace as4100 {
+
+namespace {
+
+// Our choice: a load on a post or bracket stands at most a few section depths above the
+// shear centre (cl. 5.6.3 takes the top flange, half a depth, as the usual destabilising
+// height); five depths leaves room for any real detail and catches a unit slip (×1000).
+constexpr double kMostDepths = 5.0;
+
+void CheckHeight(const JsonField& owner, double largest, const UnitSystem& units) {
+    const auto restraint = owner.Optional("restraint");
+    if (!restraint) return;
+    const auto height = restraint->Optional("load_height");
+    if (!height || !height->Value().is_number()) return;  // the loader refuses those
+    const double given = units.Length(height->Value().get<double>());
+    if (std::fabs(given) > kMostDepths * largest) {
+        char limit[64];
+        std::snprintf(limit, sizeof limit, "%g", kMostDepths * largest / units.Length(1.0));
+        height->Refuse("is more than five section depths from the shear centre",
+                       std::string("at most ") + limit + " in the file's length unit");
+    }
+}
+
+}  // namespace
+
+void RefuseImplausibleLoadHeights(const JsonField& root, const Arbor::Data::CSection& section,
+                                  const UnitSystem& units) {
+    const std::vector<double>& dims = section.Dimensions();
+    if (dims.empty()) return;
+    const double largest = std::max(dims[0], dims.size() > 1 ? dims[1] : 0.0);
+    for (const char* list : {"points", "segments"}) {
+        const auto field = root.Optional(list);
+        if (!field || !field->Value().is_array()) continue;
+        for (std::size_t i = 0; i < field->ArraySize(); ++i)
+            CheckHeight(field->Element(i), largest, units);
+    }
+}
+
+}  // namespace as4100

@@ -1,0 +1,15 @@
+// Load heights that no section could carry: a value in millimetres in a file in metres.
+#pragma once
+
+#include "app/JsonField.h"
+#include "app/Units.h"
+#include "host/Section.h"
+
+namespace as4100 {
+
+// Refuses, naming the field, a `load_height` of a point or a segment more than five times the
+// section's largest outside dimension from the shear centre.
+void RefuseImplausibleLoadHeights(const JsonField& root, const Arbor::Data::CSection& section,
+                                  const UnitSystem& units);
+
+}  // namespace as4100
