@@ -9,6 +9,7 @@
 #include "app/Batch.h"
 #include "app/CheckCommand.h"
 #include "app/InputError.h"
+#include "app/ModelCommand.h"
 #include "app/SectionCommand.h"
 #include "app/Version.h"
 
@@ -61,6 +62,18 @@ int main(int argc, char** argv) {
         ->check(CLI::Range(1, 1024));
     batchCmd->add_flag("--quick", batchQuick, "Utilisations only (QuickCheck)");
 
+    as4100::ModelCommandOptions model;
+    model.jobs = DefaultJobs();
+    auto* modelCmd = app.add_subcommand("model", "Check a whole model: members and station forces");
+    modelCmd->add_option("MEMBERS", model.members, "Members table (CSV)")->required();
+    modelCmd->add_option("FORCES", model.forces, "Station forces table (CSV)")->required();
+    modelCmd->add_option("--combinations", model.combinations, "Load combinations (JSON)");
+    modelCmd->add_option("--flip", model.flip, "Forces columns whose signs to change, e.g. Mx,Vy")
+        ->delimiter(',');
+    modelCmd->add_option("--jobs", model.jobs, "Worker threads (default: hardware threads)")
+        ->check(CLI::Range(1, 1024));
+    modelCmd->add_option("-o,--output", model.outDir, "Directory for the schedule (default: .)");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -77,6 +90,7 @@ int main(int argc, char** argv) {
         if (*sectionCmd) return as4100::RunSectionCommand(designation, grade, sectionJson);
         if (*sectionsCmd) return as4100::RunSectionsCommand(family);
         if (*batchCmd) return as4100::RunBatchCommand(batchIn, batchOut, jobs, batchQuick);
+        if (*modelCmd) return as4100::RunModelCommand(model);
     } catch (const as4100::InputError& e) {
         std::cerr << "as4100: " << e.what() << "\n";
         return kRefused;
