@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -14,6 +15,7 @@
 #include "app/AtomicFile.h"
 #include "app/InputError.h"
 #include "app/ModelInput.h"
+#include "app/ReportFile.h"
 #include "app/RunCheck.h"
 #include "app/Schedule.h"
 
@@ -73,6 +75,43 @@ std::vector<MemberOutcome> CheckAll(const std::vector<MemberRow>& rows, const Fo
     return outcomes;
 }
 
+// A member name made safe as a file name: anything but letters, digits, '-', '_' and '.' is '_'.
+std::string FileNameOf(const std::string& member) {
+    std::string out = member;
+    for (char& c : out) {
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-' && c != '_' && c != '.')
+            c = '_';
+    }
+    return out.empty() || out[0] == '.' ? "_" + out : out;
+}
+
+// Checks the chosen members again with the report on and writes one page each.
+void WriteReports(const ModelCommandOptions& options, const std::vector<MemberRow>& members,
+                  const std::vector<ScheduleRow>& rows, const ForcesTable& forces,
+                  const std::vector<Combination>& combinations) {
+    if (options.reports.empty()) return;
+    const std::set<std::string> chosen(options.reports.begin(), options.reports.end());
+    for (const std::string& name : chosen) {
+        const bool known = name == "failing" ||
+                           std::any_of(rows.begin(), rows.end(),
+                                       [&](const ScheduleRow& r) { return r.member == name; });
+        if (!known) std::cerr << "as4100: --reports: no member " << name << " in the model\n";
+    }
+    const std::filesystem::path dir = std::filesystem::path(options.outDir) / "reports";
+    MemberChecker checker;
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        const bool wanted = chosen.count(members[i].name) ||
+                            (chosen.count("failing") && rows[i].verdict == Verdict::Fail);
+        if (!wanted) continue;
+        const ModelMember member = BuildModelMember(members[i], forces, combinations);
+        if (!member.input) continue;  // refused: its reason is in the schedule
+        std::filesystem::create_directories(dir);
+        const std::string path = (dir / (FileNameOf(members[i].name) + ".html")).string();
+        WriteReport(checker.Run(*member.input, {false, true}), path, ReportKind::Html);
+        std::cout << "wrote " << path << "\n";
+    }
+}
+
 }  // namespace
 
 int RunModelCommand(const ModelCommandOptions& options) {
@@ -104,6 +143,7 @@ int RunModelCommand(const ModelCommandOptions& options) {
     WriteFileAtomically((dir / "schedule.csv").string(), ScheduleCsv(rows));
     WriteFileAtomically((dir / "schedule.html").string(), ScheduleHtml(rows, title));
 
+    WriteReports(options, members, rows, forces, combinations);
     std::cout << ScheduleSummary(rows) << "\n"
               << "wrote " << (dir / "schedule.csv").string() << " and "
               << (dir / "schedule.html").string() << "\n";

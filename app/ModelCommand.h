@@ -1,5 +1,6 @@
 // `as4100 model MEMBERS.csv FORCES.csv [--combinations C.json] [--flip COLS] [--jobs N]
-// [-o DIR]`: checks a whole model and writes DIR/schedule.csv and DIR/schedule.html.
+// [--reports failing|M1,M2] [-o DIR]`: checks a whole model and writes DIR/schedule.csv and
+// DIR/schedule.html (and DIR/reports/MEMBER.html for the members asked for).
 #pragma once
 
 #include <string>
@@ -13,6 +14,8 @@ struct ModelCommandOptions {
     std::vector<std::string> flip;  // forces columns whose signs are changed
     int jobs = 1;
     std::string outDir = ".";
+    // Members whose full report is written to DIR/reports/MEMBER.html: names, or "failing".
+    std::vector<std::string> reports;
 };
 
 // Exit status 0 when every member passes, 1 when one fails or was refused (or a forces row

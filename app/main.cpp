@@ -73,6 +73,8 @@ int main(int argc, char** argv) {
     modelCmd->add_option("--jobs", model.jobs, "Worker threads (default: hardware threads)")
         ->check(CLI::Range(1, 1024));
     modelCmd->add_option("-o,--output", model.outDir, "Directory for the schedule (default: .)");
+    modelCmd->add_option("--reports", model.reports, "Full reports of these members, or \"failing\"")
+        ->delimiter(',');
 
     try {
         app.parse(argc, argv);
