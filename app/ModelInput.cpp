@@ -274,6 +274,7 @@ ForcesTable ReadForcesTable(const CsvTable& table, const std::vector<MemberRow>&
     for (const MemberRow& row : members) known.insert(row.name);
     ForcesTable out;
     out.source = table.source;
+    out.xHeading = x.heading;
     for (const CsvRow& csv : table.rows) {
         const std::string name = Cell(csv, member);
         try {
@@ -357,16 +358,17 @@ using CaseStations = std::map<std::string, std::vector<Station>>;
 
 // Sorts each case's stations and checks them against the member: inside it, covering it, at
 // most two at a position. Snaps positions at the ends onto them.
-void PrepareStations(CaseStations& cases, const MemberRow& row, const std::string& source) {
+void PrepareStations(CaseStations& cases, const MemberRow& row, const ForcesTable& forces) {
+    const std::string& source = forces.source;
     const double tolerance = kSamePosition * row.length;
     for (auto& [caseName, stations] : cases) {
         SortStations(stations);
         const std::string where = source + ", member " + row.name + ", case " + caseName;
         for (Station& s : stations) {
             if (s.x < -tolerance || s.x > row.length + tolerance) {
-                throw InputError(source + " row " + std::to_string(s.row) +
-                                 ": column \"x\": outside the member (0 to " + Number(row.length) +
-                                 " m), got " + Number(s.x) + " m");
+                throw InputError(source + " row " + std::to_string(s.row) + ": column " +
+                                 Quoted(forces.xHeading) + ": outside the member (0 to " +
+                                 Number(row.length) + " m), got " + Number(s.x) + " m");
             }
             s.x = std::abs(s.x) <= tolerance                ? 0.0
                   : std::abs(s.x - row.length) <= tolerance ? row.length
@@ -380,8 +382,9 @@ void PrepareStations(CaseStations& cases, const MemberRow& row, const std::strin
         }
         for (std::size_t i = 2; i < stations.size(); ++i) {
             if (stations[i].x - stations[i - 2].x <= tolerance) {
-                throw InputError(source + " row " + std::to_string(stations[i].row) +
-                                 ": column \"x\": more than two stations at one position, got " +
+                throw InputError(source + " row " + std::to_string(stations[i].row) + ": column " +
+                                 Quoted(forces.xHeading) +
+                                 ": more than two stations at one position, got " +
                                  Number(stations[i].x) + " m");
             }
         }
@@ -478,7 +481,7 @@ ModelMember BuildModelMember(const MemberRow& row, const ForcesTable& forces,
             throw InputError(forces.source + ": no forces for member " + row.name);
         }
         CaseStations cases = found->second;
-        PrepareStations(cases, row, forces.source);
+        PrepareStations(cases, row, forces);
         const std::vector<double> points = PointPositions(cases, row);
 
         std::map<std::string, CaseActions> primary;

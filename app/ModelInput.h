@@ -38,6 +38,7 @@ std::vector<MemberRow> ReadMembersTable(const CsvTable& table);
 
 struct ForcesTable {
     std::string source;
+    std::string xHeading;                // the x column's heading as written, for messages
     std::vector<std::string> caseNames;  // in order of first appearance
     // member → case → stations, in the order given.
     std::map<std::string, std::map<std::string, std::vector<Station>>> stations;

@@ -47,8 +47,8 @@ def main():
     for frame in (1, 2):
         for side in ("L", "R"):
             col, raf = f"C{frame}{side}", f"R{frame}{side}"
-            # Frame 2's columns are one size too light: the schedule shows them failing.
-            column_section = "310UB40.4" if frame == 1 else "250UB31.4"
+            # Frame 2's columns are too light: the schedule shows them failing.
+            column_section = "310UB40.4" if frame == 1 else "310UB32.0"
             members.append(f"{col},columns,{column_section},300PLUS,{HEIGHT:g},,")
             members.append(f"{raf},rafters,310UB40.4,300PLUS,{RAFTER:g},\"0:F; {purlins}; 10:F\",124")
             for case in ROOF:

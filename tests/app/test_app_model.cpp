@@ -171,7 +171,7 @@ TEST(ModelInput, BadRowsAreRefusedByNameAndTheOthersGoOn) {
         {"station outside",
          kMembers,
          kForcesHeader + UniformLoadRows("B1", 3) + "B1,ULS,6.5,0,0,0,0,0,0\n" + goodB2,
-         {"forces.csv row 5", "\"x\"", "6.5 m"}},
+         {"forces.csv row 5", "\"x [m]\"", "6.5 m"}},
         {"stations short of the end",
          kMembers,
          kForcesHeader + "B1,ULS,0,0,0,0,0,0,0\nB1,ULS,5,0,0,0,0,0,0\n" + goodB2,
