@@ -9,6 +9,7 @@
 #include "app/JsonOutput.h"
 #include "app/MemberFile.h"
 #include "app/ReportFile.h"
+#include "app/ReportPdf.h"
 #include "app/RunCheck.h"
 #include "app/TextSummary.h"
 
@@ -47,14 +48,21 @@ int RunCheckCommand(const CheckCommandOptions& options) {
         reportKind = ReportKindOf(options.report);
         if (!reportKind) {
             throw InputError("--report: unknown report type \"" + options.report +
-                             "\"; expected a .html or .txt file, or - for standard output");
+                             "\"; expected a .html, .pdf or .txt file, or - for standard output");
         }
         if (options.report == "-" && options.json) {
             throw InputError("--report: \"-\" and --json would both write to standard output");
         }
     }
+    std::string chromium;
+    if (reportKind == ReportKind::Pdf) {
+        const auto found = FindChromium();
+        if (!found) throw InputError("--report " + options.report + ": " + NoChromiumMessage());
+        chromium = *found;
+    }
     const std::string path = options.file.empty() ? DefaultExamplePath() : options.file;
-    const MemberInput member = LoadMemberFile(path);
+    MemberInput member = LoadMemberFile(path);
+    for (const std::string& setting : options.project) SetProjectField(member.project, setting);
 
     MemberChecker checker;
     const MemberResult result = checker.Run(member, {options.quick, reportKind.has_value()});
@@ -66,7 +74,9 @@ int RunCheckCommand(const CheckCommandOptions& options) {
     } else if (options.report != "-") {
         std::cout << MemberSummaryText(result);
     }
-    if (reportKind) WriteReport(result, options.report, *reportKind);
+    if (reportKind) {
+        WriteReport(member, result, options.report, *reportKind, options.reportOptions, chromium);
+    }
     return result.AllPass() ? 0 : 1;
 }
 

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "app/ReportHtml.h"
 
 namespace as4100 {
 
@@ -10,6 +13,8 @@ struct CheckCommandOptions {
     bool quick = false;
     bool json = false;
     std::string report;  // empty: none; "-": plain text on standard output
+    ReportOptions reportOptions;
+    std::vector<std::string> project;  // "key=value" over the file's title block
 };
 
 // The bundled example member: the examples folder of the source tree, else one beside the

@@ -178,12 +178,16 @@ MemberOverrides ReadOverrides(const std::optional<JsonField>& field, const UnitS
 MemberInput ParseMember(const nlohmann::json& document, const std::string& source) {
     const JsonField root(document, "", source);
     root.RequireObject({"title", "units", "section", "grade", "points", "segments", "cases",
-                        "subspans", "overrides", "section_options"});
+                        "subspans", "overrides", "section_options", "project"});
     const UnitSystem units = ReadUnits(root.Optional("units"));
 
     MemberInput member;
     member.source = source;
     if (const auto title = root.Optional("title")) member.title = title->String();
+    if (const auto project = root.Optional("project")) member.project = ReadProject(*project);
+    if (root.Has("comment") && root.Member("comment").Value().is_string()) {
+        member.comment = root.Member("comment").String();
+    }
     member.section = ReadSection(root.Member("section"), units, member.sectionName);
     if (const auto options = root.Optional("section_options")) {
         ReadSectionOptions(*options, member.section);

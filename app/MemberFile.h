@@ -10,6 +10,7 @@
 #include <nlohmann/json_fwd.hpp>
 
 #include "app/InputError.h"
+#include "app/TitleBlock.h"
 #include "host/Restraint.h"
 #include "host/Section.h"
 #include "host/Span.h"
@@ -42,6 +43,8 @@ struct MemberInput {
     Arbor::Steel::MemberPointVec points;
     std::vector<LoadCase> cases;
     MemberOverrides overrides;
+    ProjectInfo project;  // the title block
+    std::string comment;  // the file's "comment", shown under the title in the report
 };
 
 // Reads a member from parsed JSON. `source` names the input in messages. Throws InputError

@@ -4,23 +4,25 @@
 #include <optional>
 #include <string>
 
+#include "app/ReportHtml.h"
 #include "app/RunCheck.h"
 
 namespace as4100 {
 
-enum class ReportKind { Html, Text };
+enum class ReportKind { Html, Text, Pdf };
 
 // The kind a report path asks for: ".html"/".htm" HTML, ".txt" or "-" (standard output)
-// plain text. Empty for anything else.
+// plain text, ".pdf" the HTML printed by a headless Chromium. Empty for anything else.
 std::optional<ReportKind> ReportKindOf(const std::string& path);
 
-// A page with inline styles and no outside resources: the member, a table of the cases, then
-// one section per case with its summary tables and the checker's report.
-std::string HtmlReport(const MemberResult& result);
-// The same as plain text.
-std::string TextReport(const MemberResult& result);
+// The report as plain text: title block, cases, then per case its summary and (in full) the
+// checker's report with repeated derivations folded.
+std::string TextReport(const MemberInput& member, const MemberResult& result,
+                       const ReportOptions& options);
 
-// Writes the report to `path` (atomically) or to standard output for "-".
-void WriteReport(const MemberResult& result, const std::string& path, ReportKind kind);
+// Writes the report to `path` (atomically) or to standard output for "-"; a PDF through
+// `chromium` (see ReportPdf.h).
+void WriteReport(const MemberInput& member, const MemberResult& result, const std::string& path,
+                 ReportKind kind, const ReportOptions& options, const std::string& chromium = {});
 
 }  // namespace as4100

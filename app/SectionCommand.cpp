@@ -108,15 +108,21 @@ std::optional<SectionCapacities> ComputeSectionCapacities(const std::string& des
                          "\"; known grades: " + JoinWords(catalogue.GradeNames()));
     }
 
+    auto s = MemberSectionCapacities(entry->section, *grade);
+    if (s) s->designation = entry->designation;
+    return s;
+}
+
+std::optional<SectionCapacities> MemberSectionCapacities(const Arbor::Data::CSection& section,
+                                                         const Arbor::Data::CSteelGrade& grade) {
     std::unique_ptr<Arbor::Steel::CSteelMemberGen> checker(NewCode());
     auto* member = dynamic_cast<CAS4100_98Member*>(checker.get());
-    if (!member || !member->SetSection(entry->section)) return std::nullopt;
-    member->SetSteelDesignProp(*grade);
+    if (!member || !member->SetSection(section)) return std::nullopt;
+    member->SetSteelDesignProp(grade);
 
     SectionCapacities s;
-    s.designation = entry->designation;
-    s.shape = ShapeWord(entry->section.Shape());
-    s.grade = U8(grade->Name());
+    s.shape = ShapeWord(section.Shape());
+    s.grade = U8(grade.Name());
     Capacities(*member->Section(), s);
     return s;
 }

@@ -6,6 +6,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "host/Section.h"
+#include "host/SteelGrade.h"
+
 namespace as4100 {
 
 // What the section calculator gives for a catalogue section with no actions applied.
@@ -21,6 +24,11 @@ struct SectionCapacities {
 // the section's shape.
 std::optional<SectionCapacities> ComputeSectionCapacities(const std::string& designation,
                                                           const std::string& grade);
+
+// The same for a member's own section and grade (a user section too); empty when the checker
+// does not handle the shape.
+std::optional<SectionCapacities> MemberSectionCapacities(const Arbor::Data::CSection& section,
+                                                         const Arbor::Data::CSteelGrade& grade);
 
 nlohmann::ordered_json SectionJson(const SectionCapacities& s);
 std::string SectionText(const SectionCapacities& s);

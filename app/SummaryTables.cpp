@@ -1,7 +1,5 @@
 #include "app/SummaryTables.h"
 
-#include <cstdio>
-
 #include "app/ResultWords.h"
 #include "host/DesFormat.h"
 
@@ -50,11 +48,8 @@ std::string Verdict(const CaseResult& c) {
 
 std::string FlagsText(const CaseResult& c) {
     if (c.flags == 0) return "none";
-    char hex[16];
-    std::snprintf(hex, sizeof hex, "0x%x", c.flags);
-    std::string text = std::string(hex) + ":";
-    const auto words = FlagWords(c.flags);
-    for (size_t i = 0; i < words.size(); ++i) text += (i == 0 ? " " : ", ") + words[i];
+    std::string text;
+    for (const std::string& word : FlagWords(c.flags)) text += (text.empty() ? "" : ", ") + word;
     return text;
 }
 

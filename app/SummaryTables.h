@@ -28,7 +28,7 @@ Table LengthsTable(const CaseResult& c);
 const Arbor::Util::CDesFormat& HumanFormat();
 
 std::string Verdict(const CaseResult& c);    // "PASS" or "FAIL"
-std::string FlagsText(const CaseResult& c);  // "none" or "0x14: failed, section capacity reached"
+std::string FlagsText(const CaseResult& c);  // "none" or "failed, section capacity reached"
 std::string UtilText(double u);
 std::string MemberHeading(const MemberResult& result);  // "B1 roof beam: 310UB40.4, 300PLUS"
 

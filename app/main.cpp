@@ -2,6 +2,7 @@
 // the analysis program's part (see README.md and docs/member-file.md).
 #include <exception>
 #include <iostream>
+#include <map>
 #include <thread>
 
 #include <CLI/CLI.hpp>
@@ -38,7 +39,23 @@ int main(int argc, char** argv) {
     checkCmd->add_option("FILE", check.file, "Member file (JSON)");
     checkCmd->add_flag("--quick", check.quick, "Utilisations only (QuickCheck), no report text");
     checkCmd->add_flag("--json", check.json, "Print the result as one JSON document (SI)");
-    checkCmd->add_option("--report", check.report, "Write the full report: OUT.html, OUT.txt or -");
+    checkCmd->add_option("--report", check.report,
+                         "Write the report: OUT.html, OUT.pdf (headless Chromium), OUT.txt or -");
+    checkCmd
+        ->add_option("--detail", check.reportOptions.detail,
+                     "Report detail: summary (one page per member) or full (default)")
+        ->transform(CLI::CheckedTransformer(std::map<std::string, as4100::ReportDetail>{
+            {"summary", as4100::ReportDetail::Summary}, {"full", as4100::ReportDetail::Full}}));
+    checkCmd
+        ->add_option("--paper", check.reportOptions.paper,
+                     "Printed paper size: a4 (default), letter")
+        ->transform(CLI::CheckedTransformer(
+            std::map<std::string, as4100::Paper>{{"a4", as4100::Paper::A4},
+                                                 {"letter", as4100::Paper::Letter}},
+            CLI::ignore_case));
+    checkCmd->add_option("--project", check.project,
+                         "Title block field over the file's: job=, member=, engineer=, checker=, "
+                         "date=, revision= (repeatable)");
 
     std::string designation, grade;
     bool sectionJson = false;

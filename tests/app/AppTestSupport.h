@@ -9,8 +9,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -73,6 +75,27 @@ inline ProgramRun RunProgram(const std::string& args) {
     const int raw = std::system(
         ("'" + std::string(AS4100_BIN) + "' " + args + " >" + out + " 2>" + err).c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
+}
+
+// Every element opened is closed, in order (void and self-closed elements excepted), and no
+// bare "&" in text: "" or what is wrong.
+inline std::string TagProblem(const std::string& markup) {
+    static const std::regex tag("<(/?)([a-zA-Z0-9]+)[^>]*>");
+    static const std::regex bareAmpersand("&(?![a-z]+;|#[0-9]+;)");
+    if (std::regex_search(markup, bareAmpersand)) return "bare &";
+    std::vector<std::string> open;
+    for (auto it = std::sregex_iterator(markup.begin(), markup.end(), tag);
+         it != std::sregex_iterator(); ++it) {
+        const std::string name = (*it)[2], whole = (*it)[0];
+        if (name == "meta" || whole.ends_with("/>")) continue;
+        if ((*it)[1].length() == 0)
+            open.push_back(name);
+        else if (open.empty() || open.back() != name)
+            return "</" + name + "> closes " + (open.empty() ? "nothing" : open.back());
+        else
+            open.pop_back();
+    }
+    return open.empty() ? "" : "<" + open.back() + "> left open";
 }
 
 }  // namespace as4100::test

@@ -18,30 +18,13 @@ using test::BaseMember;
 using test::ProgramRun;
 using test::RunProgram;
 using test::ScratchDir;
+using test::TagProblem;
 
 // The floor beam on a section far too small for it: it fails.
 json OverloadedMember() {
     json doc = BaseMember();
     doc["section"] = "150UB14.0";
     return doc;
-}
-
-// Every element opened is closed, in order (void elements excepted): "" or what is wrong.
-std::string TagProblem(const std::string& html) {
-    static const std::regex tag("<(/?)([a-zA-Z0-9]+)[^>]*>");
-    std::vector<std::string> open;
-    for (auto it = std::sregex_iterator(html.begin(), html.end(), tag);
-         it != std::sregex_iterator(); ++it) {
-        const std::string name = (*it)[2];
-        if (name == "meta") continue;
-        if ((*it)[1].length() == 0)
-            open.push_back(name);
-        else if (open.empty() || open.back() != name)
-            return "</" + name + "> closes " + (open.empty() ? "nothing" : open.back());
-        else
-            open.pop_back();
-    }
-    return open.empty() ? "" : "<" + open.back() + "> left open";
 }
 
 TEST(CheckCommand, BundledExamplePassesWithExitZero) {
@@ -92,7 +75,8 @@ TEST(Refusals, ExitTwoWithOneLineNamingWhatAndNothingElse) {
     const std::vector<std::pair<std::string, std::vector<std::string>>> cases{
         {"check " + bad + " --report " + report,
          {bad + ": cases[0].subspans[1].forces_left: ", "[1,2]"}},
-        {"check --report " + dir.File("r.pdf"), {"--report: unknown report type", "r.pdf"}},
+        {"check --report " + dir.File("r.doc"), {"--report: unknown report type", "r.doc"}},
+        {"check --project jobb=1", {"--project: expected KEY=VALUE", "jobb=1"}},
         {"section 310UB99", {"unknown section \"310UB99\""}},
         {"section 310UB40.4 --grade S355", {"--grade: unknown grade \"S355\""}},
         {"sections --family XX", {"--family: unknown family \"XX\""}}};
