@@ -107,7 +107,8 @@ void WriteReports(const ModelCommandOptions& options, const std::vector<MemberRo
         if (!member.input) continue;  // refused: its reason is in the schedule
         std::filesystem::create_directories(dir);
         const std::string path = (dir / (FileNameOf(members[i].name) + ".html")).string();
-        WriteReport(checker.Run(*member.input, {false, true}), path, ReportKind::Html);
+        WriteReport(*member.input, checker.Run(*member.input, {false, true}), path,
+                    ReportKind::Html, ReportOptions{});
         std::cout << "wrote " << path << "\n";
     }
 }
