@@ -79,12 +79,16 @@ CsvTable ParseCsv(const std::string& text, const std::string& source) {
     return table;
 }
 
-CsvTable ReadCsvFile(const std::string& path) {
+std::string ReadTextFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw InputError(path + ": cannot read the file");
     std::ostringstream text;
     text << in.rdbuf();
-    return ParseCsv(text.str(), path);
+    return text.str();
+}
+
+CsvTable ReadCsvFile(const std::string& path) {
+    return ParseCsv(ReadTextFile(path), path);
 }
 
 ColumnHeading SplitHeading(const std::string& cell) {

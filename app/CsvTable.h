@@ -23,6 +23,8 @@ struct CsvTable {
 // Parses CSV text (a UTF-8 byte-order mark and CR line ends are accepted). Throws InputError
 // for an empty table or an unterminated quote.
 CsvTable ParseCsv(const std::string& text, const std::string& source);
+// The whole file as text; an unreadable file is refused (InputError naming it).
+std::string ReadTextFile(const std::string& path);
 // Reads and parses the file; an unreadable file is refused.
 CsvTable ReadCsvFile(const std::string& path);
 

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 
 #include <nlohmann/json.hpp>
@@ -345,11 +344,7 @@ std::vector<Combination> ParseCombinations(const std::string& text, const std::s
 
 std::vector<Combination> ReadCombinationsFile(const std::string& path,
                                               const std::vector<std::string>& caseNames) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw InputError(path + ": cannot read the file");
-    std::ostringstream text;
-    text << in.rdbuf();
-    return ParseCombinations(text.str(), path, caseNames);
+    return ParseCombinations(ReadTextFile(path), path, caseNames);
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include "app/AppTestSupport.h"
 #include "app/ModelInput.h"
 #include "app/RunCheck.h"
+#include "app/Schedule.h"
 
 namespace as4100 {
 namespace {
@@ -153,6 +154,38 @@ TEST(ModelInput, CombinationsSuperposeThePrimaryCases) {
     EXPECT_NEAR(mid.GetForcesRight()[0], -18e3, 1e-6);
     EXPECT_NEAR(mid.GetForcesLeft()[1], 1e3 * (1.2 * 20 + 1.5 * 12), 1e-6);
     EXPECT_NEAR(mid.GetForcesLeft()[2], 1e3 * 1.2, 1e-6);  // Vx is the minor-axis shear
+}
+
+// Units in the headings as analysis programs write them: 1 unit of moment in N·m.
+TEST(ModelInput, MomentUnitsOfTheHeadingsConvertToSI) {
+    const std::vector<std::pair<const char*, double>> units{
+        {"kNm", 1e3}, {"kN.m", 1e3},  {"kN\xC2\xB7m", 1e3}, {"KNM", 1e3},   {"Nm", 1.0},
+        {"N.m", 1.0}, {"N.mm", 1e-3}, {"Nmm", 1e-3},        {"kN.mm", 1.0}, {"kNmm", 1.0}};
+    for (const auto& [unit, newtonMetres] : units) {
+        SCOPED_TRACE(unit);
+        const std::string header = std::string("member,case,x [mm],N [kN],Vx [kN],Vy [kN],T [") +
+                                   unit + "],Mx [" + unit + "],My [" + unit + "]\n";
+        const auto built = Build(kMembers, header + "B2,G,0,0,0,0,1,2,3\nB2,G,6000,0,0,0,1,2,3\n");
+        ASSERT_TRUE(built[1].input) << built[1].refusal;
+        const auto& moments = built[1].input->cases.at(0).subSpans.at(0).GetMomentsRight();
+        EXPECT_DOUBLE_EQ(moments[0], 1 * newtonMetres);
+        EXPECT_DOUBLE_EQ(moments[1], 2 * newtonMetres);
+        EXPECT_DOUBLE_EQ(moments[2], 3 * newtonMetres);
+    }
+}
+
+// The summary line names the heaviest checked member; refused members are counted apart, and
+// a note with a comma stays one CSV field.
+TEST(Schedule, SummaryAndCsvRows) {
+    std::vector<ScheduleRow> rows(3);
+    rows[0].member = "A1", rows[0].util = 0.5, rows[0].verdict = Verdict::Pass;
+    rows[1].member = "B14", rows[1].util = 1.124, rows[1].verdict = Verdict::Fail;
+    rows[2].member = "C3", rows[2].util = 9.0, rows[2].note = "bad, \"x\"";
+    EXPECT_EQ(ScheduleSummary(rows),
+              "3 members, 1 fail, heaviest utilisation 1.12 at B14, 1 refused");
+    const std::string csv = ScheduleCsv(rows);
+    EXPECT_NE(csv.find("\nB14,,,,0.000,,1.124,,FAIL,\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",REFUSED,\"bad, \"\"x\"\"\"\n"), std::string::npos) << csv;
 }
 
 // Refusals name the file, the row, the column and the value; the other member still builds.
