@@ -9,6 +9,7 @@
 #include "app/RestraintNames.h"
 #include "app/SectionInput.h"
 #include "app/Units.h"
+#include "app/Warnings.h"
 
 namespace as4100 {
 
@@ -19,7 +20,8 @@ using Arbor::Steel::CMemberPoint;
 using Arbor::Steel::CSubSpan;
 using Arbor::Steel::Vec3;
 
-UnitSystem ReadUnits(const std::optional<JsonField>& field) {
+UnitSystem ReadUnits(const std::optional<JsonField>& field, FileFacts& facts) {
+    facts.unitsGiven = field.has_value();
     if (!field) return {};
     field->RequireObject({"length", "force"});
     double metres = 1.0;
@@ -34,6 +36,8 @@ UnitSystem ReadUnits(const std::optional<JsonField>& field) {
             force->Refuse("unknown force unit", "expected \"N\" or \"kN\"");
         }
     }
+    facts.metres = metres == 1.0;
+    facts.newtons = newtons == 1.0;
     return UnitSystem(metres, newtons);
 }
 
@@ -61,7 +65,8 @@ CRestraint OptionalRestraint(const JsonField& owner, const UnitSystem& units) {
     return field ? ReadRestraint(*field, units) : CRestraint();
 }
 
-Arbor::Steel::MemberPointVec ReadPoints(const JsonField& field, const UnitSystem& units) {
+Arbor::Steel::MemberPointVec ReadPoints(const JsonField& field, const UnitSystem& units,
+                                        std::vector<bool>& heightGiven) {
     const std::size_t count = field.ArraySize();
     if (count < 2) field.Refuse("a member needs at least two points");
     Arbor::Steel::MemberPointVec points;
@@ -74,13 +79,16 @@ Arbor::Steel::MemberPointVec ReadPoints(const JsonField& field, const UnitSystem
             xField.Refuse("points must be in increasing order of x");
         }
         points.emplace_back(x, OptionalRestraint(point, units));
+        const auto restraint = point.Optional("restraint");
+        heightGiven.push_back(restraint && restraint->Has("load_height"));
     }
     return points;
 }
 
 std::vector<CRestraint> ReadSegments(const std::optional<JsonField>& field, std::size_t count,
-                                     const UnitSystem& units) {
+                                     const UnitSystem& units, std::vector<bool>& heightGiven) {
     std::vector<CRestraint> segments(count);
+    heightGiven.assign(count, false);
     if (!field) return segments;
     if (field->ArraySize() != count) {
         field->Refuse("needs one entry per sub-span (" + std::to_string(count) + ")");
@@ -89,6 +97,8 @@ std::vector<CRestraint> ReadSegments(const std::optional<JsonField>& field, std:
         const JsonField segment = field->Element(i);
         segment.RequireObject({"restraint"});
         segments[i] = OptionalRestraint(segment, units);
+        const auto restraint = segment.Optional("restraint");
+        heightGiven[i] = restraint && restraint->Has("load_height");
     }
     return segments;
 }
@@ -162,14 +172,49 @@ MemberOverrides ReadOverrides(const std::optional<JsonField>& field, const UnitS
     if (!field) return out;
     field->RequireObject({"lengths", "alpha_m", "delta_major", "delta_minor"});
     if (const auto lengths = field->Optional("lengths")) {
-        lengths->RequireObject({"Lyy", "Lzz", "Llt"});
-        out.lengths = std::array<double, 3>{OverrideLength(lengths->Member("Lyy"), units),
-                                            OverrideLength(lengths->Member("Lzz"), units),
-                                            OverrideLength(lengths->Member("Llt"), units)};
+        // Lyy, Lzz, Llt all three together; or by axis name, each usable alone.
+        static const char* const kAxisNames[3] = {"major", "minor", "lateral_torsional"};
+        static const char* const kHostNames[3] = {"Lyy", "Lzz", "Llt"};
+        lengths->RequireObject({"Lyy", "Lzz", "Llt", "major", "minor", "lateral_torsional"});
+        const bool hostNames = lengths->Has("Lyy") || lengths->Has("Lzz") || lengths->Has("Llt");
+        std::array<double, 3> values{};
+        for (int i = 0; i < 3; ++i) {
+            if (hostNames && lengths->Has(kAxisNames[i])) {
+                lengths->Member(kAxisNames[i])
+                    .Refuse("give either Lyy, Lzz and Llt or major, minor, lateral_torsional");
+            }
+            const auto v = lengths->Optional(hostNames ? kHostNames[i] : kAxisNames[i]);
+            if (hostNames && !v) lengths->Member(kHostNames[i]);  // refuses the missing one
+            if (v) values[static_cast<size_t>(i)] = OverrideLength(*v, units);
+            out.given[static_cast<size_t>(i)] = v.has_value();
+        }
+        if (!hostNames && !(out.given[0] || out.given[1] || out.given[2])) {
+            lengths->Refuse("give at least one of major, minor, lateral_torsional");
+        }
+        out.lengths = values;
     }
     if (const auto v = field->Optional("alpha_m")) out.alphaM = v->Positive();
     if (const auto v = field->Optional("delta_major")) out.deltaMajor = v->Positive();
     if (const auto v = field->Optional("delta_minor")) out.deltaMinor = v->Positive();
+    return out;
+}
+
+// true, false, or {"at_extrema": bool, "spacing": length}.
+StationOptions ReadStations(const std::optional<JsonField>& field, const UnitSystem& units) {
+    StationOptions out;
+    if (!field) return out;
+    if (field->Value().is_boolean()) {
+        out.atExtrema = field->Value().get<bool>();
+        return out;
+    }
+    field->RequireObject({"at_extrema", "spacing"});
+    if (const auto extrema = field->Optional("at_extrema")) {
+        if (!extrema->Value().is_boolean()) extrema->Refuse("must be true or false");
+        out.atExtrema = extrema->Value().get<bool>();
+    }
+    if (const auto spacing = field->Optional("spacing")) {
+        out.spacing = units.Length(spacing->NonNegative());
+    }
     return out;
 }
 
@@ -178,10 +223,10 @@ MemberOverrides ReadOverrides(const std::optional<JsonField>& field, const UnitS
 MemberInput ParseMember(const nlohmann::json& document, const std::string& source) {
     const JsonField root(document, "", source);
     root.RequireObject({"title", "units", "section", "grade", "points", "segments", "cases",
-                        "subspans", "overrides", "section_options", "project"});
-    const UnitSystem units = ReadUnits(root.Optional("units"));
-
+                        "subspans", "overrides", "section_options", "project", "stations"});
     MemberInput member;
+    const UnitSystem units = ReadUnits(root.Optional("units"), member.facts);
+
     member.source = source;
     if (const auto title = root.Optional("title")) member.title = title->String();
     if (const auto project = root.Optional("project")) member.project = ReadProject(*project);
@@ -193,10 +238,17 @@ MemberInput ParseMember(const nlohmann::json& document, const std::string& sourc
         ReadSectionOptions(*options, member.section);
     }
     member.grade = ReadGrade(root.Member("grade"), units, member.gradeName);
-    member.points = ReadPoints(root.Member("points"), units);
-    const auto segments = ReadSegments(root.Optional("segments"), member.points.size() - 1, units);
+    member.points = ReadPoints(root.Member("points"), units, member.facts.pointLoadHeight);
+    const auto segments = ReadSegments(root.Optional("segments"), member.points.size() - 1, units,
+                                       member.facts.segmentLoadHeight);
     member.cases = ReadCases(root, segments, units);
     member.overrides = ReadOverrides(root.Optional("overrides"), units);
+    member.stationOptions = ReadStations(root.Optional("stations"), units);
+
+    member.warnings = InputWarnings(member);  // of the file's own points and sub-spans
+    std::vector<Arbor::Steel::SubSpanVec*> caseSubSpans;
+    for (LoadCase& c : member.cases) caseSubSpans.push_back(&c.subSpans);
+    member.stations = AddStations(member.points, caseSubSpans, member.stationOptions);
     return member;
 }
 

@@ -11,6 +11,7 @@
 
 #include "app/InputError.h"
 #include "app/TitleBlock.h"
+#include "app/Stations.h"
 #include "host/Restraint.h"
 #include "host/Section.h"
 #include "host/Span.h"
@@ -27,10 +28,22 @@ struct LoadCase {
 // member length).
 struct MemberOverrides {
     std::optional<std::array<double, 3>> lengths;  // Lyy (major), Lzz (minor), Llt
+    // Which of the three the file gave (by axis names one may be given alone; the program
+    // fills the others before the check, see RunCheck).
+    std::array<bool, 3> given{};
     std::optional<double> alphaM;
     std::optional<double> deltaMajor;
     std::optional<double> deltaMinor;
     bool Any() const { return lengths || alphaM || deltaMajor || deltaMinor; }
+};
+
+// What the file said (or left unsaid) that the warnings need and the SI values no longer show.
+struct FileFacts {
+    bool unitsGiven = false;
+    bool metres = true;                   // length unit m (else mm)
+    bool newtons = true;                  // force unit N (else kN)
+    std::vector<bool> segmentLoadHeight;  // per file sub-span: load_height given
+    std::vector<bool> pointLoadHeight;    // per file point: load_height given
 };
 
 struct MemberInput {
@@ -45,6 +58,10 @@ struct MemberInput {
     MemberOverrides overrides;
     ProjectInfo project;  // the title block
     std::string comment;  // the file's "comment", shown under the title in the report
+    FileFacts facts;
+    StationOptions stationOptions;
+    StationMap stations;                // the member points added before the check
+    std::vector<std::string> warnings;  // about the file as written (plain sentences)
 };
 
 // Reads a member from parsed JSON. `source` names the input in messages. Throws InputError

@@ -12,7 +12,7 @@
 
 #include "app/CsvTable.h"
 #include "app/MemberFile.h"
-#include "app/Stations.h"
+#include "app/StationTable.h"
 
 namespace as4100 {
 

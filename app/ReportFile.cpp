@@ -33,7 +33,8 @@ std::string TextReport(const MemberInput& member, const MemberResult& result,
     }
     text += MemberHeading(result) + "\n";
     if (!member.comment.empty()) text += "  " + member.comment + "\n";
-    text += "  from " + result.source + " (as4100 " + ProgramVersion() + ", AS 4100-1998)\n\n";
+    text += "  from " + result.source + " (as4100 " + ProgramVersion() + ", AS 4100-1998)\n";
+    text += NotesText(result) + "\n";
     text += RenderTextTable(CasesTable(result), "  ") + "\n";
     for (const CaseResult& c : result.cases) {
         const std::string title = "Case " + c.name;

@@ -10,6 +10,7 @@
 #include "app/ResultWords.h"
 #include "app/SectionCommand.h"
 #include "app/SummaryTables.h"
+#include "app/TextSummary.h"
 #include "app/TextTable.h"
 #include "app/Version.h"
 
@@ -183,6 +184,9 @@ std::string TitleBlockHtml(const MemberInput& member, const MemberResult& result
     if (!member.comment.empty()) html += Cell("p", member.comment, "comment") + "\n";
     html += "<p class=\"source\">" + Esc(result.source) + " &middot; as4100 " + ProgramVersion() +
             " &middot; AS 4100-1998</p>\n</header>\n";
+    if (const std::string notes = NotesText(result); !notes.empty()) {
+        html += "<pre>" + Esc(notes) + "</pre>\n";
+    }
     return html;
 }
 
@@ -327,6 +331,7 @@ std::string CaseDetail(const CaseResult& c) {
     html += HtmlTableBlock("Member buckling", BucklingTable(c), 1);
     html += "<p>Flags: " + Esc(FlagsText(c)) + "</p>\n";
     html += HtmlTableBlock("Effective lengths", LengthsTable(c), -1);
+    html += HtmlTableBlock("Lateral-torsional segments", LtSegmentsTable(c), -1);
     if (!c.report.empty()) {
         html += Cell("h3", "Report") + "<div class=\"markup\">\n" +
                 MarkupToHtml(FoldRepeatedBlocks(SplitMarkup(c.report))) + "</div>\n";

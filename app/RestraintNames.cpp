@@ -39,6 +39,10 @@ const std::vector<RestraintName>& RestraintVocabulary() {
         {"connection_y", 0x80000, "connection stiff about y (angle: through leg a)"},
         {"leg_a", 0x1000000, "angle connected by leg a"},
         {"leg_b", 0x2000000, "angle connected by leg b"},
+        // Flange 1 is the bottom flange, flange 2 the top (positive major-axis moment
+        // compresses flange 2): the names an engineer reads off a drawing.
+        {"top_flange", Bit::Flange2, "top flange (flange 2) held laterally"},
+        {"bottom_flange", Bit::Flange1, "bottom flange (flange 1) held laterally"},
     };
     return names;
 }

@@ -1,10 +1,14 @@
 #include "app/RunCheck.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
+#include "app/LtSegments.h"
 #include "app/ResultWords.h"
+#include "app/Warnings.h"
 #include "member/AS4100Member.h"
+#include "span/AS4100Table.h"
 
 namespace as4100 {
 
@@ -13,6 +17,7 @@ namespace {
 using Arbor::Steel::CMemberResult;
 using Arbor::Steel::SubspanEffectiveLengthData;
 using Arbor::Steel::UtilKind;
+using Arbor::Steel::SteelAS4100::CAS4100_98Member;
 namespace Flag = Arbor::Steel::ResultFlag;
 
 std::vector<SpanLength> SpansOf(const SubspanEffectiveLengthData::Map& map) {
@@ -39,6 +44,68 @@ std::vector<EntryResult> CollectEntries(const CMemberResult& result, int subSpan
         entries.push_back(entry);
     }
     return entries;
+}
+
+// Point and sub-span numbers of the checked member turned back into the file's own.
+std::uint64_t FilePoint(const StationMap& map, std::uint64_t index) {
+    return index < map.filePoint.size() ? static_cast<std::uint64_t>(map.filePoint[index]) : index;
+}
+
+void MapToFile(const StationMap& map, CaseResult& c) {
+    if (map.Empty()) return;
+    for (EntryResult& entry : c.entries) {
+        if (entry.buckling) continue;
+        const auto checked = static_cast<size_t>(entry.subSpan - 1);
+        const int file = map.fileSubSpan[checked];
+        entry.subSpan = file + 1;
+        const auto& subs = map.fileSubSpan;
+        const auto first = std::find(subs.begin(), subs.end(), file) - subs.begin();
+        const auto pieces = std::count(subs.begin(), subs.end(), file);
+        if (pieces > 1) entry.piece = static_cast<int>(static_cast<long>(checked) - first) + 1;
+    }
+    for (auto* spans : {&c.lengths.major, &c.lengths.minor, &c.lengths.lateralTorsional}) {
+        for (SpanLength& s : *spans) {
+            s.from = FilePoint(map, s.from);
+            s.to = FilePoint(map, s.to);
+        }
+    }
+    for (LtSegment& s : c.ltSegments) {
+        s.from = FilePoint(map, s.from);
+        s.to = FilePoint(map, s.to);
+    }
+}
+
+// The member points that end a segment bent with a compression flange to brace: a cantilever's
+// critical flange is its tension flange (cl. 5.5), so its ends are left out.
+std::vector<int> SegmentEnds(const std::vector<LtSegment>& segments) {
+    std::vector<int> ends;
+    for (const LtSegment& s : segments) {
+        if (s.cantilever) continue;
+        for (const auto j : {s.from, s.to}) {
+            if (std::find(ends.begin(), ends.end(), static_cast<int>(j)) == ends.end()) {
+                ends.push_back(static_cast<int>(j));
+            }
+        }
+    }
+    return ends;
+}
+
+// An override given for some axes only: the others get the length the checker would give the
+// whole member as one span (the override makes it one span of each kind): ke·L from the end
+// restraints (Figure 4.6.3.2), the member length for lateral-torsional buckling (kl applied by
+// the check).
+std::array<double, 3> OverrideLengths(const MemberInput& member) {
+    std::array<double, 3> lengths = *member.overrides.lengths;
+    const auto& first = member.points.front().GetRestraint();
+    const auto& last = member.points.back().GetRestraint();
+    const double length = member.points.back().Position() - member.points.front().Position();
+    const Arbor::Steel::SteelAS4100::CAS4100_98Table table;
+    const double whole[3] = {table.Table4_6_3_2_XX(first, last) * length,
+                             table.Table4_6_3_2_YY(first, last) * length, length};
+    for (size_t i = 0; i < 3; ++i) {
+        if (!member.overrides.given[i]) lengths[i] = whole[i];
+    }
+    return lengths;
 }
 
 // The entry and kind holding the largest utilisation, in words.
@@ -89,10 +156,12 @@ bool MemberChecker::Prepare(const MemberInput& member, bool quick) {
     checker.SetQuickCheckMode(quick);
 
     const MemberOverrides& o = member.overrides;
+    const std::array<double, 3> lengths =
+        o.lengths ? OverrideLengths(member) : std::array<double, 3>{};
     checker.SetLengthOverride(o.lengths.has_value());
-    checker.SetLyy(o.lengths ? (*o.lengths)[0] : 0.0);
-    checker.SetLzz(o.lengths ? (*o.lengths)[1] : 0.0);
-    checker.SetLlt(o.lengths ? (*o.lengths)[2] : 0.0);
+    checker.SetLyy(lengths[0]);
+    checker.SetLzz(lengths[1]);
+    checker.SetLlt(lengths[2]);
     if (o.alphaM) checker.SetEquivalentUniformMomentFactor(*o.alphaM);
     if (o.deltaMajor) checker.SetMomentAmplificationFactorStrongAxis(*o.deltaMajor);
     if (o.deltaMinor) checker.SetMomentAmplificationFactorWeakAxis(*o.deltaMinor);
@@ -103,8 +172,9 @@ bool MemberChecker::Prepare(const MemberInput& member, bool quick) {
     return accepted;
 }
 
-CaseResult MemberChecker::RunCase(const LoadCase& loadCase, bool sectionAccepted,
-                                  const RunOptions& options) {
+CaseResult MemberChecker::RunCase(const MemberInput& member, const LoadCase& loadCase,
+                                  bool sectionAccepted, const RunOptions& options,
+                                  std::vector<std::string>& warnings) {
     Arbor::Steel::CSteelMemberGen& checker = *checker_;
     CMemberResult result;
     result.EnableText(options.report && !options.quick);
@@ -114,10 +184,23 @@ CaseResult MemberChecker::RunCase(const LoadCase& loadCase, bool sectionAccepted
     CaseResult out;
     out.name = loadCase.name;
     out.ran = options.quick ? checker.QuickCheck() : checker.Check();
+    const auto* as4100 = dynamic_cast<const CAS4100_98Member*>(&checker);
+    // The interaction records are renewed by the effective length data: keep the check's.
+    const auto records = as4100 ? as4100->GetInteractionData()
+                                : std::vector<Arbor::Steel::SteelAS4100::CInteractionData>{};
     if (sectionAccepted) {
         if (const auto data = checker.GetMemberEffectiveLengthData()) {
             out.lengths = {SpansOf(data->majorAxis), SpansOf(data->minorAxis), SpansOf(data->lt)};
         }
+    }
+    if (as4100 && sectionAccepted) {
+        const double lt = checker.Llt();
+        const double resolved = lt >= 0.0 ? lt : -lt * checker.Length();
+        const CheckedCase checked{
+            *as4100, member.points, loadCase.subSpans, records, checker.LengthOverride(), resolved};
+        out.ltSegments = DescribeLtSegments(checked, out.lengths.lateralTorsional);
+        AddTensionFlangeWarnings(member.points, loadCase.subSpans, SegmentEnds(out.ltSegments),
+                                 loadCase.name, member.stations.filePoint, warnings);
     }
     checker.SetResult(nullptr);
 
@@ -127,6 +210,7 @@ CaseResult MemberChecker::RunCase(const LoadCase& loadCase, bool sectionAccepted
     out.governs = GoverningCheck(out);
     out.pass = out.ran && !(out.flags & Flag::Failed) && out.governing <= 1.0;
     out.report = result.Report();
+    MapToFile(member.stations, out);
     return out;
 }
 
@@ -136,9 +220,11 @@ MemberResult MemberChecker::Run(const MemberInput& member, const RunOptions& opt
     out.title = member.title;
     out.section = member.sectionName;
     out.grade = member.gradeName;
+    out.warnings = member.warnings;
+    out.stations = member.stations.added;
     const bool accepted = Prepare(member, options.quick);
     for (const LoadCase& loadCase : member.cases) {
-        out.cases.push_back(RunCase(loadCase, accepted, options));
+        out.cases.push_back(RunCase(member, loadCase, accepted, options, out.warnings));
     }
     return out;
 }

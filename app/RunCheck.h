@@ -17,7 +17,8 @@ namespace as4100 {
 struct EntryResult {
     int index = 0;          // entry number in the result
     bool buckling = false;  // the member buckling entry; otherwise a sub-span's local entry
-    int subSpan = 0;        // one-based sub-span number of a local entry
+    int subSpan = 0;        // one-based number of the file's sub-span of a local entry
+    int piece = 0;          // 1, 2, … when added points split that sub-span; else 0
     std::array<double, Arbor::Steel::kUtilKindCount> util{};
 };
 
@@ -26,6 +27,22 @@ struct SpanLength {
     double xFrom = 0, xTo = 0;       // their positions, m
     double le = 0;                   // effective length, m (may be infinite)
     double r = 0;                    // radius of gyration, m
+};
+
+// A lateral-torsional segment as the checker treated it (see LtSegments.h).
+struct LtSegment {
+    enum class Status { Checked, NotRequired, NotReached };
+    std::uint64_t from = 0, to = 0;      // member point indices
+    double xFrom = 0, xTo = 0;           // m
+    double length = 0;                   // segment length L, m
+    unsigned endLeft = 3, endRight = 3;  // restraint type codes: 0 F, 1 P, 2 L, 3 U
+    int criticalFlange = 1;              // 1 bottom, 2 top
+    bool cantilever = false;
+    double moment = 0;  // the end moment (N·m) whose member capacity these factors gave
+    double kt = 0, kl = 0, kr = 0, le = 0, alphaM = 0;  // NaN where not used
+    bool overridden = false;                            // le = kl × the user's length
+    Status status = Status::Checked;
+    std::string why;  // why the check was not required
 };
 
 struct EffectiveLengths {
@@ -41,12 +58,15 @@ struct CaseResult {
     unsigned flags = 0;
     std::vector<EntryResult> entries;
     EffectiveLengths lengths;
+    std::vector<LtSegment> ltSegments;
     std::vector<Arbor::Steel::ReportPiece> report;  // empty unless the report was asked for
 };
 
 struct MemberResult {
     std::string source, title, section, grade;
     std::vector<CaseResult> cases;
+    std::vector<std::string> warnings;   // the file's, then each case's
+    std::vector<AddedStation> stations;  // member points added before the check
     bool AllPass() const;
 };
 
@@ -69,7 +89,8 @@ class MemberChecker {
     // Gives the checker the member's section, grade, points and overrides; true when the
     // section was accepted.
     bool Prepare(const MemberInput& member, bool quick);
-    CaseResult RunCase(const LoadCase& loadCase, bool sectionAccepted, const RunOptions& options);
+    CaseResult RunCase(const MemberInput& member, const LoadCase& loadCase, bool sectionAccepted,
+                       const RunOptions& options, std::vector<std::string>& warnings);
 
     std::unique_ptr<Arbor::Steel::CSteelMemberGen> checker_;
     bool factorsSet_ = false;  // the optional factors cannot be unset: renew the checker

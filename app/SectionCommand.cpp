@@ -4,6 +4,7 @@
 #include <memory>
 #include <set>
 
+#include "app/GradeNames.h"
 #include "app/InputError.h"
 #include "app/JsonOutput.h"
 #include "app/SummaryTables.h"
@@ -102,11 +103,8 @@ std::optional<SectionCapacities> ComputeSectionCapacities(const std::string& des
     }
     const std::string wanted =
         gradeName.empty() ? catalogue.DefaultGrade(entry->family) : gradeName;
-    const auto grade = catalogue.FindGrade(wanted);
-    if (!grade) {
-        throw InputError("--grade: unknown grade \"" + wanted +
-                         "\"; known grades: " + JoinWords(catalogue.GradeNames()));
-    }
+    const auto grade = FindGradeByName(wanted);
+    if (!grade) throw InputError("--grade: unknown grade \"" + wanted + "\"; " + GradeHint(wanted));
 
     auto s = MemberSectionCapacities(entry->section, *grade);
     if (s) s->designation = entry->designation;

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/GradeNames.h"
 #include "app/TextTable.h"
 #include "host/Catalogue.h"
 
@@ -240,9 +241,8 @@ void ReadSectionOptions(const JsonField& field, CSection& section) {
 CSteelGrade ReadGrade(const JsonField& field, const UnitSystem& units, std::string& name) {
     if (field.Value().is_object()) return UserGrade(field, units, name);
     const std::string wanted = field.String();
-    const auto& catalogue = Arbor::Data::Catalogue::Instance();
-    const auto grade = catalogue.FindGrade(wanted);
-    if (!grade) field.Refuse("unknown grade", "known grades: " + JoinWords(catalogue.GradeNames()));
+    const auto grade = FindGradeByName(wanted);
+    if (!grade) field.Refuse("unknown grade", GradeHint(wanted));
     name = Arbor::ToUtf8(grade->Name());
     return *grade;
 }

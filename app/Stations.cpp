@@ -7,73 +7,145 @@ namespace as4100 {
 
 namespace {
 
-// One position of the table: the actions just left and just right of it.
-struct Node {
-    double x = 0.0;
-    Actions left{}, right{};
-};
+using Arbor::Steel::CMemberPoint;
+using Arbor::Steel::CSubSpan;
+using Arbor::Steel::Vec3;
 
-std::vector<Node> Nodes(const std::vector<Station>& stations, double tolerance) {
-    std::vector<Node> nodes;
-    for (const Station& s : stations) {
-        if (!nodes.empty() && std::abs(s.x - nodes.back().x) <= tolerance) {
-            nodes.back().right = s.actions;
-        } else {
-            nodes.push_back({s.x, s.actions, s.actions});
+constexpr int kMajor = 1;
+constexpr int kMinor = 2;
+// Stations closer than this fraction of the sub-span to an end or to one another are one.
+constexpr double kCloseFraction = 0.01;
+
+double Linear(double left, double right, double ratio) {
+    return left + (right - left) * ratio;
+}
+
+// The positions inside sub-span k where any case asks for a station, sorted, near ones merged.
+std::vector<double> StationsOf(const std::vector<Arbor::Steel::SubSpanVec*>& cases, size_t k,
+                               double length, const StationOptions& options,
+                               std::vector<bool>& extremum) {
+    std::vector<std::pair<double, bool>> wanted;
+    if (options.atExtrema) {
+        for (const auto* subSpans : cases) {
+            for (double a : ShearZeros((*subSpans)[k], length)) wanted.emplace_back(a, true);
         }
     }
-    return nodes;
-}
-
-// Moment between stations a and b at ξ from a: chord plus the uniform-load parabola.
-double MomentBetween(double ma, double mb, double va, double vb, double h, double xi) {
-    const double w = -(vb - va) / h;
-    return ma + (mb - ma) * xi / h + 0.5 * w * xi * (h - xi);
-}
-
-Actions Between(const Node& a, const Node& b, double x) {
-    const double h = b.x - a.x;
-    const double xi = x - a.x;
-    const double t = xi / h;
-    Actions out{};
-    for (Action linear : {kN, kVx, kVy, kT}) {
-        out[linear] = a.right[linear] + (b.left[linear] - a.right[linear]) * t;
+    if (options.spacing > 0.0) {
+        const int pieces = static_cast<int>(std::ceil(length / options.spacing - 1e-9));
+        for (int i = 1; i < pieces; ++i) wanted.emplace_back(length * i / pieces, false);
     }
-    out[kMx] = MomentBetween(a.right[kMx], b.left[kMx], a.right[kVy], b.left[kVy], h, xi);
-    out[kMy] = MomentBetween(a.right[kMy], b.left[kMy], a.right[kVx], b.left[kVx], h, xi);
+    // Actions too large to interpolate (beyond double range) get no station.
+    const auto finite = [&](double a) {
+        for (const auto* subSpans : cases) {
+            const Vec3 m = MomentsAt((*subSpans)[k], length, a);
+            const Vec3 f = ForcesAt((*subSpans)[k], length, a);
+            for (int c = 0; c < 3; ++c) {
+                if (!std::isfinite(m[c]) || !std::isfinite(f[c])) return false;
+            }
+        }
+        return true;
+    };
+    std::erase_if(wanted, [&](const auto& w) { return !finite(w.first); });
+    std::sort(wanted.begin(), wanted.end());
+    std::vector<double> out;
+    extremum.clear();
+    const double close = kCloseFraction * length;
+    for (const auto& [a, atExtremum] : wanted) {
+        if (!out.empty() && a - out.back() < close) {
+            extremum.back() = extremum.back() || atExtremum;
+            continue;
+        }
+        out.push_back(a);
+        extremum.push_back(atExtremum);
+    }
     return out;
 }
 
-// The actions just left (fromLeft) or just right of x.
-Actions At(const std::vector<Node>& nodes, double x, bool fromLeft, double tolerance) {
-    const auto after = std::lower_bound(nodes.begin(), nodes.end(), x - tolerance,
-                                        [](const Node& n, double v) { return n.x < v; });
-    if (after != nodes.end() && std::abs(after->x - x) <= tolerance) {
-        return fromLeft ? after->left : after->right;
+Arbor::Steel::SubSpanVec Split(const Arbor::Steel::SubSpanVec& subSpans,
+                               const std::vector<std::vector<double>>& stations,
+                               const std::vector<double>& lengths) {
+    Arbor::Steel::SubSpanVec out;
+    for (size_t k = 0; k < subSpans.size(); ++k) {
+        const CSubSpan& s = subSpans[k];
+        std::vector<double> cuts = {0.0};
+        cuts.insert(cuts.end(), stations[k].begin(), stations[k].end());
+        cuts.push_back(lengths[k]);
+        for (size_t i = 0; i + 1 < cuts.size(); ++i) {
+            out.emplace_back(static_cast<int>(out.size()), ForcesAt(s, lengths[k], cuts[i]),
+                             ForcesAt(s, lengths[k], cuts[i + 1]),
+                             MomentsAt(s, lengths[k], cuts[i]),
+                             MomentsAt(s, lengths[k], cuts[i + 1]), s.GetRestraint());
+        }
     }
-    if (after == nodes.begin()) return after->left;  // before the first: not covered
-    if (after == nodes.end()) return nodes.back().right;
-    return Between(*(after - 1), *after, x);
+    return out;
 }
 
 }  // namespace
 
-void SortStations(std::vector<Station>& stations) {
-    std::stable_sort(stations.begin(), stations.end(),
-                     [](const Station& a, const Station& b) { return a.x < b.x; });
+std::vector<double> ShearZeros(const CSubSpan& subSpan, double length) {
+    std::vector<double> zeros;
+    for (int axis : {kMajor, kMinor}) {
+        const double left = subSpan.GetForcesLeft()[axis];
+        const double right = subSpan.GetForcesRight()[axis];
+        if (!(left * right < 0.0)) continue;
+        const double a = length * left / (left - right);
+        if (a > kCloseFraction * length && a < (1.0 - kCloseFraction) * length) zeros.push_back(a);
+    }
+    return zeros;
 }
 
-std::vector<SubSpanActions> ActionsAtPoints(const std::vector<Station>& stations,
-                                            const std::vector<double>& points, double tolerance) {
-    const std::vector<Node> nodes = Nodes(stations, tolerance);
-    std::vector<SubSpanActions> out;
-    if (nodes.empty() || points.size() < 2) return out;
-    out.reserve(points.size() - 1);
-    for (std::size_t k = 0; k + 1 < points.size(); ++k) {
-        out.push_back(
-            {At(nodes, points[k], false, tolerance), At(nodes, points[k + 1], true, tolerance)});
+Vec3 ForcesAt(const CSubSpan& s, double length, double a) {
+    const double ratio = length > 0.0 ? a / length : 0.0;
+    Vec3 out;
+    for (int c = 0; c < 3; ++c) out[c] = Linear(s.GetForcesLeft()[c], s.GetForcesRight()[c], ratio);
+    return out;
+}
+
+Vec3 MomentsAt(const CSubSpan& s, double length, double a) {
+    const double ratio = length > 0.0 ? a / length : 0.0;
+    Vec3 out;
+    for (int c = 0; c < 3; ++c) {
+        out[c] = Linear(s.GetMomentsLeft()[c], s.GetMomentsRight()[c], ratio);
+    }
+    if (length > 0.0) {
+        for (int axis : {kMajor, kMinor}) {
+            const double w = (s.GetForcesLeft()[axis] - s.GetForcesRight()[axis]) / length;
+            out[axis] += 0.5 * w * a * (length - a);
+        }
     }
     return out;
+}
+
+StationMap AddStations(Arbor::Steel::MemberPointVec& points,
+                       std::vector<Arbor::Steel::SubSpanVec*> cases,
+                       const StationOptions& options) {
+    const size_t count = points.size() - 1;
+    StationMap map;
+    std::vector<std::vector<double>> stations(count);
+    std::vector<double> lengths(count);
+    Arbor::Steel::MemberPointVec newPoints;
+    for (size_t k = 0; k < count; ++k) {
+        const double x0 = points[k].Position();
+        lengths[k] = points[k + 1].Position() - x0;
+        std::vector<bool> extremum;
+        stations[k] = StationsOf(cases, k, lengths[k], options, extremum);
+        newPoints.push_back(points[k]);
+        map.filePoint.push_back(static_cast<int>(k));
+        map.fileSubSpan.push_back(static_cast<int>(k));
+        for (size_t i = 0; i < stations[k].size(); ++i) {
+            const double x = x0 + stations[k][i];
+            newPoints.emplace_back(x, Arbor::Data::CRestraint());
+            map.filePoint.push_back(-1);
+            map.fileSubSpan.push_back(static_cast<int>(k));
+            map.added.push_back({x, static_cast<int>(k), extremum[i]});
+        }
+    }
+    newPoints.push_back(points.back());
+    map.filePoint.push_back(static_cast<int>(count));
+    if (map.added.empty()) return map;
+    points = std::move(newPoints);
+    for (auto* subSpans : cases) *subSpans = Split(*subSpans, stations, lengths);
+    return map;
 }
 
 }  // namespace as4100

@@ -1,5 +1,9 @@
 #include "app/SummaryTables.h"
 
+#include <cmath>
+#include <cstdio>
+
+#include "app/LtSegments.h"
 #include "app/ResultWords.h"
 #include "host/DesFormat.h"
 
@@ -29,6 +33,28 @@ void AddSpans(Table& table, const char* kind, const std::vector<SpanLength>& spa
                               Arbor::ToUtf8(f.Length(s.xFrom)), Arbor::ToUtf8(f.Length(s.xTo)),
                               Arbor::ToUtf8(f.Length(s.le)), Arbor::ToUtf8(f.LengthSmall(s.r))});
     }
+}
+
+std::string NoDim(double v) {
+    return std::isnan(v) ? "-" : Arbor::ToUtf8(HumanFormat().NoDim(v));
+}
+
+std::string Points(std::uint64_t from, std::uint64_t to) {
+    return std::to_string(from) + "-" + std::to_string(to);
+}
+
+std::string SegmentNote(const LtSegment& s) {
+    switch (s.status) {
+        case LtSegment::Status::NotRequired:
+            return "not required: " + s.why;
+        case LtSegment::Status::NotReached:
+            return "not reached by the check";
+        case LtSegment::Status::Checked:
+            break;
+    }
+    std::string note = s.cantilever ? "cantilever" : "";
+    if (s.overridden) note += std::string(note.empty() ? "" : ", ") + "le = kl x override";
+    return note;
 }
 
 }  // namespace
@@ -70,7 +96,9 @@ Table LocalTable(const CaseResult& c) {
     Table table{UtilHeader("sub-span", LocalUtilKinds()), {}};
     for (const EntryResult& entry : c.entries) {
         if (!entry.buckling) {
-            table.rows.push_back(UtilRow(std::to_string(entry.subSpan), entry, LocalUtilKinds()));
+            std::string name = std::to_string(entry.subSpan);
+            if (entry.piece > 0) name += static_cast<char>('a' + (entry.piece - 1) % 26);
+            table.rows.push_back(UtilRow(std::move(name), entry, LocalUtilKinds()));
         }
     }
     return table;
@@ -88,8 +116,45 @@ Table LengthsTable(const CaseResult& c) {
     Table table{{"buckling", "points", "from", "to", "le", "r"}, {}};
     AddSpans(table, "major", c.lengths.major);
     AddSpans(table, "minor", c.lengths.minor);
-    AddSpans(table, "lateral-torsional", c.lengths.lateralTorsional);
+    const auto& f = HumanFormat();
+    for (size_t i = 0; i < c.ltSegments.size(); ++i) {
+        // A reverse-curved segment has an entry per end moment: one row, the longer le.
+        const LtSegment& s = c.ltSegments[i];
+        const LtSegment* next = i + 1 < c.ltSegments.size() ? &c.ltSegments[i + 1] : nullptr;
+        if (next && next->from == s.from && next->to == s.to && !(next->le < s.le)) continue;
+        if (i > 0 && c.ltSegments[i - 1].from == s.from && c.ltSegments[i - 1].le > s.le) continue;
+        table.rows.push_back({"lateral-torsional", Points(s.from, s.to),
+                              Arbor::ToUtf8(f.Length(s.xFrom)), Arbor::ToUtf8(f.Length(s.xTo)),
+                              Arbor::ToUtf8(f.Length(s.le)), "-"});
+    }
     return table;
+}
+
+Table LtSegmentsTable(const CaseResult& c) {
+    Table table{{"points", "from", "to", "ends", "critical flange", "M", "kt", "kl", "kr", "L",
+                 "le", "alpha_m", "note"},
+                {}};
+    const auto& f = HumanFormat();
+    for (const LtSegment& s : c.ltSegments) {
+        table.rows.push_back(
+            {Points(s.from, s.to), Arbor::ToUtf8(f.Length(s.xFrom)), Arbor::ToUtf8(f.Length(s.xTo)),
+             std::string(RestraintTypeWord(s.endLeft)) + "-" + RestraintTypeWord(s.endRight),
+             s.criticalFlange == 1 ? "1 (bottom)" : "2 (top)", Arbor::ToUtf8(f.Moment(s.moment)),
+             NoDim(s.kt), NoDim(s.kl), NoDim(s.kr), Arbor::ToUtf8(f.Length(s.length)),
+             Arbor::ToUtf8(f.Length(s.le)), NoDim(s.alphaM), SegmentNote(s)});
+    }
+    return table;
+}
+
+std::vector<std::string> StationLines(const MemberResult& result) {
+    std::vector<std::string> lines;
+    for (const AddedStation& s : result.stations) {
+        lines.push_back(
+            "x = " + Arbor::ToUtf8(HumanFormat().Length(s.x)) + " in sub-span " +
+            std::to_string(s.subSpan + 1) +
+            (s.extremum ? " (a moment extremum: the shear changes sign)" : " (a regular station)"));
+    }
+    return lines;
 }
 
 }  // namespace as4100

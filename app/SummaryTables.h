@@ -21,8 +21,15 @@ Table CasesTable(const MemberResult& result);
 Table LocalTable(const CaseResult& c);
 // The member buckling entry's utilisations (no rows for a local-only check).
 Table BucklingTable(const CaseResult& c);
-// One row per span of each kind: kind, points, x from, x to, effective length, r.
+// One row per span of each kind: kind, points, x from, x to, effective length, r. The
+// lateral-torsional rows give le = kt·kl·kr·L of each segment and no r.
 Table LengthsTable(const CaseResult& c);
+// One row per lateral-torsional segment (two for reverse curvature): points, from, to, end
+// restraint types, critical flange, kt, kl, kr, L, le, αm, and a note.
+Table LtSegmentsTable(const CaseResult& c);
+
+// "x = 3.600 m in sub-span 1 (a moment extremum)" per added member point.
+std::vector<std::string> StationLines(const MemberResult& result);
 
 // The formatter of the terminal and report output: engineering units.
 const Arbor::Util::CDesFormat& HumanFormat();

@@ -158,8 +158,8 @@ TEST(CatalogueLookup, SuggestsTheClosestDesignationsAndListsFamiliesInTableOrder
 
 TEST(CatalogueGrades, NamesAndTolerantLookup) {
     const auto names = Cat().GradeNames();
-    EXPECT_EQ(names.size(), 5u);
-    for (const char* name : {"300PLUS", "Grade 350", "C250L0", "C350L0", "C450L0"})
+    EXPECT_EQ(names.size(), 6u);
+    for (const char* name : {"300PLUS", "Grade 300", "Grade 350", "C250L0", "C350L0", "C450L0"})
         EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
     EXPECT_EQ(Cat().FindGrade("grade350").value_or(CSteelGrade()).Name(), L"Grade 350");
     EXPECT_EQ(Cat().FindGrade(" 300 plus ").value_or(CSteelGrade()).Name(), L"300PLUS");

@@ -1,0 +1,153 @@
+// Warnings about a member as written: each fires on a member that has the fault and stays
+// silent on the same member without it and on the bundled examples; grade names as engineers
+// write them.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/AppTestSupport.h"
+#include "app/GradeNames.h"
+#include "app/MemberFile.h"
+#include "app/RunCheck.h"
+
+namespace as4100 {
+namespace {
+
+using nlohmann::json;
+
+std::vector<std::string> WarningsOf(const json& doc) {
+    MemberChecker checker;
+    return checker.Run(ParseMember(doc, "beam.json"), {true, false}).warnings;
+}
+
+json BaseWithUnits() {
+    json doc = test::BaseMember();
+    doc["units"] = {{"length", "m"}, {"force", "N"}};
+    return doc;
+}
+
+struct Fault {
+    const char* what;
+    std::function<void(json&)> edit;
+    const char* says;
+};
+
+TEST(Warnings, EachFaultWarnsAndTheSoundMemberDoesNot) {
+    EXPECT_EQ(WarningsOf(BaseWithUnits()), std::vector<std::string>{});
+    const auto scaleForces = [](json& doc, double factor) {
+        for (auto& s : doc["cases"][0]["subspans"]) {
+            for (const char* key : {"forces_left", "forces_right", "moments_left", "moments_right"})
+                for (auto& v : s[key]) v = v.get<double>() * factor;
+        }
+    };
+    const std::vector<Fault> faults = {
+        {"no units", [](json& d) { d.erase("units"); }, "no \"units\" given"},
+        {"kN written as N",
+         [&](json& d) {
+             d.erase("units");
+             scaleForces(d, 1e-3);
+         },
+         "were they written in kN?"},
+        {"mm written as m",
+         [](json& d) {
+             for (auto& p : d["points"]) p["x"] = p["x"].get<double>() * 1000;
+         },
+         "were the positions written in mm?"},
+        // 60 kN over 3 m falling to 0 implies 90 kN·m; the file says 80.
+        {"moment disagrees with shears",
+         [](json& d) {
+             d["cases"][0]["subspans"][0]["moments_right"][1] = 80000;
+             d["cases"][0]["subspans"][1]["moments_left"][1] = 80000;
+         },
+         "case ULS, sub-span 1: the major-axis moment changes by 80.00 kN·m but its shears imply "
+         "90.00 kN·m"},
+        {"no load height", [](json& d) { d.erase("segments"); },
+         "sub-spans 1, 2 carry transverse load"},
+        {"point load without load height",
+         [](json& d) {
+             d["cases"][0]["subspans"][0]["forces_right"][1] = 10000;
+             d["cases"][0]["subspans"][1]["forces_left"][1] = -10000;
+         },
+         "points[1] carries a point load"},
+        {"member end without support",
+         [](json& d) {
+             d["points"][0]["restraint"]["names"] = {"lateral", "flange1", "flange2", "twist"};
+         },
+         "points[0] (x = 0.000 m) is a member end held laterally"},
+        {"neither end supported",
+         [](json& d) {
+             d["points"][0].erase("restraint");
+             d["points"][2].erase("restraint");
+         },
+         "neither member end has \"support\""},
+        {"cold-formed grade on a hot-rolled section", [](json& d) { d["grade"] = "C350L0"; },
+         "cold-formed hollow section grade"},
+        {"hot-rolled grade on a cold-formed section",
+         [](json& d) {
+             d["section"] = "100x100x6SHS";
+             d["grade"] = "300PLUS";
+         },
+         "but the section is cold-formed"},
+        {"override of one axis",
+         [](json& d) {
+             d["overrides"] = {{"lengths", {{"lateral_torsional", 3.0}}}};
+         },
+         "leaves out major, minor"},
+        // Midspan holds the bottom flange only, the tension flange under sagging.
+        {"tension flange restraint",
+         [](json& d) {
+             d["points"][1]["restraint"]["names"] = {"lateral", "bottom_flange"};
+         },
+         "case ULS, points[1] (x = 3.000 m): only flange 1 (bottom) is held laterally"}};
+    for (const Fault& f : faults) {
+        SCOPED_TRACE(f.what);
+        json doc = BaseWithUnits();
+        f.edit(doc);
+        const auto warnings = WarningsOf(doc);
+        const bool found = std::any_of(warnings.begin(), warnings.end(), [&](const auto& w) {
+            return w.find(f.says) != std::string::npos;
+        });
+        EXPECT_TRUE(found) << ::testing::PrintToString(warnings);
+    }
+}
+
+TEST(Warnings, BundledExamplesAreSilent) {
+    const std::filesystem::path examples = std::filesystem::path(AS4100_SOURCE_DIR) / "examples";
+    MemberChecker checker;
+    for (const auto& entry : std::filesystem::directory_iterator(examples)) {
+        std::vector<std::string> texts;
+        std::ifstream in(entry.path());
+        if (entry.path().extension() == ".jsonl") {
+            for (std::string line; std::getline(in, line);) texts.push_back(line);
+        } else if (entry.path().extension() == ".json") {
+            texts.push_back(test::ReadFile(entry.path().string()));
+        }
+        for (const std::string& text : texts) {
+            const auto result = checker.Run(ParseMemberText(text, entry.path()), {true, false});
+            EXPECT_EQ(result.warnings, std::vector<std::string>{}) << entry.path();
+        }
+    }
+}
+
+TEST(GradeNames, NumbersAndSpellingsFindTheCatalogueGrade) {
+    const std::vector<std::pair<const char*, const char*>> spellings = {
+        {"300", "Grade 300"},   {"grade 300", "Grade 300"}, {"Grade300", "Grade 300"},
+        {" 350 ", "Grade 350"}, {"GRADE 350", "Grade 350"}, {"300 plus", "300PLUS"}};
+    for (const auto& [written, meant] : spellings) {
+        const auto grade = FindGradeByName(written);
+        ASSERT_TRUE(grade) << written;
+        EXPECT_EQ(Arbor::ToUtf8(grade->Name()), meant);
+    }
+    // AS/NZS 3679.1 Grade 300, as 300PLUS: 320 MPa below 11 mm, 300 to 17 mm, 280 above.
+    const auto g300 = FindGradeByName("300");
+    EXPECT_DOUBLE_EQ(g300->DesignStrength(0.0102), 320e6);
+    EXPECT_DOUBLE_EQ(g300->DesignStrength(0.0145), 300e6);
+    EXPECT_DOUBLE_EQ(g300->DesignStrength(0.025), 280e6);
+    EXPECT_FALSE(FindGradeByName("S355"));
+    EXPECT_EQ(SuggestGrades("Grade 30").front(), "Grade 300");
+    EXPECT_EQ(SuggestGrades("C35OL0").front(), "C350L0");
+}
+
+}  // namespace
+}  // namespace as4100
