@@ -36,7 +36,7 @@ std::string ErrorLine(std::size_t lineNumber, const std::string& message) {
 }
 
 LineOutcome CheckLine(MemberChecker& checker, const std::string& line, std::size_t lineNumber,
-                      const std::string& source, bool quick) {
+                      const std::string& source, bool quick, std::optional<RuleSet> rules) {
     LineOutcome outcome;
     try {
         if (line.find_first_not_of(" \t\r") == std::string::npos) {
@@ -44,7 +44,7 @@ LineOutcome CheckLine(MemberChecker& checker, const std::string& line, std::size
         }
         const MemberInput member =
             ParseMemberText(line, source + " line " + std::to_string(lineNumber));
-        const MemberResult result = checker.Run(member, {quick, false});
+        const MemberResult result = checker.Run(member, {quick, false, rules});
         outcome.text =
             ResultJson(result).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
         outcome.cases = result.cases.size();
@@ -79,14 +79,15 @@ void DrawProgress(std::size_t done, std::size_t total) {
 
 BatchTally CheckLines(const std::vector<std::string>& lines, const std::string& source, int jobs,
                       bool quick, std::vector<std::string>& outLines,
-                      const std::function<void(std::size_t)>& progress) {
+                      const std::function<void(std::size_t)>& progress,
+                      std::optional<RuleSet> rules) {
     std::vector<LineOutcome> outcomes(lines.size());
     std::atomic<std::size_t> next{0};
     std::atomic<std::size_t> done{0};
     auto worker = [&] {
         MemberChecker checker;  // each worker its own: checkers share nothing
         for (std::size_t i = next++; i < lines.size(); i = next++) {
-            outcomes[i] = CheckLine(checker, lines[i], i + 1, source, quick);
+            outcomes[i] = CheckLine(checker, lines[i], i + 1, source, quick, rules);
             const std::size_t finished = ++done;
             if (progress) progress(finished);
         }
@@ -109,7 +110,8 @@ BatchTally CheckLines(const std::vector<std::string>& lines, const std::string& 
     return tally;
 }
 
-int RunBatchCommand(const std::string& input, const std::string& output, int jobs, bool quick) {
+int RunBatchCommand(const std::string& input, const std::string& output, int jobs, bool quick,
+                    std::optional<RuleSet> rules) {
     const std::vector<std::string> lines = ReadLines(input);
     const bool showProgress = isatty(STDERR_FILENO) != 0;
     std::mutex drawing;
@@ -125,7 +127,7 @@ int RunBatchCommand(const std::string& input, const std::string& output, int job
     std::vector<std::string> outLines;
     const BatchTally tally =
         CheckLines(lines, input, jobs, quick, outLines,
-                   showProgress ? std::function<void(std::size_t)>(progress) : nullptr);
+                   showProgress ? std::function<void(std::size_t)>(progress) : nullptr, rules);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (showProgress) std::fputs("\n", stderr);

@@ -3,8 +3,11 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "app/Rules.h"
 
 namespace as4100 {
 
@@ -21,11 +24,13 @@ struct BatchTally {
 // done so far.
 BatchTally CheckLines(const std::vector<std::string>& lines, const std::string& source, int jobs,
                       bool quick, std::vector<std::string>& outLines,
-                      const std::function<void(std::size_t)>& progress);
+                      const std::function<void(std::size_t)>& progress,
+                      std::optional<RuleSet> rules = {});
 
 // The command: reads IN, writes OUT (atomically) or standard output, progress and throughput
 // on standard error. Exit status 0 when every member passes, 1 when one fails or a line was
 // refused, 2 when the input file cannot be read.
-int RunBatchCommand(const std::string& input, const std::string& output, int jobs, bool quick);
+int RunBatchCommand(const std::string& input, const std::string& output, int jobs, bool quick,
+                    std::optional<RuleSet> rules = {});
 
 }  // namespace as4100

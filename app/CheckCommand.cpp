@@ -65,7 +65,8 @@ int RunCheckCommand(const CheckCommandOptions& options) {
     for (const std::string& setting : options.project) SetProjectField(member.project, setting);
 
     MemberChecker checker;
-    const MemberResult result = checker.Run(member, {options.quick, reportKind.has_value()});
+    const MemberResult result =
+        checker.Run(member, {options.quick, reportKind.has_value(), RuleSetOf(options.rules)});
 
     if (options.json) {
         std::cout << ResultJson(result).dump(2, ' ', false,

@@ -15,6 +15,7 @@ struct CheckCommandOptions {
     std::string report;  // empty: none; "-": plain text on standard output
     ReportOptions reportOptions;
     std::vector<std::string> project;  // "key=value" over the file's title block
+    std::string rules;   // "checker" or "standard"; empty: the member file's, else checker
 };
 
 // The bundled example member: the examples folder of the source tree, else one beside the

@@ -84,6 +84,10 @@ ordered_json CaseJson(const CaseResult& c) {
     for (const LtSegment& s : c.ltSegments) {
         out["effective_lengths"]["lateral_torsional"].push_back(SegmentJson(s));
     }
+    if (c.standard) {
+        out["standard"] = {{"governing", NumberJson(c.standard->governing)},
+                           {"governed_by", c.standard->governedBy}};
+    }
     return out;
 }
 
@@ -100,6 +104,7 @@ ordered_json ResultJson(const MemberResult& result) {
     out["title"] = result.title;
     out["section"] = result.section;
     out["grade"] = result.grade;
+    out["rules"] = RuleSetName(result.rules);
     out["warnings"] = result.warnings;
     ordered_json stations = ordered_json::array();
     for (const AddedStation& s : result.stations) {

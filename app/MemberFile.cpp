@@ -223,7 +223,8 @@ StationOptions ReadStations(const std::optional<JsonField>& field, const UnitSys
 MemberInput ParseMember(const nlohmann::json& document, const std::string& source) {
     const JsonField root(document, "", source);
     root.RequireObject({"title", "units", "section", "grade", "points", "segments", "cases",
-                        "subspans", "overrides", "section_options", "project", "stations"});
+                        "subspans", "overrides", "section_options", "project", "stations",
+                        "rules"});
     MemberInput member;
     const UnitSystem units = ReadUnits(root.Optional("units"), member.facts);
 
@@ -243,6 +244,11 @@ MemberInput ParseMember(const nlohmann::json& document, const std::string& sourc
                                        member.facts.segmentLoadHeight);
     member.cases = ReadCases(root, segments, units);
     member.overrides = ReadOverrides(root.Optional("overrides"), units);
+    if (const auto rules = root.Optional("rules")) {
+        member.rules = RuleSetOf(rules->String());
+        if (!member.rules)
+            rules->Refuse("unknown rule set", "expected \"checker\" or \"standard\"");
+    }
     member.stationOptions = ReadStations(root.Optional("stations"), units);
 
     member.warnings = InputWarnings(member);  // of the file's own points and sub-spans

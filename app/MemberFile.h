@@ -10,8 +10,9 @@
 #include <nlohmann/json_fwd.hpp>
 
 #include "app/InputError.h"
-#include "app/TitleBlock.h"
+#include "app/Rules.h"
 #include "app/Stations.h"
+#include "app/TitleBlock.h"
 #include "host/Restraint.h"
 #include "host/Section.h"
 #include "host/Span.h"
@@ -62,6 +63,7 @@ struct MemberInput {
     StationOptions stationOptions;
     StationMap stations;                // the member points added before the check
     std::vector<std::string> warnings;  // about the file as written (plain sentences)
+    std::optional<RuleSet> rules;  // the "rules" key; the command line may choose instead
 };
 
 // Reads a member from parsed JSON. `source` names the input in messages. Throws InputError

@@ -37,7 +37,7 @@ MemberOutcome CheckMember(MemberChecker& checker, const MemberRow& row, const Fo
         out.messages.push_back(member.refusal);
         return out;
     }
-    const MemberResult result = checker.Run(*member.input, {false, false});
+    const MemberResult result = checker.Run(*member.input, RunOptions{});
     out.row = ScheduleRowOf(member, &result);
     out.messages = member.notes;
     return out;
@@ -99,6 +99,8 @@ void WriteReports(const ModelCommandOptions& options, const std::vector<MemberRo
     }
     const std::filesystem::path dir = std::filesystem::path(options.outDir) / "reports";
     MemberChecker checker;
+    RunOptions withReport;
+    withReport.report = true;
     for (std::size_t i = 0; i < members.size(); ++i) {
         const bool wanted = chosen.count(members[i].name) ||
                             (chosen.count("failing") && rows[i].verdict == Verdict::Fail);
@@ -107,8 +109,8 @@ void WriteReports(const ModelCommandOptions& options, const std::vector<MemberRo
         if (!member.input) continue;  // refused: its reason is in the schedule
         std::filesystem::create_directories(dir);
         const std::string path = (dir / (FileNameOf(members[i].name) + ".html")).string();
-        WriteReport(*member.input, checker.Run(*member.input, {false, true}), path,
-                    ReportKind::Html, ReportOptions{});
+        WriteReport(*member.input, checker.Run(*member.input, withReport), path, ReportKind::Html,
+                    ReportOptions{});
         std::cout << "wrote " << path << "\n";
     }
 }

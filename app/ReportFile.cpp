@@ -7,6 +7,7 @@
 #include "app/ReportFold.h"
 #include "app/ReportPdf.h"
 #include "app/ReportRender.h"
+#include "app/StandardWatch.h"
 #include "app/SummaryTables.h"
 #include "app/TextSummary.h"
 #include "app/TextTable.h"
@@ -34,6 +35,7 @@ std::string TextReport(const MemberInput& member, const MemberResult& result,
     text += MemberHeading(result) + "\n";
     if (!member.comment.empty()) text += "  " + member.comment + "\n";
     text += "  from " + result.source + " (as4100 " + ProgramVersion() + ", AS 4100-1998)\n";
+    text += "  " + RulesLine(result) + "\n";
     text += NotesText(result) + "\n";
     text += RenderTextTable(CasesTable(result), "  ") + "\n";
     for (const CaseResult& c : result.cases) {

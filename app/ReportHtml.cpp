@@ -9,6 +9,7 @@
 #include "app/ReportSvg.h"
 #include "app/ResultWords.h"
 #include "app/SectionCommand.h"
+#include "app/StandardWatch.h"
 #include "app/SummaryTables.h"
 #include "app/TextSummary.h"
 #include "app/TextTable.h"
@@ -41,6 +42,7 @@ td:first-child, th:first-child, td.text { text-align: left; }
 .fail { color: #c00000; font-weight: bold; background: #fde4e4; }
 .source, .comment, .note { color: #555; }
 .comment { font-style: italic; margin: 0.2em 0; }
+.watch { color: #d47500; font-weight: bold; }
 .member-page p { margin: 0.3em 0; }
 .member-page table { font-size: 0.92em; }
 figure { margin: 0.3em 0; }
@@ -183,7 +185,7 @@ std::string TitleBlockHtml(const MemberInput& member, const MemberResult& result
                        "</tr>\n</table>\n" + Cell("h1", MemberHeading(result)) + "\n";
     if (!member.comment.empty()) html += Cell("p", member.comment, "comment") + "\n";
     html += "<p class=\"source\">" + Esc(result.source) + " &middot; as4100 " + ProgramVersion() +
-            " &middot; AS 4100-1998</p>\n</header>\n";
+            " &middot; AS 4100-1998 &middot; " + Esc(RulesLine(result)) + "</p>\n</header>\n";
     if (const std::string notes = NotesText(result); !notes.empty()) {
         html += "<pre>" + Esc(notes) + "</pre>\n";
     }
@@ -298,6 +300,8 @@ std::string WarningsAndFlags(const MemberResult& result) {
         for (const std::string& w : ReportWarnings(c)) {
             warnings += "<p class=\"orange\">" + Esc(prefix + w) + "</p>\n";
         }
+        if (c.standard)
+            warnings += "<p class=\"orange\">" + Esc(prefix + WatchWarning(c)) + "</p>\n";
     }
     return "<p>Flags: " + Esc(flags) + "</p>\n" + warnings;
 }
@@ -327,6 +331,7 @@ std::string CaseDetail(const CaseResult& c) {
     std::string html = "<section class=\"case-detail\">\n" + Cell("h2", "Case " + c.name) + "<p>" +
                        Cell("span", Verdict(c), c.pass ? "pass" : "fail") + " governing " +
                        Esc(UtilText(c.governing) + " (" + c.governs + ")") + "</p>\n";
+    if (c.standard) html += "<p class=\"watch\">" + Esc(WatchWarning(c)) + "</p>\n";
     html += HtmlTableBlock("Section checks", LocalTable(c), 1);
     html += HtmlTableBlock("Member buckling", BucklingTable(c), 1);
     html += "<p>Flags: " + Esc(FlagsText(c)) + "</p>\n";

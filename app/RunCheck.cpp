@@ -214,17 +214,41 @@ CaseResult MemberChecker::RunCase(const MemberInput& member, const LoadCase& loa
     return out;
 }
 
+void MemberChecker::SetRules(RuleSet rules) {
+    if (auto* member = dynamic_cast<Arbor::Steel::SteelAS4100::CAS4100_98Member*>(checker_.get())) {
+        member->SetRuleSet(rules);
+    }
+}
+
+std::optional<StandardReading> MemberChecker::WatchStandard(const MemberInput& member,
+                                                            const LoadCase& loadCase,
+                                                            const CaseResult& c,
+                                                            const RunOptions& options) {
+    SetRules(RuleSet::Standard);
+    std::vector<std::string> warnings;  // the checker's run has given them already
+    const CaseResult standard =
+        RunCase(member, loadCase, false, {options.quick, false, {}}, warnings);
+    SetRules(RuleSet::AsWritten);
+    return WatchVerdict(c, standard);
+}
+
 MemberResult MemberChecker::Run(const MemberInput& member, const RunOptions& options) {
     MemberResult out;
     out.source = member.source;
     out.title = member.title;
     out.section = member.sectionName;
     out.grade = member.gradeName;
+    out.rules = options.rules.value_or(member.rules.value_or(RuleSet::AsWritten));
     out.warnings = member.warnings;
     out.stations = member.stations.added;
     const bool accepted = Prepare(member, options.quick);
+    SetRules(out.rules);
     for (const LoadCase& loadCase : member.cases) {
-        out.cases.push_back(RunCase(member, loadCase, accepted, options, out.warnings));
+        CaseResult c = RunCase(member, loadCase, accepted, options, out.warnings);
+        if (accepted && out.rules == RuleSet::AsWritten) {
+            c.standard = WatchStandard(member, loadCase, c, options);
+        }
+        out.cases.push_back(std::move(c));
     }
     return out;
 }

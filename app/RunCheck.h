@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "app/MemberFile.h"
+#include "app/Rules.h"
+#include "app/StandardWatch.h"
 #include "host/MemberResult.h"
 #include "host/SteelMember.h"
 
@@ -60,10 +62,12 @@ struct CaseResult {
     EffectiveLengths lengths;
     std::vector<LtSegment> ltSegments;
     std::vector<Arbor::Steel::ReportPiece> report;  // empty unless the report was asked for
+    std::optional<StandardReading> standard;  // the watch: set when the standard is more onerous
 };
 
 struct MemberResult {
     std::string source, title, section, grade;
+    RuleSet rules = RuleSet::AsWritten;
     std::vector<CaseResult> cases;
     std::vector<std::string> warnings;   // the file's, then each case's
     std::vector<AddedStation> stations;  // member points added before the check
@@ -73,6 +77,7 @@ struct MemberResult {
 struct RunOptions {
     bool quick = false;   // QuickCheck: utilisations only
     bool report = false;  // keep the report mark-up (full check only)
+    std::optional<RuleSet> rules;  // chosen on the command line; else the member file's
 };
 
 // Owns one checker and reuses it member after member (a worker of a batch keeps its own).
@@ -91,6 +96,11 @@ class MemberChecker {
     bool Prepare(const MemberInput& member, bool quick);
     CaseResult RunCase(const MemberInput& member, const LoadCase& loadCase, bool sectionAccepted,
                        const RunOptions& options, std::vector<std::string>& warnings);
+    // The watch: the case again under the standard's reading, kept when more onerous.
+    std::optional<StandardReading> WatchStandard(const MemberInput& member,
+                                                 const LoadCase& loadCase, const CaseResult& c,
+                                                 const RunOptions& options);
+    void SetRules(RuleSet rules);
 
     std::unique_ptr<Arbor::Steel::CSteelMemberGen> checker_;
     bool factorsSet_ = false;  // the optional factors cannot be unset: renew the checker

@@ -1,5 +1,6 @@
 #include "app/TextSummary.h"
 
+#include "app/StandardWatch.h"
 #include "app/SummaryTables.h"
 #include "app/TextTable.h"
 
@@ -26,6 +27,7 @@ std::string NotesText(const MemberResult& result) {
 std::string CaseSummaryText(const CaseResult& c) {
     std::string text = "Case " + c.name + ": " + Verdict(c) + ", governing " +
                        UtilText(c.governing) + " (" + c.governs + ")\n";
+    text += WatchWarningLine(c);
     if (!c.ran) text += "  the check did not run to its end\n";
     text += TableBlock("Section checks", LocalTable(c));
     text += TableBlock("Member buckling", BucklingTable(c));
@@ -38,6 +40,7 @@ std::string CaseSummaryText(const CaseResult& c) {
 std::string MemberSummaryText(const MemberResult& result) {
     std::string text = MemberHeading(result) + "\n";
     if (!result.source.empty()) text += "  from " + result.source + "\n";
+    text += "  " + RulesLine(result) + "\n";
     text += NotesText(result);
     text += "\n" + RenderTextTable(CasesTable(result), "  ") + "\n";
     for (const CaseResult& c : result.cases) text += CaseSummaryText(c) + "\n";

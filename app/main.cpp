@@ -11,6 +11,7 @@
 #include "app/CheckCommand.h"
 #include "app/InputError.h"
 #include "app/ModelCommand.h"
+#include "app/Rules.h"
 #include "app/SectionCommand.h"
 #include "app/Version.h"
 
@@ -56,6 +57,9 @@ int main(int argc, char** argv) {
     checkCmd->add_option("--project", check.project,
                          "Title block field over the file's: job=, member=, engineer=, checker=, "
                          "date=, revision= (repeatable)");
+    const CLI::IsMember ruleSets({"checker", "standard"});
+    const char* const rulesHelp = "Rule set: checker (default) or standard (docs/departures.md)";
+    checkCmd->add_option("--rules", check.rules, rulesHelp)->check(ruleSets);
 
     std::string designation, grade;
     bool sectionJson = false;
@@ -78,6 +82,8 @@ int main(int argc, char** argv) {
     batchCmd->add_option("--jobs", jobs, "Worker threads (default: hardware threads)")
         ->check(CLI::Range(1, 1024));
     batchCmd->add_flag("--quick", batchQuick, "Utilisations only (QuickCheck)");
+    std::string batchRules;
+    batchCmd->add_option("--rules", batchRules, rulesHelp)->check(ruleSets);
 
     as4100::ModelCommandOptions model;
     model.jobs = DefaultJobs();
@@ -90,7 +96,8 @@ int main(int argc, char** argv) {
     modelCmd->add_option("--jobs", model.jobs, "Worker threads (default: hardware threads)")
         ->check(CLI::Range(1, 1024));
     modelCmd->add_option("-o,--output", model.outDir, "Directory for the schedule (default: .)");
-    modelCmd->add_option("--reports", model.reports, "Full reports of these members, or \"failing\"")
+    modelCmd
+        ->add_option("--reports", model.reports, "Full reports of these members, or \"failing\"")
         ->delimiter(',');
 
     try {
@@ -108,7 +115,9 @@ int main(int argc, char** argv) {
         if (*checkCmd) return as4100::RunCheckCommand(check);
         if (*sectionCmd) return as4100::RunSectionCommand(designation, grade, sectionJson);
         if (*sectionsCmd) return as4100::RunSectionsCommand(family);
-        if (*batchCmd) return as4100::RunBatchCommand(batchIn, batchOut, jobs, batchQuick);
+        if (*batchCmd)
+            return as4100::RunBatchCommand(batchIn, batchOut, jobs, batchQuick,
+                                           as4100::RuleSetOf(batchRules));
         if (*modelCmd) return as4100::RunModelCommand(model);
     } catch (const as4100::InputError& e) {
         std::cerr << "as4100: " << e.what() << "\n";

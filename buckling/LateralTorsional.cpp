@@ -8,6 +8,7 @@
 #include "buckling/SpanActions.h"
 #include "member/AS4100Member.h"
 #include "section/ResultSink.h"
+#include "section/RuleNote.h"
 
 namespace Arbor::Steel::SteelAS4100 {
 
@@ -151,7 +152,7 @@ bool CAS4100_98Member::IsLTBucklingApplicable(const CAS4100Span& span, double& l
         return false;
     }
     const CRestraint along = span.ContinuousRestraint();
-    if (along.IsRestrained(RestraintBit::Flange1, true) ||
+    if (along.IsRestrained(ContinuousRestraintFlangeBit(span), true) ||
         along.IsRestrained(RestraintBit::FullTwist, true)) {
         AddStringInput(
             L"LT check not required:\n\tspan is restrained against buckling along its length\n");
@@ -181,6 +182,14 @@ bool CAS4100_98Member::CheckSpanLT(const CInteractionData& record) const {
         AddStringInput(L"Lateral torsional span: " + span.GetString(result->DesFormat()) + L"\n");
     }
     CResultIndent indent(result);
+    if (rules_ == RuleSet::Standard && IsTextOn(result)) {
+        WriteRuleNote(result, rules_,
+                      IsCantilever(span) ? L"cantilever: unrestrained at one end, the tension "
+                                           L"flange critical (cl. 5.5, 5.6.1.1)"
+                      : IsFlange1Critical(span)
+                          ? L"the compression flange (flange 1) critical (cl. 5.5)"
+                          : L"the compression flange (flange 2) critical (cl. 5.5)");
+    }
 
     // cl. 4.4.2.2: the end moments amplified for the compression of the major-axis span.
     const double delta =

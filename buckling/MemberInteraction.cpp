@@ -13,6 +13,7 @@
 #include "buckling/SpanActions.h"
 #include "member/AS4100Member.h"
 #include "section/ResultSink.h"
+#include "section/RuleNote.h"
 #include "shapes/ElasticBuckling.h"
 
 namespace Arbor::Steel::SteelAS4100 {
@@ -662,11 +663,18 @@ double TorsionalBucklingLoad(const CAS4100_98Section& section, double length) {
 
 // The out-of-plane capacity of cl. 8.4.4.1 for segments of a compact I section restrained at
 // both ends (F or P) without transverse load and not a cantilever: from αbc and Mbo.
-bool IsUniformMomentSegment(const CAS4100Span& span) {
-    const unsigned left = CAS4100Span::RestType(true, span.RestraintEndL());
-    const unsigned right = CAS4100Span::RestType(true, span.RestraintEndR());
-    return !span.IsCantilever() && !span.IsMinorAxisLoaded() && left <= RestraintType::P &&
+bool IsUniformMomentSegment(const CAS4100Span& span, bool cantilever, bool flange1Critical) {
+    const unsigned left = CAS4100Span::RestType(flange1Critical, span.RestraintEndL());
+    const unsigned right = CAS4100Span::RestType(flange1Critical, span.RestraintEndR());
+    return !cantilever && !span.IsMinorAxisLoaded() && left <= RestraintType::P &&
            right <= RestraintType::P;
+}
+
+// Mbxo of cl. 8.4.4.1, the member capacity under uniform moment. The rules as written take
+// αs·Moa; the clause's is αs·Msx, never above Msx.
+double UniformMomentCapacity(double msx, double moa, RuleSet rules) {
+    const double alphaS = CAS4100_98Section::SlendernessReductionFactor(msx, moa);
+    return rules == RuleSet::AsWritten ? alphaS * moa : std::min(msx, alphaS * msx);
 }
 
 void SetUniformMomentAlternative(Combined& c, const CAS4100_98Section& section,
@@ -677,7 +685,7 @@ void SetUniformMomentAlternative(Combined& c, const CAS4100_98Section& section,
     const double uniform = std::pow((1.0 + betaM) / 2.0, 3.0);
     c.alphaBc = 1.0 / ((1.0 - betaM) / 2.0 + uniform * (0.4 - 0.23 * AxialRatio(c.n, c.ncy)));
     for (End& e : c.end) {
-        e.mbxo = CAS4100_98Section::SlendernessReductionFactor(e.msx, c.moa) * c.moa;
+        e.mbxo = UniformMomentCapacity(e.msx, c.moa, section.Rules());
     }
 }
 
@@ -728,8 +736,11 @@ bool CAS4100_98Member::CheckBucklingInteraction(const CInteractionData& record) 
             c.betaMx = BetaM_x(spanX);
             c.betaMy = BetaM_y(spanY);
         }
-        if (c.kind == Kind::CompactI && IsUniformMomentSegment(record.SpanLT)) {
-            SetUniformMomentAlternative(c, *section, record.SpanLT, BetaM_x(record.SpanLT));
+        const CAS4100Span& spanLT = record.SpanLT;
+        if (c.kind == Kind::CompactI &&
+            IsUniformMomentSegment(spanLT, IsCantilever(spanLT), IsFlange1Critical(spanLT))) {
+            SetUniformMomentAlternative(c, *section, spanLT, BetaM_x(spanLT));
+            WriteRuleNote(result, rules_, L"Mbxo = alphas*Msx (cl. 8.4.4.1)");
         }
     }
     Evaluate(c);

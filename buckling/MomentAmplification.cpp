@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "member/AS4100Member.h"
+#include "section/RuleNote.h"
 
 namespace Arbor::Steel::SteelAS4100 {
 
@@ -125,6 +126,18 @@ double CAS4100_98Member::MomentAmplificationFactorWeakAxis(int cmpLeft, int cmpR
 
 // βm of the span between two member points (Figure 4.4.2.2). A span that is not one of the
 // member's (indices out of order or range) takes βm = −1, the uniform moment, as the safe side.
+// Whether βm comes from the deflections of cl. 4.4.2.2(b). The rules as written take any
+// transverse load on the span for both axes; the clause, only load that bends it about the
+// axis in question (a span loaded in one plane has end-moment βm in the other).
+bool CAS4100_98Member::IsLoadedForBetaM(const MemberPointVec& points, const SubSpanVec& subSpans,
+                                        int cmpLeft, int cmpRight, bool loaded,
+                                        bool strongAxis) const {
+    if (rules_ == RuleSet::AsWritten) return loaded;
+    const CSpan span(&points, &subSpans, cmpLeft, cmpRight);
+    WriteRuleNote(Result(), rules_, L"beta_m from the load in this axis' plane (cl. 4.4.2.2)");
+    return strongAxis ? span.IsMinorAxisLoaded() : span.IsMajorAxisLoaded();
+}
+
 double CAS4100_98Member::FactorBetaM(int cmpLeft, int cmpRight, bool loaded,
                                      bool strongAxis) const {
     const MemberPointVec& points = GetMemberPointVec();
@@ -134,6 +147,7 @@ double CAS4100_98Member::FactorBetaM(int cmpLeft, int cmpRight, bool loaded,
         cmpRight > static_cast<int>(subSpans.size()) || !section_) {
         return -1.0;
     }
+    loaded = IsLoadedForBetaM(points, subSpans, cmpLeft, cmpRight, loaded, strongAxis);
     const double M1 = subSpans[static_cast<size_t>(cmpLeft)].GetMomentsLeft()[component];
     const double M2 = subSpans[static_cast<size_t>(cmpRight - 1)].GetMomentsRight()[component];
     CMemberResult* result = Result();

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Bound the work of one input: the checks are linear in the member's size.
     if (member.points.size() > 2000 || member.cases.size() > 8) return 0;
     static as4100::MemberChecker checker;
-    checker.Run(member, {/*quick=*/false, /*report=*/true});
-    checker.Run(member, {/*quick=*/true, /*report=*/false});
+    checker.Run(member, {/*quick=*/false, /*report=*/true, /*rules=*/{}});
+    checker.Run(member, {/*quick=*/true, /*report=*/false, /*rules=*/{}});
     return 0;
 }

@@ -82,7 +82,8 @@ CAS4100_98Member::CAS4100_98Member(const CAS4100_98Member& other)
       sectionRecord_(other.sectionRecord_),
       alphaM_(other.alphaM_),
       deltaStrong_(other.deltaStrong_),
-      deltaWeak_(other.deltaWeak_) {
+      deltaWeak_(other.deltaWeak_),
+      rules_(other.rules_) {
     if (CMemberResult* result = Result()) {
         result->IniDynaArray(1);
         result->SetCurrentIndex(0);
@@ -119,6 +120,7 @@ bool CAS4100_98Member::SetSection(const Arbor::Data::CSection& section) {
             }
             section_->SetArborSec(sectionRecord_, Result());
             section_->SetCodeName(Name(DesOpt()));
+            section_->SetRules(rules_);
             return true;
         },
         false);
@@ -131,6 +133,11 @@ Arbor::Data::CSection CAS4100_98Member::GetSection() const {
 bool CAS4100_98Member::SetSteelDesignProp(const CSteelGrade& grade) {
     if (section_) section_->SetSteelDesignProp(grade);
     return true;
+}
+
+void CAS4100_98Member::SetRuleSet(RuleSet rules) {
+    rules_ = rules;
+    if (section_) section_->SetRules(rules);
 }
 
 void CAS4100_98Member::SetEquivalentUniformMomentFactor(double alphaM) {

@@ -39,6 +39,11 @@ class AS4100_EXPORT CAS4100_98Member : public CSteelMemberGen {
     void SetMomentAmplificationFactorStrongAxis(double delta) override;
     void SetMomentAmplificationFactorWeakAxis(double delta) override;
 
+    // The reading of AS 4100 the checks apply, chosen per member (default: the rules as
+    // written, so a host that never sets it sees no change; docs/departures.md).
+    void SetRuleSet(RuleSet rules);
+    RuleSet GetRuleSet() const { return rules_; }
+
     // Moment modification factor αm of a segment (cl. 5.6.1.1).
     double Alpha_M(const CAS4100Span& span) const;
     // The calculator held (null before a successful SetSection).
@@ -85,6 +90,12 @@ class AS4100_EXPORT CAS4100_98Member : public CSteelMemberGen {
     double OverrideLength(double value) const;  // v >= 0: v; v < 0: -v × member length
     bool IsCantilever(const CSpan& span) const;
     bool IsEndsFullOrPartRestrained(const CAS4100Span& span) const;
+    // Critical flange of a segment (cl. 5.5): by the rules as written flange 2 for a
+    // cantilever and flange 1 otherwise; by the standard's reading the tension flange of a
+    // cantilever and the compression flange otherwise, under the segment's largest moment.
+    bool IsFlange1Critical(const CSpan& span) const;
+    // The lateral restraint bit of the critical flange along a segment held continuously.
+    unsigned ContinuousRestraintFlangeBit(const CSpan& span) const;
 
     // Buckling drivers and span checks (cl. 6.3, 5.6, 8.4).
     bool CheckBuckling() const;
@@ -117,6 +128,8 @@ class AS4100_EXPORT CAS4100_98Member : public CSteelMemberGen {
     double MomentAmplificationFactorWeakAxis(int cmpLeft, int cmpRight, bool loaded, double N,
                                              double Nom) const;
     double FactorBetaM(int cmpLeft, int cmpRight, bool loaded, bool strongAxis) const;
+    bool IsLoadedForBetaM(const MemberPointVec& points, const SubSpanVec& subSpans, int cmpLeft,
+                          int cmpRight, bool loaded, bool strongAxis) const;
     double BetaM_x(const CSpan& span) const;
     double BetaM_y(const CSpan& span) const;
 
@@ -126,6 +139,7 @@ class AS4100_EXPORT CAS4100_98Member : public CSteelMemberGen {
     std::optional<double> alphaM_;
     std::optional<double> deltaStrong_;
     std::optional<double> deltaWeak_;
+    RuleSet rules_ = RuleSet::AsWritten;
 };
 
 }  // namespace Arbor::Steel::SteelAS4100

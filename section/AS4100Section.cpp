@@ -16,6 +16,7 @@ CAS4100_98Section& CAS4100_98Section::operator=(const CAS4100_98Section& other) 
         cache2_.insert(other.cache2_.begin(), other.cache2_.end());
     }
     codeName_ = other.codeName_;
+    rules_ = other.rules_;
     return *this;
 }
 
@@ -29,6 +30,9 @@ double CAS4100_98Section::DesignStressMin() const {
 }
 double CAS4100_98Section::TensileStrength() const {
     return Grade().TensileStrength(MaxThick());
+}
+double CAS4100_98Section::ShearYieldStress(double plateThickness) const {
+    return rules_ == RuleSet::Standard ? Grade().DesignStrength(plateThickness) : DesignStressMin();
 }
 double CAS4100_98Section::YoungsModulus() const {
     return Grade().YoungsModulus();

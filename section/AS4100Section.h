@@ -8,6 +8,7 @@
 #include "host/SectGeom.h"
 #include "host/Section.h"
 #include "host/SectionCodeBase.h"
+#include "span/RuleSet.h"
 
 namespace Arbor::Steel::SteelAS4100 {
 
@@ -115,6 +116,13 @@ class CAS4100_98Section : public CSectionCodeBase {
     // --- non-virtual operations ---
     CString CodeName() const { return codeName_; }
     void SetCodeName(const CString& name) { codeName_ = name; }
+    // The reading of the standard the checks apply (default: the rules as written); set by
+    // the member and carried by every clone.
+    RuleSet Rules() const { return rules_; }
+    void SetRules(RuleSet rules) { rules_ = rules; }
+    // fy for the shear capacity of a plate of thickness t: the section's design stress by the
+    // rules as written, the plate's own fy by the standard's reading (cl. 5.11.4).
+    double ShearYieldStress(double plateThickness) const;
     // Capacity reduction factor φ (Table 3.4): 0.9 for every action here.
     double Phi() const { return kPhi; }
     static constexpr double kPhi = 0.9;
@@ -167,6 +175,7 @@ class CAS4100_98Section : public CSectionCodeBase {
     std::map<int, double> cache1_;  // cache slots kept for the framework; nothing fills them
     std::map<int, double> cache2_;
     CString codeName_;
+    RuleSet rules_ = RuleSet::AsWritten;
 };
 
 }  // namespace Arbor::Steel::SteelAS4100

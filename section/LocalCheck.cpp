@@ -8,6 +8,7 @@
 
 #include "section/AS4100Section.h"
 #include "section/ResultSink.h"
+#include "section/RuleNote.h"
 
 namespace Arbor::Steel::SteelAS4100 {
 
@@ -69,13 +70,25 @@ void OpenHeading(CMemberResult* result, const wchar_t* heading, const wchar_t* c
     if (IsTextOn(result)) result->AddOutputString(CString(heading) + clause);
 }
 
+// The moment that reduces the shear capacity in one direction. The rules as written reduce
+// the flanges' Vx by the major-axis moment and the web's Vy by the minor-axis one; cl. 5.12.3
+// reduces the web by the major-axis moment (and so the flanges by the minor-axis one).
+bool IsReducedByMajorMoment(const Section& s, bool xDirection, CMemberResult* result) {
+    if (s.Rules() == RuleSet::AsWritten) return xDirection;
+    WriteRuleNote(result, s.Rules(),
+                  xDirection ? L"flange shear reduced by the minor-axis moment (cl. 5.12.3)"
+                             : L"web shear reduced by the major-axis moment (cl. 5.12.3)");
+    return !xDirection;
+}
+
 // One shear direction: Vv reduced for the coincident moment (cl. 5.12.3), ratio V/(φ·Vvm).
 double ShearRatio(const Section& s, bool xDirection, double v, const wchar_t* heading,
                   const wchar_t* label, const wchar_t* end, CMemberResult* result) {
     OpenHeading(result, heading, kClauseShear);
     CResultIndent indent(result);
     const double vv = xDirection ? s.ShearCapacityX(result) : s.ShearCapacityY(result);
-    const double vvm = s.InteractionShearCapacity(vv, xDirection, result);
+    const double vvm =
+        s.InteractionShearCapacity(vv, IsReducedByMajorMoment(s, xDirection, result), result);
     const double u = CMemberResult::InfinitiseNANs(v / (vvm * kPhi));
     if (IsTextOn(result)) {
         const CDesFormat& f = result->DesFormat();
@@ -210,20 +223,31 @@ struct CombinedInputs {
     MomentRatio major, minor;
 };
 
+// Coefficient of the web term of cl. 8.3.2 for kf < 1: 0.018 by the rules as written, the
+// clause's 0.18 by the standard's reading.
+double WebTermCoefficient(RuleSet rules) {
+    return rules == RuleSet::Standard ? 0.18 : 0.018;
+}
+
 // cl. 8.3.2 reduced major-axis capacity Mrx. In tension, and in compression with kf = 1, the
-// 1.18 form; in compression with kf < 1 the web-slenderness form with coefficient 0.018,
-// uncapped.
+// 1.18 form; in compression with kf < 1 the web-slenderness form, uncapped here.
 double ReducedMajorCapacity(const Section& s, const CombinedInputs& in, double ratio) {
     const bool fullForm = in.axial.kf == 1.0 || std::fabs(in.axial.kf - 1.0) < kKfUnityTolerance;
     if (in.tension || fullForm) return 1.18 * in.major.capacity * (1.0 - ratio);
-    const double webTerm = 0.018 * (82.0 - s.LambdaWeb()) / (82.0 - s.LambdaWebYield());
+    const double webTerm =
+        WebTermCoefficient(s.Rules()) * (82.0 - s.LambdaWeb()) / (82.0 - s.LambdaWebYield());
     return in.major.capacity * (1.0 - ratio) * (1.0 + webTerm);
 }
 
-// cl. 8.3.3 reduced minor-axis capacity Mry, uncapped.
+// cl. 8.3.3 reduced minor-axis capacity Mry, uncapped here.
 double ReducedMinorCapacity(const Section& s, const CombinedInputs& in, double ratio) {
     if (s.IsRectangular()) return 1.18 * in.minor.capacity * (1.0 - ratio);
     return 1.19 * in.minor.capacity * (1.0 - ratio * ratio);
+}
+
+// Mr of cl. 8.3.2 and 8.3.3 is at most Ms; the rules as written leave it uncapped.
+double CappedReducedCapacity(double mr, double ms, RuleSet rules) {
+    return rules == RuleSet::Standard ? std::min(mr, ms) : mr;
 }
 
 // cl. 8.3.4 biaxial bending of compact doubly symmetric sections:
@@ -235,8 +259,12 @@ double BiaxialInteraction(const Section& s, const CombinedInputs& in, CMemberRes
     CResultIndent indent(result);
     const double gamma = std::min(1.4 + in.axial.u, 2.0);
     const double ratio = in.n / (kPhi * in.axial.capacity);
-    const double mrx = ReducedMajorCapacity(s, in, ratio);
-    const double mry = ReducedMinorCapacity(s, in, ratio);
+    WriteRuleNote(result, s.Rules(),
+                  L"Mrx <= Msx and Mry <= Msy, web term 0.18 (cl. 8.3.2, 8.3.3)");
+    const double mrx =
+        CappedReducedCapacity(ReducedMajorCapacity(s, in, ratio), in.major.capacity, s.Rules());
+    const double mry =
+        CappedReducedCapacity(ReducedMinorCapacity(s, in, ratio), in.minor.capacity, s.Rules());
     const double rx = in.mx / (kPhi * mrx);
     const double ry = in.my / (kPhi * mry);
     const double uc = std::pow(rx, gamma) + std::pow(ry, gamma);

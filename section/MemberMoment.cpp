@@ -93,7 +93,8 @@ double CAS4100_98Section::LoadHeightFactor(const CAS4100Span& span, bool skipEnd
     const double kl = span.GetLoadHeightAtSpan() > 0.0 ? kLoadHeightFactorWithin : 1.0;
     if (skipEndTest) return kl;
     const double mx = MomentXX();
-    if (span.LEndRestType(mx) == RestraintType::U || span.REndRestType(mx) == RestraintType::U) {
+    if (span.LEndRestType(mx, Rules()) == RestraintType::U ||
+        span.REndRestType(mx, Rules()) == RestraintType::U) {
         return kLoadHeightFactorUnrestrainedEnd;
     }
     return kl;

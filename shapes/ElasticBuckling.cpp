@@ -41,9 +41,9 @@ void ReportMoa(CMemberResult* result, const CAS4100_98Section& section, double i
 
 }  // namespace
 
-SegmentEnds EndRestraintTypes(const CAS4100Span& span, double mx) {
+SegmentEnds EndRestraintTypes(const CAS4100Span& span, double mx, RuleSet rules) {
     SegmentEnds ends;
-    ends.flange1Critical = span.IsCantilever() ? mx > 0.0 : mx <= 0.0;
+    ends.flange1Critical = CAS4100Span::IsFlange1Critical(span.IsCantilever(rules), mx);
     ends.left = CAS4100Span::RestType(ends.flange1Critical, span.RestraintEndL());
     ends.right = CAS4100Span::RestType(ends.flange1Critical, span.RestraintEndR());
     return ends;
@@ -102,7 +102,8 @@ double CSectionCalcI::Moa(const CAS4100Span& span, CMemberResult* result, bool u
 }
 
 double CSectionCalcI::TwistFactor(const CAS4100Span& span) const {
-    const ElasticBuckling::SegmentEnds ends = ElasticBuckling::EndRestraintTypes(span, MomentXX());
+    const ElasticBuckling::SegmentEnds ends =
+        ElasticBuckling::EndRestraintTypes(span, MomentXX(), Rules());
     const double tf = ends.flange1Critical ? GetT1() : GetT2();
     const double d1 = GetD() - GetT1() - GetT2();
     return ElasticBuckling::TwistRestraintFactor(ends, d1, tf, GetTw(), span.Length());
@@ -110,7 +111,7 @@ double CSectionCalcI::TwistFactor(const CAS4100Span& span) const {
 
 double CSectionCalcI::RotationalFactor(const CAS4100Span& span) const {
     return ElasticBuckling::LateralRotationRestraintFactor(
-        span, ElasticBuckling::EndRestraintTypes(span, MomentXX()));
+        span, ElasticBuckling::EndRestraintTypes(span, MomentXX(), Rules()));
 }
 
 bool CSectionCalcI::IsFullyRestrained(double length, double betaM, CMemberResult*) const {

@@ -20,7 +20,8 @@ struct SegmentEnds {
     unsigned right = RestraintType::U;
     bool flange1Critical = true;
 };
-SegmentEnds EndRestraintTypes(const CAS4100Span& span, double mx);
+SegmentEnds EndRestraintTypes(const CAS4100Span& span, double mx,
+                              RuleSet rules = RuleSet::AsWritten);
 
 // Table 5.6.3(1) twist restraint factor kt for web depth d1 between the flanges, critical
 // flange thickness tf, web thickness tw and segment length; +inf for end types the table

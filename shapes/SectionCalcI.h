@@ -132,6 +132,9 @@ private:
     // Element slenderness λe (cl. 5.2.2) of flange outstand 1 or 2, b = (B − tw)/2.
     double Flange1Slenderness() const;
     double Flange2Slenderness() const;
+    // fy of the plates carrying shear: web (Vy) and flanges (Vx), by the section's rules.
+    double WebShearStress() const;
+    double FlangeShearStress() const;
     // Classes for bending and compression; the virtual ones forward here so that the const
     // effective-section operations can ask them.
     BucklingClass ClassifyXX(CMemberResult* result) const;

@@ -316,14 +316,14 @@ double CSectionCalcRHS::Moa(const CAS4100Span& span, CMemberResult* result, bool
 
 // Table 5.6.3(1) with the two webs: c = 0.5·(d/l)·(tf/(2·tw))³.
 double CSectionCalcRHS::TwistFactor(const CAS4100Span& span) const {
-    const ElasticBuckling::SegmentEnds ends = ElasticBuckling::EndRestraintTypes(span, MomentXX());
+    const ElasticBuckling::SegmentEnds ends = ElasticBuckling::EndRestraintTypes(span, MomentXX(), Rules());
     return ElasticBuckling::TwistRestraintFactor(ends, 0.5 * Walls().ClearWeb(), GetTf(), GetTw(),
                                                  span.Length());
 }
 
 double CSectionCalcRHS::RotationalFactor(const CAS4100Span& span) const {
     return ElasticBuckling::LateralRotationRestraintFactor(
-        span, ElasticBuckling::EndRestraintTypes(span, MomentXX()));
+        span, ElasticBuckling::EndRestraintTypes(span, MomentXX(), Rules()));
 }
 
 double CSectionCalcRHS::Ncxx(double le, double& ncr, CMemberResult* result) const {

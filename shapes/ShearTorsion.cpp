@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "section/ResultSink.h"
+#include "section/RuleNote.h"
 #include "shapes/SectionCalcI.h"
 #include "shapes/WebShear.h"
 
@@ -36,14 +37,22 @@ CString AverageStressLines(const wchar_t* formula, double v, double aw, double f
 
 }  // namespace
 
+// fy of the plates in shear: the web for Vy, the thicker flange for Vx (cl. 5.11.4).
+double CSectionCalcI::WebShearStress() const {
+    return ShearYieldStress(GetTw());
+}
+double CSectionCalcI::FlangeShearStress() const {
+    return ShearYieldStress(std::max(GetT1(), GetT2()));
+}
+
 bool CSectionCalcI::IsWebYShearSlender() const {
     return WebShear::IsShearSlender(WebDpOnTw(IsWelded(), GetD(), GetT1(), GetT2(), GetTw()),
-                                    DesignStressMin());
+                                    WebShearStress());
 }
 
 bool CSectionCalcI::IsWebXShearSlender() const {
     return WebShear::IsShearSlender(std::max(GetB1() / GetT1(), GetB2() / GetT2()),
-                                    DesignStressMin());
+                                    FlangeShearStress());
 }
 
 double CSectionCalcI::MaxThick() const {
@@ -84,7 +93,8 @@ double CSectionCalcI::MaxShearStressY(CMemberResult* result) const {
 }
 
 double CSectionCalcI::ShearCapacityY(CMemberResult* result) const {
-    const double fy = DesignStressMin();
+    WriteRuleNote(result, Rules(), L"fy of the web (cl. 5.11.4)");
+    const double fy = WebShearStress();
     const double aw = ShearAreaY(result);
     const double dpOnTw = WebDpOnTw(IsWelded(), GetD(), GetT1(), GetT2(), GetTw());
     const double vu = WebShear::UniformCapacity({fy, aw, dpOnTw, IsWebYShearSlender()}, result);
@@ -100,7 +110,8 @@ double CSectionCalcI::ShearCapacityY(CMemberResult* result) const {
 }
 
 double CSectionCalcI::ShearCapacityX(CMemberResult* result) const {
-    const double fy = DesignStressMin();
+    WriteRuleNote(result, Rules(), L"fy of the flanges (cl. 5.11.4)");
+    const double fy = FlangeShearStress();
     const double aw = ShearAreaX(result);
     const double dpOnTw = std::max(GetB2() / GetT2(), GetB1() / GetT1());
     const double vu = WebShear::UniformCapacity({fy, aw, dpOnTw, IsWebXShearSlender()}, result);

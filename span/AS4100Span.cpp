@@ -24,14 +24,12 @@ unsigned CAS4100Span::RestType(bool flange1Critical, const CRestraint& restraint
 // Positive major-axis moment compresses flange 2. The critical flange (cl. 5.5) is the
 // compression flange of a segment restrained at both ends and the tension flange of a
 // cantilever, so the sign of the moment picks it.
-unsigned CAS4100Span::LEndRestType(double m) const {
-    const bool flange1Critical = IsCantilever() ? m > 0.0 : m <= 0.0;
-    return RestType(flange1Critical, RestraintEndL());
+unsigned CAS4100Span::LEndRestType(double m, RuleSet rules) const {
+    return RestType(IsFlange1Critical(IsCantilever(rules), m), RestraintEndL());
 }
 
-unsigned CAS4100Span::REndRestType(double m) const {
-    const bool flange1Critical = IsCantilever() ? m > 0.0 : m <= 0.0;
-    return RestType(flange1Critical, RestraintEndR());
+unsigned CAS4100Span::REndRestType(double m, RuleSet rules) const {
+    return RestType(IsFlange1Critical(IsCantilever(rules), m), RestraintEndR());
 }
 
 bool CAS4100Span::IsCantilever() const {
@@ -43,6 +41,23 @@ bool CAS4100Span::IsCantilever() const {
     if (leftIsMemberEnd) return !leftSupported;
     if (rightIsMemberEnd) return !rightSupported;
     return false;
+}
+
+namespace {
+
+// U whichever flange is critical: neither flange held laterally (cl. 5.4.2.4).
+bool IsUnrestrainedEnd(const CRestraint& r) {
+    return r.IsFree(RestraintBit::Flange1, true) && r.IsFree(RestraintBit::Flange2, true);
+}
+
+}  // namespace
+
+bool CAS4100Span::IsCantilever(RuleSet rules) const {
+    if (rules == RuleSet::AsWritten) return IsCantilever();
+    const bool leftFree = IsUnrestrainedEnd(RestraintEndL());
+    const bool rightFree = IsUnrestrainedEnd(RestraintEndR());
+    return (IsLEndOfMember() && leftFree && !rightFree) ||
+           (IsREndOfMember() && rightFree && !leftFree);
 }
 
 double CAS4100Span::GetLoadHeightAtEnds() const {

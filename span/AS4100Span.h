@@ -3,6 +3,7 @@
 #pragma once
 
 #include "host/Span.h"
+#include "span/RuleSet.h"
 
 namespace Arbor::Steel::SteelAS4100 {
 
@@ -23,12 +24,21 @@ public:
     // Restraint type of a record; with `flange1Critical` flange 1 (bit 512) is the critical
     // flange, else flange 2 (bit 1024).
     static unsigned RestType(bool flange1Critical, const CRestraint& restraint);
+    // cl. 5.5: the critical flange is the compression flange of a segment restrained at both
+    // ends and the tension flange of a cantilever; positive m compresses flange 2.
+    static bool IsFlange1Critical(bool cantilever, double m) {
+        return cantilever ? m > 0.0 : m <= 0.0;
+    }
     // RestType of the left / right end, flag m > 0 for a cantilever, m <= 0 otherwise; m is
     // the section's major-axis moment.
-    unsigned LEndRestType(double m) const;
-    unsigned REndRestType(double m) const;
+    unsigned LEndRestType(double m, RuleSet rules = RuleSet::AsWritten) const;
+    unsigned REndRestType(double m, RuleSet rules = RuleSet::AsWritten) const;
 
+    // Rules as written: a member end not supported in-plane (bit 0x200000).
     bool IsCantilever() const;
+    // The standard's reading (cl. 5.6.1.1, 5.6.3): a segment unrestrained (U) at one end, that
+    // end a member end with neither flange held laterally, the other end restrained.
+    bool IsCantilever(RuleSet rules) const;
     double GetLoadHeightAtEnds() const;
     double GetLoadHeightAtSpan() const;
 };

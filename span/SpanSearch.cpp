@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "buckling/SpanActions.h"
 #include "member/AS4100Member.h"
 #include "span/AS4100Table.h"
 
@@ -150,10 +151,29 @@ double CAS4100_98Member::EffectiveStrutLengthVV(const CAS4100Span& span, bool) c
     return table.Table4_6_3_2_VV(span.RestraintEndL(), span.RestraintEndR()) * span.Length();
 }
 
+namespace {
+
+// The standard's reading of a valid segment (cl. 5.4, 5.6.3): a cantilever's U tip pairs with
+// an F or P end; a segment restrained at both ends has no U end. The ends are typed with the
+// critical flange of cl. 5.5; the support bit plays no part.
+bool IsValidSegmentByClause(const CAS4100Span& span, bool cantilever, bool flange1Critical) {
+    const unsigned left = CAS4100Span::RestType(flange1Critical, span.RestraintEndL());
+    const unsigned right = CAS4100Span::RestType(flange1Critical, span.RestraintEndR());
+    if (cantilever) return IsValidSupportedPair(left, right);
+    return left != RestraintType::U && right != RestraintType::U;
+}
+
+}  // namespace
+
 // The segment length when its end restraints make a valid segment (cl. 5.6.3), else
 // infinity; the twist, load height and rotation factors are applied by the moment capacity.
 double CAS4100_98Member::EffectiveLengthLT(const CAS4100Span& span, double, bool) const {
     if (LengthOverride()) return OverrideLength(Llt());
+    if (rules_ == RuleSet::Standard) {
+        return IsValidSegmentByClause(span, IsCantilever(span), IsFlange1Critical(span))
+                   ? span.Length()
+                   : kInfinity;
+    }
     const CRestraint& left = span.RestraintEndL();
     const CRestraint& right = span.RestraintEndR();
     const bool leftSupported = left.IsRestrained(RestraintBit::TranslationXX, true);
@@ -181,11 +201,24 @@ double CAS4100_98Member::EffectiveLengthLT(const CAS4100Span& span, double, bool
 bool CAS4100_98Member::IsCantilever(const CSpan& span) const {
     return CAS4100Span(span.MemberPoints(), span.SubSpans(), span.GetCMPIndexLeft(),
                        span.GetCMPIndexRight())
-        .IsCantilever();
+        .IsCantilever(rules_);
+}
+
+bool CAS4100_98Member::IsFlange1Critical(const CSpan& span) const {
+    const bool cantilever = IsCantilever(span);
+    if (rules_ == RuleSet::AsWritten) return !cantilever;
+    const SpanActions::EndMoments m = SpanActions::MajorAxisEndMoments(span);
+    return CAS4100Span::IsFlange1Critical(cantilever,
+                                          std::fabs(m.max) >= std::fabs(m.min) ? m.max : m.min);
+}
+
+unsigned CAS4100_98Member::ContinuousRestraintFlangeBit(const CSpan& span) const {
+    if (rules_ == RuleSet::AsWritten) return RestraintBit::Flange1;
+    return IsFlange1Critical(span) ? RestraintBit::Flange1 : RestraintBit::Flange2;
 }
 
 bool CAS4100_98Member::IsEndsFullOrPartRestrained(const CAS4100Span& span) const {
-    const bool flange1Critical = !span.IsCantilever();
+    const bool flange1Critical = IsFlange1Critical(span);
     return CAS4100Span::RestType(flange1Critical, span.RestraintEndL()) <= RestraintType::P &&
            CAS4100Span::RestType(flange1Critical, span.RestraintEndR()) <= RestraintType::P;
 }
@@ -242,7 +275,7 @@ SubspanEffectiveLengthData::Map CAS4100_98Member::GetSubspanEffectiveLengthDataL
     auto effectiveLength = [this](const CAS4100Span& s) {
         if (LengthOverride()) return OverrideLength(Llt());
         const CRestraint continuous = s.ContinuousRestraint();
-        if (continuous.IsRestrained(RestraintBit::Flange1, true) ||
+        if (continuous.IsRestrained(ContinuousRestraintFlangeBit(s), true) ||
             continuous.IsRestrained(RestraintBit::FullTwist, true)) {
             return 0.0;
         }

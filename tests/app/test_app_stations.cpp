@@ -48,7 +48,7 @@ json Member(const char* section, const std::vector<double>& xs, const Beam& beam
 
 MemberResult Check(const json& doc) {
     MemberChecker checker;
-    return checker.Run(ParseMember(doc, "beam.json"), {false, false});
+    return checker.Run(ParseMember(doc, "beam.json"), {false, false, {}});
 }
 
 const EntryResult& Buckling(const CaseResult& c) {

@@ -18,7 +18,7 @@ using nlohmann::json;
 
 std::vector<std::string> WarningsOf(const json& doc) {
     MemberChecker checker;
-    return checker.Run(ParseMember(doc, "beam.json"), {true, false}).warnings;
+    return checker.Run(ParseMember(doc, "beam.json"), {true, false, {}}).warnings;
 }
 
 json BaseWithUnits() {
@@ -124,7 +124,7 @@ TEST(Warnings, BundledExamplesAreSilent) {
             texts.push_back(test::ReadFile(entry.path().string()));
         }
         for (const std::string& text : texts) {
-            const auto result = checker.Run(ParseMemberText(text, entry.path()), {true, false});
+            const auto result = checker.Run(ParseMemberText(text, entry.path()), {true, false, {}});
             EXPECT_EQ(result.warnings, std::vector<std::string>{}) << entry.path();
         }
     }

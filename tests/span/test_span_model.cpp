@@ -51,6 +51,22 @@ TEST(SpanCantilever, DependsOnMemberEndsAndSupports) {
     EXPECT_FALSE(TestMember({{0.0, kFEnd}, {2.0, kFEnd}}).Span(0, 1).IsCantilever());
 }
 
+TEST(SpanCantilever, StandardReadingIsAMemberEndUnrestrainedAgainstARestrainedOne) {
+    constexpr unsigned kHeldNotSupported = 512 | 1024 | 128 | 64;  // the top of a sway column
+    constexpr unsigned kSupportedOnly = 0x200000 | 0x100000;       // U, though supported
+    const auto standard = [](unsigned a, unsigned b) {
+        return TestMember({{0.0, a}, {3.0, b}}).Span(0, 1).IsCantilever(RuleSet::Standard);
+    };
+    EXPECT_FALSE(standard(kFEnd, kHeldNotSupported));  // cl. 5.6.1.1: F at both ends
+    EXPECT_TRUE(standard(kFEnd, kSupportedOnly));      // supported but U: a cantilever
+    EXPECT_TRUE(standard(0, kFEnd));
+    EXPECT_FALSE(standard(0, 0));         // unrestrained at both ends: no segment
+    EXPECT_FALSE(standard(kFEnd, 1024));  // one flange held: restrained, typed by cl. 5.5
+    TestMember f({{0.0, kFEnd}, {2.0, 0}, {4.0, kFEnd}});
+    EXPECT_FALSE(f.Span(0, 1).IsCantilever(RuleSet::Standard));  // a free point inside
+    EXPECT_EQ(f.Span(0, 1).IsCantilever(RuleSet::AsWritten), f.Span(0, 1).IsCantilever());
+}
+
 TEST(SpanCantilever, MomentSignPicksTheCriticalFlange) {
     // Left end holds flange 1 with twist restraint, right end flange 2 with twist restraint.
     TestMember f({{0.0, 0x200000 | 512 | 128}, {4.0, 0x200000 | 1024 | 128}});
