@@ -9,7 +9,6 @@
 #include "app/JsonOutput.h"
 #include "app/MemberFile.h"
 #include "app/ReportFile.h"
-#include "app/ReportPdf.h"
 #include "app/RunCheck.h"
 #include "app/TextSummary.h"
 
@@ -43,30 +42,14 @@ std::string DefaultExamplePath() {
 }
 
 int RunCheckCommand(const CheckCommandOptions& options) {
-    std::optional<ReportKind> reportKind;
-    if (!options.report.empty()) {
-        reportKind = ReportKindOf(options.report);
-        if (!reportKind) {
-            throw InputError("--report: unknown report type \"" + options.report +
-                             "\"; expected a .html, .pdf or .txt file, or - for standard output");
-        }
-        if (options.report == "-" && options.json) {
-            throw InputError("--report: \"-\" and --json would both write to standard output");
-        }
-    }
-    std::string chromium;
-    if (reportKind == ReportKind::Pdf) {
-        const auto found = FindChromium();
-        if (!found) throw InputError("--report " + options.report + ": " + NoChromiumMessage());
-        chromium = *found;
-    }
+    const std::optional<ReportRequest> report = ReportOption(options.report, options.json);
     const std::string path = options.file.empty() ? DefaultExamplePath() : options.file;
     MemberInput member = LoadMemberFile(path);
     for (const std::string& setting : options.project) SetProjectField(member.project, setting);
 
     MemberChecker checker;
     const MemberResult result =
-        checker.Run(member, {options.quick, reportKind.has_value(), RuleSetOf(options.rules)});
+        checker.Run(member, {options.quick, report.has_value(), RuleSetOf(options.rules)});
 
     if (options.json) {
         std::cout << ResultJson(result).dump(2, ' ', false,
@@ -75,8 +58,9 @@ int RunCheckCommand(const CheckCommandOptions& options) {
     } else if (options.report != "-") {
         std::cout << MemberSummaryText(result);
     }
-    if (reportKind) {
-        WriteReport(member, result, options.report, *reportKind, options.reportOptions, chromium);
+    if (report) {
+        WriteReport(member, result, options.report, report->kind, options.reportOptions,
+                    report->chromium);
     }
     return result.AllPass() ? 0 : 1;
 }

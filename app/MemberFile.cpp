@@ -224,7 +224,7 @@ MemberInput ParseMember(const nlohmann::json& document, const std::string& sourc
     const JsonField root(document, "", source);
     root.RequireObject({"title", "units", "section", "grade", "points", "segments", "cases",
                         "subspans", "overrides", "section_options", "project", "stations",
-                        "rules"});
+                        "rules", "group"});
     MemberInput member;
     const UnitSystem units = ReadUnits(root.Optional("units"), member.facts);
 

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "app/AtomicFile.h"
+#include "app/InputError.h"
 #include "app/ReportFold.h"
 #include "app/ReportPdf.h"
 #include "app/ReportRender.h"
@@ -24,6 +25,25 @@ std::optional<ReportKind> ReportKindOf(const std::string& path) {
     if (path == "-" || endsWith(".txt")) return ReportKind::Text;
     if (endsWith(".pdf")) return ReportKind::Pdf;
     return std::nullopt;
+}
+
+std::optional<ReportRequest> ReportOption(const std::string& path, bool json) {
+    if (path.empty()) return std::nullopt;
+    const auto kind = ReportKindOf(path);
+    if (!kind) {
+        throw InputError("--report: unknown report type \"" + path +
+                         "\"; expected a .html, .pdf or .txt file, or - for standard output");
+    }
+    if (path == "-" && json) {
+        throw InputError("--report: \"-\" and --json would both write to standard output");
+    }
+    ReportRequest request{*kind, {}};
+    if (kind == ReportKind::Pdf) {
+        const auto found = FindChromium();
+        if (!found) throw InputError("--report " + path + ": " + NoChromiumMessage());
+        request.chromium = *found;
+    }
+    return request;
 }
 
 std::string TextReport(const MemberInput& member, const MemberResult& result,

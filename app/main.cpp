@@ -13,6 +13,7 @@
 #include "app/ModelCommand.h"
 #include "app/Rules.h"
 #include "app/SectionCommand.h"
+#include "app/SizeCommand.h"
 #include "app/Version.h"
 
 namespace {
@@ -99,6 +100,8 @@ int main(int argc, char** argv) {
     modelCmd
         ->add_option("--reports", model.reports, "Full reports of these members, or \"failing\"")
         ->delimiter(',');
+    as4100::SizeCommandOptions size;
+    auto* sizeCmd = as4100::AddSizeCommand(app, size);
 
     try {
         app.parse(argc, argv);
@@ -115,6 +118,7 @@ int main(int argc, char** argv) {
         if (*checkCmd) return as4100::RunCheckCommand(check);
         if (*sectionCmd) return as4100::RunSectionCommand(designation, grade, sectionJson);
         if (*sectionsCmd) return as4100::RunSectionsCommand(family);
+        if (*sizeCmd) return as4100::RunSizeCommand(size);
         if (*batchCmd)
             return as4100::RunBatchCommand(batchIn, batchOut, jobs, batchQuick,
                                            as4100::RuleSetOf(batchRules));

@@ -18,6 +18,7 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 // Tables are in millimetres and megapascals; the catalogue holds SI.
 constexpr double kMm = 1e-3, kMm2 = 1e-6, kMm3 = 1e-9, kMm4 = 1e-12, kMm6 = 1e-18;
 constexpr double kMPa = 1e6;
+constexpr double kSteelDensity = 7850.0;  // kg/m³
 
 // ---- text helpers -------------------------------------------------------------------------
 
@@ -286,6 +287,8 @@ std::optional<CatalogueEntry> EntryOf(const FamilyTable& layout, const Table& ta
     p.Sy = Published(table, row, layout.Sy);
     p.J = Published(table, row, layout.J);
     p.Iw = Published(table, row, layout.Iw);
+    entry.massPerMetre = table.Value(row, "mass_kg_per_m");
+    if (!(entry.massPerMetre > 0.0)) entry.massPerMetre = kSteelDensity * p.Ag;
     if (layout.inferRootRadius)
         dims.push_back(RootRadiusFromArea(dims, std::isnan(p.Ag) ? 0 : p.Ag));
 

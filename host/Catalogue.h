@@ -15,6 +15,7 @@ namespace Arbor::Data {
 struct CatalogueEntry {
     std::string designation;  // "310UB40.4"
     std::string family;       // "UB", "UC", ...
+    double massPerMetre = 0;  // kg/m: the published mass, else 7850 kg/m³ × Ag
     CSection section;         // shape, dimensions, category and published properties (SI)
 };
 
