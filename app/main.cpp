@@ -14,6 +14,7 @@
 #include "app/Batch.h"
 #include "app/CheckCommand.h"
 #include "app/InputError.h"
+#include "app/ModelCommand.h"
 #include "app/Rules.h"
 #include "app/SectionCommand.h"
 #include "app/SizeCommand.h"
@@ -108,6 +109,20 @@ int main(int argc, char** argv) {
     std::string batchRules;
     batchCmd->add_option("--rules", batchRules, rulesHelp)->check(ruleSets);
 
+    as4100::ModelCommandOptions model;
+    model.jobs = DefaultJobs();
+    auto* modelCmd = app.add_subcommand("model", "Check a whole model: members and station forces");
+    modelCmd->add_option("MEMBERS", model.members, "Members table (CSV)")->required();
+    modelCmd->add_option("FORCES", model.forces, "Station forces table (CSV)")->required();
+    modelCmd->add_option("--combinations", model.combinations, "Load combinations (JSON)");
+    modelCmd->add_option("--flip", model.flip, "Forces columns whose signs to change, e.g. Mx,Vy")
+        ->delimiter(',');
+    modelCmd->add_option("--jobs", model.jobs, "Worker threads (default: hardware threads)")
+        ->check(CLI::Range(1, 1024));
+    modelCmd->add_option("-o,--output", model.outDir, "Directory for the schedule (default: .)");
+    modelCmd
+        ->add_option("--reports", model.reports, "Full reports of these members, or \"failing\"")
+        ->delimiter(',');
     as4100::SizeCommandOptions size;
     auto* sizeCmd = as4100::AddSizeCommand(app, size);
 
@@ -136,6 +151,7 @@ int main(int argc, char** argv) {
             batch.rules = as4100::RuleSetOf(batchRules);
             return as4100::RunBatchCommand(batch);
         }
+        if (*modelCmd) return as4100::RunModelCommand(model);
         return kRefused;
     };
     try {

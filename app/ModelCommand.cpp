@@ -1,0 +1,158 @@
+#include "app/ModelCommand.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <mutex>
+#include <set>
+#include <thread>
+
+#include "app/AtomicFile.h"
+#include "app/InputError.h"
+#include "app/ModelInput.h"
+#include "app/ReportFile.h"
+#include "app/RunCheck.h"
+#include "app/Schedule.h"
+
+namespace as4100 {
+
+namespace {
+
+struct MemberOutcome {
+    ScheduleRow row;
+    std::vector<std::string> messages;  // the refusal or the notes, for standard error
+};
+
+MemberOutcome CheckMember(MemberChecker& checker, const MemberRow& row, const ForcesTable& forces,
+                          const std::vector<Combination>& combinations) {
+    const ModelMember member = BuildModelMember(row, forces, combinations);
+    MemberOutcome out;
+    if (!member.input) {
+        out.row = ScheduleRowOf(member, nullptr);
+        out.messages.push_back(member.refusal);
+        return out;
+    }
+    const MemberResult result = checker.Run(*member.input, RunOptions{});
+    out.row = ScheduleRowOf(member, &result);
+    out.messages = member.notes;
+    return out;
+}
+
+// Checks the members on `jobs` workers, each with its own checker; a progress bar on a
+// terminal.
+std::vector<MemberOutcome> CheckAll(const std::vector<MemberRow>& rows, const ForcesTable& forces,
+                                    const std::vector<Combination>& combinations, int jobs) {
+    std::vector<MemberOutcome> outcomes(rows.size());
+    const bool showProgress = isatty(STDERR_FILENO) != 0;
+    std::atomic<std::size_t> next{0}, done{0};
+    std::mutex drawing;
+    const std::size_t step = std::max<std::size_t>(1, rows.size() / 100);
+    auto worker = [&] {
+        MemberChecker checker;
+        for (std::size_t i = next++; i < rows.size(); i = next++) {
+            outcomes[i] = CheckMember(checker, rows[i], forces, combinations);
+            const std::size_t finished = ++done;
+            if (showProgress && (finished % step == 0 || finished == rows.size())) {
+                std::lock_guard<std::mutex> lock(drawing);
+                const int filled = static_cast<int>(30 * finished / rows.size());
+                std::fprintf(stderr, "\r[%-30s] %zu/%zu members",
+                             std::string(static_cast<std::size_t>(filled), '#').c_str(), finished,
+                             rows.size());
+            }
+        }
+    };
+    const int workers = std::max(1, std::min<int>(jobs, static_cast<int>(rows.size())));
+    std::vector<std::thread> threads;
+    for (int w = 1; w < workers; ++w) threads.emplace_back(worker);
+    worker();
+    for (std::thread& t : threads) t.join();
+    if (showProgress && !rows.empty()) std::fputs("\n", stderr);
+    return outcomes;
+}
+
+// A member name made safe as a file name: anything but letters, digits, '-', '_' and '.' is '_'.
+std::string FileNameOf(const std::string& member) {
+    std::string out = member;
+    for (char& c : out) {
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-' && c != '_' && c != '.')
+            c = '_';
+    }
+    return out.empty() || out[0] == '.' ? "_" + out : out;
+}
+
+// Checks the chosen members again with the report on and writes one page each.
+void WriteReports(const ModelCommandOptions& options, const std::vector<MemberRow>& members,
+                  const std::vector<ScheduleRow>& rows, const ForcesTable& forces,
+                  const std::vector<Combination>& combinations) {
+    if (options.reports.empty()) return;
+    const std::set<std::string> chosen(options.reports.begin(), options.reports.end());
+    for (const std::string& name : chosen) {
+        const bool known = name == "failing" ||
+                           std::any_of(rows.begin(), rows.end(),
+                                       [&](const ScheduleRow& r) { return r.member == name; });
+        if (!known) std::cerr << "as4100: --reports: no member " << name << " in the model\n";
+    }
+    const std::filesystem::path dir = std::filesystem::path(options.outDir) / "reports";
+    MemberChecker checker;
+    RunOptions withReport;
+    withReport.report = true;
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        const bool wanted = chosen.count(members[i].name) ||
+                            (chosen.count("failing") && rows[i].verdict == Verdict::Fail);
+        if (!wanted) continue;
+        const ModelMember member = BuildModelMember(members[i], forces, combinations);
+        if (!member.input) continue;  // refused: its reason is in the schedule
+        std::filesystem::create_directories(dir);
+        const std::string path = (dir / (FileNameOf(members[i].name) + ".html")).string();
+        WriteReport(*member.input, checker.Run(*member.input, withReport), path, ReportKind::Html,
+                    ReportOptions{});
+        std::cout << "wrote " << path << "\n";
+    }
+}
+
+}  // namespace
+
+int RunModelCommand(const ModelCommandOptions& options) {
+    const std::vector<MemberRow> members = ReadMembersTable(ReadCsvFile(options.members));
+    const ForcesTable forces =
+        ReadForcesTable(ReadCsvFile(options.forces), members,
+                        std::set<std::string>(options.flip.begin(), options.flip.end()));
+    const std::vector<Combination> combinations =
+        options.combinations.empty() ? std::vector<Combination>{}
+                                     : ReadCombinationsFile(options.combinations, forces.caseNames);
+
+    const std::vector<MemberOutcome> outcomes =
+        CheckAll(members, forces, combinations, options.jobs);
+    std::vector<ScheduleRow> rows;
+    for (const std::string& problem : forces.problems) std::cerr << "as4100: " << problem << "\n";
+    for (const MemberOutcome& o : outcomes) {
+        for (const std::string& m : o.messages) std::cerr << "as4100: " << m << "\n";
+        rows.push_back(o.row);
+    }
+
+    try {
+        std::filesystem::create_directories(options.outDir);
+    } catch (const std::filesystem::filesystem_error& e) {
+        throw std::runtime_error(options.outDir +
+                                 ": cannot create the directory: " + e.code().message());
+    }
+    const std::filesystem::path dir(options.outDir);
+    const std::string title = "Design schedule: " + options.members;
+    WriteFileAtomically((dir / "schedule.csv").string(), ScheduleCsv(rows));
+    WriteFileAtomically((dir / "schedule.html").string(), ScheduleHtml(rows, title));
+
+    WriteReports(options, members, rows, forces, combinations);
+    std::cout << ScheduleSummary(rows) << "\n"
+              << "wrote " << (dir / "schedule.csv").string() << " and "
+              << (dir / "schedule.html").string() << "\n";
+    const bool allPass = std::all_of(
+        rows.begin(), rows.end(), [](const ScheduleRow& r) { return r.verdict == Verdict::Pass; });
+    return allPass && forces.problems.empty() ? 0 : 1;
+}
+
+}  // namespace as4100
