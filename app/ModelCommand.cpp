@@ -29,7 +29,8 @@ struct MemberOutcome {
 };
 
 MemberOutcome CheckMember(MemberChecker& checker, const MemberRow& row, const ForcesTable& forces,
-                          const std::vector<Combination>& combinations) {
+                          const std::vector<Combination>& combinations,
+                          std::optional<RuleSet> rules) {
     const ModelMember member = BuildModelMember(row, forces, combinations);
     MemberOutcome out;
     if (!member.input) {
@@ -37,7 +38,7 @@ MemberOutcome CheckMember(MemberChecker& checker, const MemberRow& row, const Fo
         out.messages.push_back(member.refusal);
         return out;
     }
-    const MemberResult result = checker.Run(*member.input, RunOptions{});
+    const MemberResult result = checker.Run(*member.input, {false, false, rules});
     out.row = ScheduleRowOf(member, &result);
     out.messages = member.notes;
     return out;
@@ -46,7 +47,8 @@ MemberOutcome CheckMember(MemberChecker& checker, const MemberRow& row, const Fo
 // Checks the members on `jobs` workers, each with its own checker; a progress bar on a
 // terminal.
 std::vector<MemberOutcome> CheckAll(const std::vector<MemberRow>& rows, const ForcesTable& forces,
-                                    const std::vector<Combination>& combinations, int jobs) {
+                                    const std::vector<Combination>& combinations, int jobs,
+                                    std::optional<RuleSet> rules) {
     std::vector<MemberOutcome> outcomes(rows.size());
     const bool showProgress = isatty(STDERR_FILENO) != 0;
     std::atomic<std::size_t> next{0}, done{0};
@@ -55,7 +57,7 @@ std::vector<MemberOutcome> CheckAll(const std::vector<MemberRow>& rows, const Fo
     auto worker = [&] {
         MemberChecker checker;
         for (std::size_t i = next++; i < rows.size(); i = next++) {
-            outcomes[i] = CheckMember(checker, rows[i], forces, combinations);
+            outcomes[i] = CheckMember(checker, rows[i], forces, combinations, rules);
             const std::size_t finished = ++done;
             if (showProgress && (finished % step == 0 || finished == rows.size())) {
                 std::lock_guard<std::mutex> lock(drawing);
@@ -101,6 +103,7 @@ void WriteReports(const ModelCommandOptions& options, const std::vector<MemberRo
     MemberChecker checker;
     RunOptions withReport;
     withReport.report = true;
+    withReport.rules = options.rules;
     for (std::size_t i = 0; i < members.size(); ++i) {
         const bool wanted = chosen.count(members[i].name) ||
                             (chosen.count("failing") && rows[i].verdict == Verdict::Fail);
@@ -127,7 +130,7 @@ int RunModelCommand(const ModelCommandOptions& options) {
                                      : ReadCombinationsFile(options.combinations, forces.caseNames);
 
     const std::vector<MemberOutcome> outcomes =
-        CheckAll(members, forces, combinations, options.jobs);
+        CheckAll(members, forces, combinations, options.jobs, options.rules);
     std::vector<ScheduleRow> rows;
     for (const std::string& problem : forces.problems) std::cerr << "as4100: " << problem << "\n";
     for (const MemberOutcome& o : outcomes) {

@@ -3,8 +3,11 @@
 // DIR/schedule.html (and DIR/reports/MEMBER.html for the members asked for).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "app/Rules.h"
 
 namespace as4100 {
 
@@ -16,6 +19,7 @@ struct ModelCommandOptions {
     std::string outDir = ".";
     // Members whose full report is written to DIR/reports/MEMBER.html: names, or "failing".
     std::vector<std::string> reports;
+    std::optional<RuleSet> rules;  // unset: the checker's rules as written
 };
 
 // Exit status 0 when every member passes, 1 when one fails or was refused (or a forces row

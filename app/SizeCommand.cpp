@@ -1,5 +1,7 @@
 #include "app/SizeCommand.h"
 
+#include "app/Rules.h"
+
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -73,9 +75,8 @@ bool IsJsonLines(const std::string& path) {
 // One line of a JSON Lines file: the member and its group key.
 SizedMember ReadLine(const std::string& text, std::size_t line, const std::string& source) {
     const std::string where = source + " line " + std::to_string(line);
-    const auto document = nlohmann::json::parse(text, nullptr, false);
-    // The loader words a syntax error as for any member file.
-    if (document.is_discarded()) ParseMemberText(text, where);
+    // The loader's own parser: nesting bounded, duplicate keys refused, errors worded alike.
+    const nlohmann::json document = ParseJsonDocument(text, where);
     SizedMember member{ParseMember(document, where), {}, line};
     if (document.is_object() && document.contains("group")) {
         member.group = JsonField(document, "", where).Member("group").String();
@@ -146,6 +147,9 @@ Sizing Run(const SizeCommandOptions& options) {
     Sizing s;
     s.lines = IsJsonLines(options.file);
     s.members = ReadMembers(options.file);
+    if (const auto rules = RuleSetOf(options.rules)) {
+        for (SizedMember& m : s.members) m.input.rules = rules;
+    }
     ApplyGrade(s.members, options.grade);
     s.groups = GroupsOf(s.members);
 
@@ -380,6 +384,8 @@ CLI::App* AddSizeCommand(CLI::App& app, SizeCommandOptions& options) {
     cmd->add_option("--max-width", options.maxWidth, "Widest section, mm (or 0.2m)");
     cmd->add_option("--max-util", options.maxUtil, "Highest utilisation accepted (default 1)");
     cmd->add_flag("--json", options.json, "Print the sizing as one JSON document (SI)");
+    cmd->add_option("--rules", options.rules, "Rule set: checker (default) or standard")
+        ->check(CLI::IsMember({"checker", "standard"}));
     cmd->add_option("--report", options.report,
                     "The chosen section's full report: OUT.html, OUT.txt or -");
     return cmd;

@@ -22,6 +22,7 @@ struct SizeCommandOptions {
     double maxUtil = 1.0;
     bool json = false;
     std::string report;  // the chosen section's full report, as `check --report` writes it
+    std::string rules;   // "checker" or "standard"; empty: each member's own "rules" key
 };
 
 // Registers the subcommand on the program's command line, its options filling `options`.

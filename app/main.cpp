@@ -120,6 +120,8 @@ int main(int argc, char** argv) {
     modelCmd->add_option("--jobs", model.jobs, "Worker threads (default: hardware threads)")
         ->check(CLI::Range(1, 1024));
     modelCmd->add_option("-o,--output", model.outDir, "Directory for the schedule (default: .)");
+    std::string modelRules;
+    modelCmd->add_option("--rules", modelRules, rulesHelp)->check(ruleSets);
     modelCmd
         ->add_option("--reports", model.reports, "Full reports of these members, or \"failing\"")
         ->delimiter(',');
@@ -151,7 +153,10 @@ int main(int argc, char** argv) {
             batch.rules = as4100::RuleSetOf(batchRules);
             return as4100::RunBatchCommand(batch);
         }
-        if (*modelCmd) return as4100::RunModelCommand(model);
+        if (*modelCmd) {
+            model.rules = as4100::RuleSetOf(modelRules);
+            return as4100::RunModelCommand(model);
+        }
         return kRefused;
     };
     try {

@@ -181,5 +181,18 @@ TEST(RulesOption, CommandLineWinsOverTheMemberFileAndBothNameTheRuleSet) {
     EXPECT_THROW(ParseMember(member, "m.json"), InputError);
 }
 
+TEST(RulesOption, SizingTakesTheRuleSet) {
+    // Braced at midspan on the tension flange only: one 6 m segment by cl. 5.5, so the
+    // standard's reading needs a heavier beam than the rules as written.
+    const test::ScratchDir dir;
+    const std::string file = dir.Write("b.json", FloorBeam({"lateral", "flange1"}).dump());
+    auto chosenMass = [&](const std::string& rules) {
+        const json doc = json::parse(
+            test::RunProgram("size " + file + " --family UB --json --rules " + rules).out);
+        return doc["mass_per_metre"].get<double>();
+    };
+    EXPECT_GT(chosenMass("standard"), chosenMass("checker"));
+}
+
 }  // namespace
 }  // namespace as4100
