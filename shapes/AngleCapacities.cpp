@@ -139,7 +139,7 @@ double CSectionCalcAngle::Mbxx(const CAS4100Span& span, double alphaM, CMemberRe
 
 double CSectionCalcAngle::RotationalFactor(const CAS4100Span& span) const {
     return ElasticBuckling::LateralRotationRestraintFactor(
-        span, ElasticBuckling::EndRestraintTypes(span, MomentXX()));
+        span, ElasticBuckling::EndRestraintTypes(span, MomentXX(), Rules()));
 }
 
 // cl. 5.3.2.4(c) for angles: l/t ≤ sqrt(b2/b1)·(210 + 175βm)·(250/fy), b2 the shorter leg.

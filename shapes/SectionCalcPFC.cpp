@@ -270,14 +270,15 @@ double CSectionCalcPFC::Moa(const CAS4100Span& span, CMemberResult* result, bool
 
 // Both flanges are alike: flange 1 stands for the critical one.
 double CSectionCalcPFC::TwistFactor(const CAS4100Span& span) const {
-    const ElasticBuckling::SegmentEnds ends = ElasticBuckling::EndRestraintTypes(span, MomentXX());
+    const ElasticBuckling::SegmentEnds ends =
+        ElasticBuckling::EndRestraintTypes(span, MomentXX(), Rules());
     return ElasticBuckling::TwistRestraintFactor(ends, GetD() - GetT1() - GetT2(), GetT1(), GetTw(),
                                                  span.Length());
 }
 
 double CSectionCalcPFC::RotationalFactor(const CAS4100Span& span) const {
     return ElasticBuckling::LateralRotationRestraintFactor(
-        span, ElasticBuckling::EndRestraintTypes(span, MomentXX()));
+        span, ElasticBuckling::EndRestraintTypes(span, MomentXX(), Rules()));
 }
 
 // cl. 5.3.2.4(c): a channel with l/ry ≤ (60 + 40·βm)·sqrt(250/fy).

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "section/ResultSink.h"
+#include "section/RuleNote.h"
 #include "shapes/ColumnStrength.h"
 #include "shapes/ElasticBuckling.h"
 #include "shapes/OpenSectionRules.h"
@@ -214,11 +215,12 @@ double CSectionCalcT::ShearAreaY(CMemberResult*) const {
 }
 
 bool CSectionCalcT::IsWebYShearSlender() const {
-    return WebShear::IsShearSlender(ShearAreaY(nullptr) / (GetTw() * GetTw()), DesignStressMin());
+    return WebShear::IsShearSlender(ShearAreaY(nullptr) / (GetTw() * GetTw()),
+                                    ShearYieldStress(GetTw()));
 }
 
 bool CSectionCalcT::IsWebXShearSlender() const {
-    return WebShear::IsShearSlender(GetB() / GetT(), DesignStressMin());
+    return WebShear::IsShearSlender(GetB() / GetT(), ShearYieldStress(GetT()));
 }
 
 double CSectionCalcT::MaxThick() const {
@@ -243,7 +245,8 @@ double CSectionCalcT::MaxShearStressY(CMemberResult* result) const {
 }
 
 double CSectionCalcT::ShearCapacityX(CMemberResult* result) const {
-    const WebShear::Plate flange{DesignStressMin(), ShearAreaX(result), GetB() / GetT(),
+    WriteRuleNote(result, Rules(), L"fy of the flange (cl. 5.11.4)");
+    const WebShear::Plate flange{ShearYieldStress(GetT()), ShearAreaX(result), GetB() / GetT(),
                                  IsWebXShearSlender()};
     return WebShear::CapacityFromStresses(
         flange, std::fabs(ShearX()), MaxShearStressX(nullptr), [&] { MaxShearStressX(result); },
@@ -253,8 +256,9 @@ double CSectionCalcT::ShearCapacityX(CMemberResult* result) const {
 // cl. 5.11.3 with the ratio of maximum to average stem stress from the section's shape alone:
 // e from the centroid to the flange's centre line, h from the stem tip to it.
 double CSectionCalcT::ShearCapacityY(CMemberResult* result) const {
+    WriteRuleNote(result, Rules(), L"fy of the stem (cl. 5.11.4)");
     const double aw = ShearAreaY(result);
-    const WebShear::Plate stem{DesignStressMin(), aw, aw / (GetTw() * GetTw()),
+    const WebShear::Plate stem{ShearYieldStress(GetTw()), aw, aw / (GetTw() * GetTw()),
                                IsWebYShearSlender()};
     const double vu = WebShear::UniformCapacity(stem, result);
     const double e = GetD() - Ybar() - GetT() / 2.0;
@@ -299,14 +303,15 @@ double CSectionCalcT::Moa(const CAS4100Span& span, CMemberResult* result, bool u
 }
 
 double CSectionCalcT::TwistFactor(const CAS4100Span& span) const {
-    const ElasticBuckling::SegmentEnds ends = ElasticBuckling::EndRestraintTypes(span, MomentXX());
+    const ElasticBuckling::SegmentEnds ends =
+        ElasticBuckling::EndRestraintTypes(span, MomentXX(), Rules());
     return ElasticBuckling::TwistRestraintFactor(ends, GetD() - GetT(), GetT(), GetTw(),
                                                  span.Length());
 }
 
 double CSectionCalcT::RotationalFactor(const CAS4100Span& span) const {
     return ElasticBuckling::LateralRotationRestraintFactor(
-        span, ElasticBuckling::EndRestraintTypes(span, MomentXX()));
+        span, ElasticBuckling::EndRestraintTypes(span, MomentXX(), Rules()));
 }
 
 // cl. 5.3.2.4(b): only a compressed flange (Mx < 0) counts; with the stem tip compressed the
