@@ -127,10 +127,15 @@ struct ModelSizing {
     std::string text;  // one line per group, for standard output
 };
 
-std::string GroupLine(const GroupSizing& g, std::size_t members, const std::string& governing) {
+// "  columns, 4 members: 360UB44.7 (44.7 kg/m), governing 0.755 at C1L (...)"; a member on its
+// own is named alone.
+std::string GroupLine(const GroupSizing& g, const std::string& governing) {
     const SectionTrial* t = g.Shown();
-    std::string line = "  " + (g.name.empty() ? governing + " (on its own)" : g.name) + ", " +
-                       std::to_string(members) + (members == 1 ? " member: " : " members: ");
+    std::string line =
+        "  " +
+        (g.name.empty() ? governing
+                        : g.name + ", " + std::to_string(g.members.size()) + " members") +
+        ": ";
     if (!t) return line + "no section could be tried\n";
     char mass[32];
     std::snprintf(mass, sizeof mass, "%.1f", t->entry->massPerMetre);
@@ -142,9 +147,9 @@ std::string GroupLine(const GroupSizing& g, std::size_t members, const std::stri
 // Sizes each group (members without a group on their own) over the families, the members
 // refused by their tables left out; the rows come back with the chosen section (or the best
 // candidate) and the grade it was tried in.
-ModelSizing SizeModel(const ModelCommandOptions& options, const std::vector<MemberRow>& rows,
-                      const ForcesTable& forces, const std::vector<Combination>& combinations) {
-    const SizingPlan plan = PlanSizing(options.sizing);
+ModelSizing SizeModel(const ModelCommandOptions& options, const SizingPlan& plan,
+                      const std::vector<MemberRow>& rows, const ForcesTable& forces,
+                      const std::vector<Combination>& combinations) {
     ModelSizing out{rows, std::vector<std::optional<GroupChoice>>(rows.size()), ""};
     std::vector<MemberInput> inputs;
     std::vector<std::size_t> rowOf;  // input → row
@@ -174,7 +179,7 @@ ModelSizing SizeModel(const ModelCommandOptions& options, const std::vector<Memb
     for (const GroupSizing& g : groups) {
         const SectionTrial* t = g.Shown();
         const std::string& governing = rows[rowOf[g.members[t ? t->member : 0]]].name;
-        out.text += GroupLine(g, g.members.size(), governing);
+        out.text += GroupLine(g, governing);
         if (!t) continue;
         for (std::size_t i : g.members) {
             MemberRow& row = out.rows[rowOf[i]];
@@ -194,7 +199,8 @@ ModelSizing SizeModel(const ModelCommandOptions& options, const std::vector<Memb
 }  // namespace
 
 int RunModelCommand(const ModelCommandOptions& options) {
-    if (options.size) PlanSizing(options.sizing);  // options refused before any reading
+    std::optional<SizingPlan> plan;  // refused before any reading
+    if (options.size) plan = PlanSizing(options.sizing);
     std::vector<MemberRow> members = ReadMembersTable(ReadCsvFile(options.members));
     const ForcesTable forces =
         ReadForcesTable(ReadCsvFile(options.forces), members,
@@ -205,7 +211,7 @@ int RunModelCommand(const ModelCommandOptions& options) {
 
     std::optional<ModelSizing> sizing;
     if (options.size) {
-        sizing = SizeModel(options, members, forces, combinations);
+        sizing = SizeModel(options, *plan, members, forces, combinations);
         members = sizing->rows;
     }
     const std::vector<MemberOutcome> outcomes =
@@ -235,8 +241,8 @@ int RunModelCommand(const ModelCommandOptions& options) {
     WriteFileAtomically((dir / "schedule.csv").string(), ScheduleCsv(rows));
     WriteFileAtomically((dir / "schedule.html").string(), ScheduleHtml(rows, title));
 
-    WriteReports(options, members, rows, forces, combinations);
     if (sizing) std::cout << sizing->text;
+    WriteReports(options, members, rows, forces, combinations);
     std::cout << ScheduleSummary(rows) << "\n"
               << "wrote " << (dir / "schedule.csv").string() << " and "
               << (dir / "schedule.html").string() << "\n";

@@ -241,21 +241,31 @@ TEST(SizeCommand, HollowSectionsTakeTheirUsualGradeUnlessOneIsNamed) {
     }
 }
 
+// size, batch --size and model --size refuse alike, before writing anything.
 TEST(SizeCommand, RefusedOptionsExitTwoNamingTheOption) {
     const ScratchDir dir;
     const std::string file = dir.Write("m.json", Beam(1.0).dump());
+    const std::string batch = "batch " + dir.Write("m.jsonl", Beam(1.0).dump() + "\n");
+    const std::string model = "model " + dir.Write("m.csv", "member,section,grade,length [m]\n") +
+                              " " + dir.Write("f.csv", "member,case,x [m]\n") + " -o " +
+                              dir.File("out");
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"--family XB", "--family: unknown family \"XB\""},
-        {"--family UB --max-util 1.2", "--max-util"},
-        {"--family UB --max-depth 40cm", "--max-depth"},
-        {"--family UB --grade 999", "--grade: unknown grade"},
+        {"size " + file + " --family XB", "--family: unknown family \"XB\""},
+        {"size " + file + " --family UB --max-util 1.2", "--max-util"},
+        {batch + " --size --family UB --max-util 0", "--max-util"},
+        {model + " --size --family UB --max-depth 40cm", "--max-depth"},
+        {"size " + file + " --family UB --grade 999", "--grade: unknown grade"},
+        {batch + " --size", "--size: needs --family"},
+        {batch + " --size --family UB --quick", "--quick: not with --size"},
+        {model + " --family UB", "--family: only with --size"},
     };
-    for (const auto& [options, message] : cases) {
-        const ProgramRun run = RunProgram("size " + file + " " + options);
-        EXPECT_EQ(run.status, 2) << options;
+    for (const auto& [args, message] : cases) {
+        const ProgramRun run = RunProgram(args);
+        EXPECT_EQ(run.status, 2) << args;
         EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
-        EXPECT_TRUE(run.out.empty()) << options;
+        EXPECT_TRUE(run.out.empty()) << args;
     }
+    EXPECT_FALSE(std::filesystem::exists(dir.File("out")));
 }
 
 }  // namespace
