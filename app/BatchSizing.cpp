@@ -9,6 +9,7 @@
 #include "app/JsonField.h"
 #include "app/JsonOutput.h"
 #include "app/MemberFile.h"
+#include "app/Rules.h"
 #include "app/Sizing.h"
 #include "app/TextTable.h"
 
@@ -95,6 +96,8 @@ void PutSized(HeldLine& held, const MemberResult& result, const MemberInput& siz
     out["governs"] = governing ? ordered_json(governing->governs) : nullptr;
     out["group_governing"] = NumberJson(shown.governing);
     out["governing_line"] = governingLine;
+    out["rules"] = RuleSetName(result.rules);
+    out["warnings"] = result.warnings;  // the member's in the section shown
     held.text = Dump(out);
 }
 

@@ -94,6 +94,13 @@ std::vector<std::string> FamilyNames() {
     return names;
 }
 
+void CheckFamily(const std::string& family) {
+    if (Catalogue::Instance().Sections(family).empty()) {
+        throw InputError("--family: unknown family \"" + family +
+                         "\"; known families: " + JoinWords(FamilyNames()));
+    }
+}
+
 // The full check flags a shape it does not handle (the quick check only stops).
 bool ShapeHandled(MemberChecker& checker, const MemberInput& probe, const CatalogueEntry& entry) {
     const MemberResult result = checker.Run(WithSection(probe, entry, true), {false, false, {}});
@@ -207,11 +214,8 @@ CandidateList Candidates(const std::vector<std::string>& families, const SizingL
     CandidateList out;
     std::vector<std::string> seen;
     for (const std::string& family : families) {
+        CheckFamily(family);
         const auto sections = catalogue.Sections(family);
-        if (sections.empty()) {
-            throw InputError("--family: unknown family \"" + family +
-                             "\"; known families: " + JoinWords(FamilyNames()));
-        }
         const std::string& name = sections.front()->family;
         if (std::find(seen.begin(), seen.end(), name) != seen.end()) continue;
         seen.push_back(name);
@@ -266,6 +270,7 @@ SizingPlan PlanSizing(const SizingOptions& options) {
                          ShortDump(options.maxUtil));
     }
     SizingPlan plan;
+    for (const std::string& family : options.families) CheckFamily(family);
     plan.families = options.families;
     plan.limits = {LimitLength(options.maxDepth, "--max-depth"),
                    LimitLength(options.maxWidth, "--max-width")};

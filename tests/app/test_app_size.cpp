@@ -253,6 +253,7 @@ TEST(SizeCommand, RefusedOptionsExitTwoNamingTheOption) {
         {"size " + file + " --family XB", "--family: unknown family \"XB\""},
         {"size " + file + " --family UB --max-util 1.2", "--max-util"},
         {batch + " --size --family UB --max-util 0", "--max-util"},
+        {batch + " --size --family UB,XB", "--family: unknown family \"XB\""},
         {model + " --size --family UB --max-depth 40cm", "--max-depth"},
         {"size " + file + " --family UB --grade 999", "--grade: unknown grade"},
         {batch + " --size", "--size: needs --family"},
