@@ -26,7 +26,8 @@ template <class Base>
 struct Concrete : Base {
     Concrete* CloneGeom() const override { return new Concrete(*this); }
 };
-struct Tube : Concrete<CDesSectGeomCHS> {
+struct Tube : CDesSectGeomCHS {
+    Tube* CloneGeom() const override { return new Tube(*this); }
     Tube* CloneCHS() const override { return new Tube(*this); }
 };
 using IGeom = Concrete<CDesSectGeomI>;
@@ -208,7 +209,9 @@ bool Offer(const CSection& good, const CSection& offered, CMemberResult* result)
     EXPECT_TRUE(g.SetArborSec(good, nullptr));
     const double area = g.Area();
     const bool taken = g.SetArborSec(offered, result);
-    if (!taken) EXPECT_EQ(g.Area(), area);
+    if (!taken) {
+        EXPECT_EQ(g.Area(), area);
+    }
     return taken;
 }
 
