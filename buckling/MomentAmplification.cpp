@@ -208,8 +208,9 @@ namespace {
 // βm of a host span about one axis: the deflection ratio of Figure 4.4.2.2 when the span
 // carries transverse load bending it about that axis, else the end-moment ratio.
 struct BetaMAxis {
+    SpanMemo::Kind kind;
     int component;
-    bool loaded;
+    bool (CSpan::*loaded)() const;
     double I;
     double (CSpan::*disp)(double, double, double, bool, bool) const;
 };
@@ -217,7 +218,7 @@ struct BetaMAxis {
 double BetaMOfSpan(const CSpan& span, bool cantilever, double E, const BetaMAxis& axis) {
     const double start = span.InterpolateMoments(0.0)[axis.component];
     const double end = span.InterpolateMoments(1.0)[axis.component];
-    if (cantilever || !axis.loaded) return EndMomentRatio(start, end);
+    if (cantilever || !(span.*axis.loaded)()) return EndMomentRatio(start, end);
     const double half = span.Length() / 2.0;
     auto deflection = [&](bool withLeft, bool withRight) {
         return (span.*axis.disp)(half, E, axis.I, withLeft, withRight);
@@ -232,32 +233,31 @@ double BetaMOfSpan(const CSpan& span, bool cantilever, double E, const BetaMAxis
     return Clamp(1.0 - 2.0 * d00 / dw);
 }
 
-}  // namespace
-
-double CAS4100_98Member::BetaM_x(const CSpan& span) const {
-    return spanMemo_
-        .Get(SpanMemo::Kind::BetaMx, span.GetCMPIndexLeft(), span.GetCMPIndexRight(), 0,
-             [&] {
-                 const double E = section_ ? section_->YoungsModulus() : 0.0;
-                 const double I = section_ ? section_->Ixx() : 0.0;
-                 return SpanValues{
-                     BetaMOfSpan(span, IsCantilever(span), E,
-                                 {kMajor, span.IsMinorAxisLoaded(), I, &CSpan::DispYY})};
-             })
+// βm of the span for the combined check, worked out once per span during a walk.
+double SharedBetaM(SpanMemo& memo, const CSpan& span, bool cantilever, double E,
+                   const BetaMAxis& axis) {
+    return memo
+        .Get(axis.kind, span.GetCMPIndexLeft(), span.GetCMPIndexRight(), 0,
+             [&] { return SpanValues{BetaMOfSpan(span, cantilever, E, axis)}; })
         .betaM;
 }
 
+}  // namespace
+
+double CAS4100_98Member::BetaM_x(const CSpan& span) const {
+    const double E = section_ ? section_->YoungsModulus() : 0.0;
+    const double I = section_ ? section_->Ixx() : 0.0;
+    return SharedBetaM(
+        spanMemo_, span, IsCantilever(span), E,
+        {SpanMemo::Kind::BetaMx, kMajor, &CSpan::IsMinorAxisLoaded, I, &CSpan::DispYY});
+}
+
 double CAS4100_98Member::BetaM_y(const CSpan& span) const {
-    return spanMemo_
-        .Get(SpanMemo::Kind::BetaMy, span.GetCMPIndexLeft(), span.GetCMPIndexRight(), 0,
-             [&] {
-                 const double E = section_ ? section_->YoungsModulus() : 0.0;
-                 const double I = section_ ? section_->Iyy() : 0.0;
-                 return SpanValues{
-                     BetaMOfSpan(span, IsCantilever(span), E,
-                                 {kMinor, span.IsMajorAxisLoaded(), I, &CSpan::DispXX})};
-             })
-        .betaM;
+    const double E = section_ ? section_->YoungsModulus() : 0.0;
+    const double I = section_ ? section_->Iyy() : 0.0;
+    return SharedBetaM(
+        spanMemo_, span, IsCantilever(span), E,
+        {SpanMemo::Kind::BetaMy, kMinor, &CSpan::IsMajorAxisLoaded, I, &CSpan::DispXX});
 }
 
 bool CAS4100_98Member::IsSpanLoaded(const CSpan& span) const {
