@@ -134,6 +134,8 @@ class AS4100_EXPORT CAS4100_98Member : public CSteelMemberGen {
     double BetaM_y(const CSpan& span) const;
 
     std::shared_ptr<CAS4100_98Section> section_;
+    // The calculator took the record at SetSection: a check need not validate it again.
+    bool sectionAccepted_ = false;
     mutable std::vector<CInteractionData> interaction_;
     Arbor::Data::CSection sectionRecord_;
     std::optional<double> alphaM_;

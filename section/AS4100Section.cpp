@@ -17,6 +17,8 @@ CAS4100_98Section& CAS4100_98Section::operator=(const CAS4100_98Section& other) 
     }
     codeName_ = other.codeName_;
     rules_ = other.rules_;
+    keptMask_ = 0;  // the kept values of a whole object go only with a whole copy
+    Touch();
     return *this;
 }
 
@@ -26,10 +28,10 @@ double CAS4100_98Section::LambdaWebYield() const {
 
 // fy and fu of the thickest element: the lowest design strength over the elements.
 double CAS4100_98Section::DesignStressMin() const {
-    return Grade().DesignStrength(MaxThick());
+    return KeptValue(Kept::DesignStressMin, [this] { return Grade().DesignStrength(MaxThick()); });
 }
 double CAS4100_98Section::TensileStrength() const {
-    return Grade().TensileStrength(MaxThick());
+    return KeptValue(Kept::TensileStrength, [this] { return Grade().TensileStrength(MaxThick()); });
 }
 double CAS4100_98Section::ShearYieldStress(double plateThickness) const {
     return rules_ == RuleSet::Standard ? Grade().DesignStrength(plateThickness) : DesignStressMin();

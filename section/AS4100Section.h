@@ -119,7 +119,10 @@ class CAS4100_98Section : public CSectionCodeBase {
     // The reading of the standard the checks apply (default: the rules as written); set by
     // the member and carried by every clone.
     RuleSet Rules() const { return rules_; }
-    void SetRules(RuleSet rules) { rules_ = rules; }
+    void SetRules(RuleSet rules) {
+        rules_ = rules;
+        Touch();
+    }
     // fy for the shear capacity of a plate of thickness t: the section's design stress by the
     // rules as written, the plate's own fy by the standard's reading (cl. 5.11.4).
     double ShearYieldStress(double plateThickness) const;
@@ -161,6 +164,35 @@ class CAS4100_98Section : public CSectionCodeBase {
     void LocalCapacityCheck(CMemberResult* result) const;
 
   protected:
+    // Values that are pure functions of the section, grade, rules and options (some also of
+    // the sign of an action, each sign its own slot): computed on first use and kept, in the
+    // copies too, until Revision() moves on.
+    enum class Kept : unsigned {
+        DesignStressMin,
+        TensileStrength,
+        ZxxEffectiveSagging,  // Mx >= 0
+        ZxxEffectiveHogging,  // Mx < 0
+        ZyyEffective,
+        AreaCompEffective,
+        ClassOverAllSagging,
+        ClassOverAllHogging,
+        Count
+    };
+    template <typename Compute>
+    double KeptValue(Kept which, Compute&& compute) const {
+        const unsigned bit = 1u << static_cast<unsigned>(which);
+        if (keptRevision_ != Revision()) {
+            keptMask_ = 0;
+            keptRevision_ = Revision();
+        }
+        double& slot = kept_[static_cast<unsigned>(which)];
+        if (!(keptMask_ & bit)) {
+            slot = compute();
+            keptMask_ |= bit;
+        }
+        return slot;
+    }
+
     static BucklingClass Worst(BucklingClass a, BucklingClass b);
     static CString GetLBCString(BucklingClass c);
 
@@ -185,6 +217,9 @@ class CAS4100_98Section : public CSectionCodeBase {
     std::map<int, double> cache2_;
     CString codeName_;
     RuleSet rules_ = RuleSet::AsWritten;
+    mutable double kept_[static_cast<unsigned>(Kept::Count)] = {};
+    mutable unsigned keptMask_ = 0;
+    mutable unsigned keptRevision_ = 0;
 };
 
 }  // namespace Arbor::Steel::SteelAS4100
