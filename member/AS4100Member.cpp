@@ -192,6 +192,7 @@ bool CAS4100_98Member::PrepareCheck(bool reportUnhandled) const {
         if (reportUnhandled) ReportUnhandledShape();
         return false;
     }
+    section_->KeepValues();
     return ValidateInputData() && result != nullptr;
 }
 

@@ -7,6 +7,21 @@
 
 namespace Arbor::Steel::SteelAS4100 {
 
+namespace {
+
+const std::shared_ptr<const CString>& NoCodeName() {
+    static const auto none = std::make_shared<const CString>();
+    return none;
+}
+
+}  // namespace
+
+CAS4100_98Section::CAS4100_98Section() : codeName_(NoCodeName()) {}
+
+void CAS4100_98Section::SetCodeName(const CString& name) {
+    codeName_ = std::make_shared<const CString>(name);
+}
+
 CAS4100_98Section& CAS4100_98Section::operator=(const CAS4100_98Section& other) {
     CSectionCodeBase::operator=(other);
     if (this != &other) {
@@ -18,6 +33,7 @@ CAS4100_98Section& CAS4100_98Section::operator=(const CAS4100_98Section& other) 
     codeName_ = other.codeName_;
     rules_ = other.rules_;
     keptMask_ = 0;  // the kept values of a whole object go only with a whole copy
+    primed_ = false;
     Touch();
     return *this;
 }
@@ -41,6 +57,25 @@ double CAS4100_98Section::YoungsModulus() const {
 }
 double CAS4100_98Section::ShearModulus() const {
     return Grade().ShearModulus();
+}
+
+void CAS4100_98Section::KeepValues() {
+    if (primed_ && primedRevision_ == Revision()) return;
+    DesignStressMin();
+    TensileStrength();
+    ZyyEffective();
+    AreaCompEffective();
+    LambdaWeb();
+    // Both signs of Mx, for the values that follow the compression flange.
+    const double mx = MomentXX();
+    for (double sign : {1.0, -1.0}) {
+        SetMomentXX(sign);
+        ZxxEffective();
+        OverAllClass();
+    }
+    SetMomentXX(mx);
+    primed_ = true;
+    primedRevision_ = Revision();
 }
 
 CAS4100_98Section::BucklingClass CAS4100_98Section::BucklingClassBiAxial(CMemberResult* result) {
