@@ -174,11 +174,10 @@ BC CSectionCalcI::BucklingClassComp(CMemberResult* result) {
 
 // The sign of Mx picks the compression flange.
 BC CSectionCalcI::BucklingClassOverAll(CMemberResult*) {
-    return KeptClass(BySign(MomentXX(), Kept::ClassOverAllSagging, Kept::ClassOverAllHogging),
-                     [this] {
-                         return Worst(Worst(ClassifyXX(nullptr), ClassifyYY(nullptr)),
-                                      ClassifyComp(nullptr));
-                     });
+    return KeptClass(
+        BySign(MomentXX(), Kept::ClassOverAllSagging, Kept::ClassOverAllHogging), [this] {
+            return Worst(Worst(ClassifyXX(nullptr), ClassifyYY(nullptr)), ClassifyComp(nullptr));
+        });
 }
 
 // --- effective section ---------------------------------------------------------------------

@@ -95,9 +95,9 @@ double MaxStress(const wchar_t* formula, double v, double ayBar, double inertia,
     return fvm;
 }
 
-double CapacityFromStresses(const Plate& plate, double v, double fvm,
-                            CallbackRef<void()> fvmLine, const wchar_t* fvaFormula,
-                            UniformLine uniformLine, CMemberResult* result) {
+double CapacityFromStresses(const Plate& plate, double v, double fvm, CallbackRef<void()> fvmLine,
+                            const wchar_t* fvaFormula, UniformLine uniformLine,
+                            CMemberResult* result) {
     const double vu = UniformCapacity(plate, result);
     const double fva = v / plate.aw;
     return NonUniformCapacity(

@@ -36,7 +36,8 @@ class CallbackRef;
 template <typename R, typename... Args>
 class CallbackRef<R(Args...)> {
   public:
-    template <typename F, typename = std::enable_if_t<!std::is_same_v<std::decay_t<F>, CallbackRef>>>
+    template <typename F,
+              typename = std::enable_if_t<!std::is_same_v<std::decay_t<F>, CallbackRef>>>
     CallbackRef(F&& f)  // NOLINT: implicit, as a lambda argument
         : object_(const_cast<void*>(static_cast<const void*>(std::addressof(f)))),
           call_([](void* o, Args... args) -> R {
@@ -75,8 +76,8 @@ double MaxStress(const wchar_t* formula, double v, double ayBar, double inertia,
 // The whole procedure for a plate whose non-uniform factor comes from the maximum elastic shear
 // stress fvm (the I section and the channel): Vu, then Vv with fva = |V|/Aw. `fvmLine` writes
 // the fvm line into the report; `fvaFormula` opens the fva line ("fva = Vy/Aw\n    = ").
-double CapacityFromStresses(const Plate& plate, double v, double fvm,
-                            CallbackRef<void()> fvmLine, const wchar_t* fvaFormula,
-                            UniformLine uniformLine, CMemberResult* result);
+double CapacityFromStresses(const Plate& plate, double v, double fvm, CallbackRef<void()> fvmLine,
+                            const wchar_t* fvaFormula, UniformLine uniformLine,
+                            CMemberResult* result);
 
 }  // namespace Arbor::Steel::SteelAS4100::WebShear
