@@ -124,6 +124,16 @@ class CAS4100_98Section : public CSectionCodeBase {
         rules_ = rules;
         Touch();
     }
+    // Under the standard's reading, keep the biaxial exponent on combined checks with bending
+    // about one axis (the watch on the rules, which compares without this difference).
+    void SetUniaxialExponentKept(bool kept) { uniaxialExponentKept_ = kept; }
+    // Exponent of the combined ratios: the biaxial one (1.4, or γ of cl. 8.3.4) by the rules as
+    // written or when both moments are present; 1 for bending about one axis by the standard's
+    // reading (cl. 8.3.2, 8.3.3, 8.4.2.2, 8.4.4).
+    double CombinedExponent(double biaxial, bool bothAxes) const;
+    // A moment ratio below this counts as no moment about that axis (our choice: its term
+    // raised to 1.4 would be below 1e-8).
+    static constexpr double kNoMomentRatio = 1e-6;
     // fy for the shear capacity of a plate of thickness t: the section's design stress by the
     // rules as written, the plate's own fy by the standard's reading (cl. 5.11.4).
     double ShearYieldStress(double plateThickness) const;
@@ -238,6 +248,7 @@ class CAS4100_98Section : public CSectionCodeBase {
     mutable unsigned keptRevision_ = 0;
     bool primed_ = false;  // KeepValues ran at primedRevision_
     unsigned primedRevision_ = 0;
+    bool uniaxialExponentKept_ = false;
 };
 
 }  // namespace Arbor::Steel::SteelAS4100
