@@ -25,11 +25,30 @@ void ReportRefusal(CMemberResult* result, const CString& field, double value, co
                             L" refused: " + rule + L"\n");
 }
 
+// The record and grade of an object that has not been given any.
+const std::shared_ptr<const Arbor::Data::CSection>& NoSection() {
+    static const auto none = std::make_shared<const Arbor::Data::CSection>();
+    return none;
+}
+const std::shared_ptr<const CSteelGrade>& NoGrade() {
+    static const auto none = std::make_shared<const CSteelGrade>();
+    return none;
+}
+
 }  // namespace
+
+CSectionCodeBase::CSectionCodeBase() : section_(NoSection()), grade_(NoGrade()) {}
+
+void CSectionCodeBase::SetSteelDesignProp(const CSteelGrade& grade) {
+    grade_ = std::make_shared<const CSteelGrade>(grade);
+    Touch();
+}
 
 // Refuses (false, nothing changed) a record whose options are out of range. A record without a
 // plastic/elastic ratio brings back the default, so that no option outlives its section.
 bool CSectionCodeBase::SetArborSec(const Arbor::Data::CSection& section, CMemberResult* result) {
+    // A shape's geometry takes the dimensions before this is called, even when it refuses.
+    Touch();
     if (!IsValidNetAreaRatio(section.NetAreaRatio())) {
         ReportRefusal(result, L"net area ratio", section.NetAreaRatio(),
                       L"it must be greater than 0 and at most 1");
@@ -40,7 +59,7 @@ bool CSectionCodeBase::SetArborSec(const Arbor::Data::CSection& section, CMember
         ReportRefusal(result, L"plastic/elastic ratio", *ratio, L"it must be greater than 0");
         return false;
     }
-    section_ = section;
+    section_ = std::make_shared<const Arbor::Data::CSection>(section);
     netAreaRatio_ = section.NetAreaRatio();
     plasticElasticRatio_ = ratio.value_or(kDefaultPlasticElasticRatio);
     ratioIsDefault_ = !ratio.has_value();
@@ -48,6 +67,7 @@ bool CSectionCodeBase::SetArborSec(const Arbor::Data::CSection& section, CMember
 }
 
 void CSectionCodeBase::MirrorXX() {
+    Touch();
     Mx_ = -Mx_;
     Vy_ = -Vy_;
 }

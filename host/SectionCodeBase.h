@@ -2,6 +2,8 @@
 // design actions at the current member point.
 #pragma once
 
+#include <memory>
+
 #include "host/Restraint.h"
 #include "host/Section.h"
 #include "host/SteelGrade.h"
@@ -12,20 +14,20 @@ namespace Arbor::Steel {
 class CMemberResult;
 
 class CSectionCodeBase {
-public:
+  public:
     // Default plastic/elastic capacity ratio ρ: cl. 5.2.3 caps Ze at 1.5 Z.
     static constexpr double kDefaultPlasticElasticRatio = 1.5;
 
-    CSectionCodeBase() = default;
+    CSectionCodeBase();
     CSectionCodeBase(const CSectionCodeBase&) = default;
     CSectionCodeBase& operator=(const CSectionCodeBase&) = default;
     virtual ~CSectionCodeBase() = default;
 
     // Keeps the record and takes its options (net area ratio, plastic/elastic ratio).
     virtual bool SetArborSec(const Arbor::Data::CSection& section, CMemberResult* result);
-    virtual const Arbor::Data::CSection& GetArborSec() const { return section_; }
-    virtual void SetSteelDesignProp(const CSteelGrade& grade) { grade_ = grade; }
-    const CSteelGrade& Grade() const { return grade_; }
+    virtual const Arbor::Data::CSection& GetArborSec() const { return *section_; }
+    virtual void SetSteelDesignProp(const CSteelGrade& grade);
+    const CSteelGrade& Grade() const { return *grade_; }
     // Mirror about the x axis: the signs of Mx and Vy change.
     virtual void MirrorXX();
 
@@ -58,17 +60,31 @@ public:
     bool HasMemberRestraint() const { return hasRestraint_; }
 
     double NetAreaRatio() const { return netAreaRatio_; }
-    void SetNetAreaRatio(double r) { netAreaRatio_ = r; }
+    void SetNetAreaRatio(double r) {
+        netAreaRatio_ = r;
+        Touch();
+    }
     double PlasticElasticRatio() const { return plasticElasticRatio_; }
     bool IsPlasticElasticRatioDefault() const { return ratioIsDefault_; }
     void SetPlasticElasticRatio(double r) {
         plasticElasticRatio_ = r;
         ratioIsDefault_ = false;
+        Touch();
     }
 
-private:
-    Arbor::Data::CSection section_;
-    CSteelGrade grade_;
+    // Changes whenever the section, grade, options or geometry may have changed (not with the
+    // actions), so that values derived from them can be kept until it moves on.
+    unsigned Revision() const { return revision_; }
+
+  protected:
+    void Touch() { ++revision_; }
+
+  private:
+    // Shared and never changed in place: copies of the section object (one per check step)
+    // cost no copy of the record's strings and tables.
+    std::shared_ptr<const Arbor::Data::CSection> section_;
+    std::shared_ptr<const CSteelGrade> grade_;
+    unsigned revision_ = 0;
     double Mx_ = 0.0, My_ = 0.0, N_ = 0.0, T_ = 0.0, Vx_ = 0.0, Vy_ = 0.0;
     CRestraint restraint_;
     bool hasRestraint_ = false;

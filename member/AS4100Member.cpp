@@ -85,6 +85,7 @@ CAS4100_98Member::CAS4100_98Member(const CAS4100_98Member& other)
     : CSteelMemberGen(other),
       section_(other.section_ ? std::shared_ptr<CAS4100_98Section>(other.section_->Clone())
                               : nullptr),
+      sectionAccepted_(other.sectionAccepted_),
       interaction_(other.interaction_),
       sectionRecord_(other.sectionRecord_),
       alphaM_(other.alphaM_),
@@ -114,6 +115,7 @@ void CAS4100_98Member::Clear() {
     CSteelMemberGen::Clear();
     interaction_.clear();
     section_.reset();
+    sectionAccepted_ = false;
 }
 
 bool CAS4100_98Member::SetSection(const Arbor::Data::CSection& section) {
@@ -121,12 +123,13 @@ bool CAS4100_98Member::SetSection(const Arbor::Data::CSection& section) {
         [&] {
             sectionRecord_ = section;
             section_.reset();
+            sectionAccepted_ = false;
             section_ = CreateCalculator(section.Shape());
             if (!section_) {
                 ReportUnhandledShape();
                 return false;
             }
-            section_->SetArborSec(sectionRecord_, Result());
+            sectionAccepted_ = section_->SetArborSec(sectionRecord_, Result());
             section_->SetCodeName(Name(DesOpt()));
             section_->SetRules(rules_);
             section_->SetUniaxialExponentKept(keepUniaxialExponent_);
@@ -184,8 +187,9 @@ bool CAS4100_98Member::PrepareCheck(bool reportUnhandled) const {
         result->IniDynaArray(1);
         result->SetCurrentIndex(0);
     }
-    bool accepted = false;
-    if (section_) {
+    // A refused record is tried again on a copy, so that the refusal reaches this result.
+    bool accepted = section_ && sectionAccepted_;
+    if (section_ && !accepted) {
         std::unique_ptr<CAS4100_98Section> probe(section_->Clone());
         accepted = probe && probe->SetArborSec(section_->GetArborSec(), result);
     }
@@ -193,6 +197,7 @@ bool CAS4100_98Member::PrepareCheck(bool reportUnhandled) const {
         if (reportUnhandled) ReportUnhandledShape();
         return false;
     }
+    section_->KeepValues();
     return ValidateInputData() && result != nullptr;
 }
 

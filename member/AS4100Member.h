@@ -140,6 +140,8 @@ class AS4100_EXPORT CAS4100_98Member : public CSteelMemberGen {
     bool IsSpanLoaded(const CSpan& span) const;  // span.IsLoaded(false), once per walk
 
     std::shared_ptr<CAS4100_98Section> section_;
+    // The calculator took the record at SetSection: a check need not validate it again.
+    bool sectionAccepted_ = false;
     mutable std::vector<CInteractionData> interaction_;
     mutable SpanMemo spanMemo_;  // per-span values during a buckling walk
     Arbor::Data::CSection sectionRecord_;

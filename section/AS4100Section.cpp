@@ -7,6 +7,21 @@
 
 namespace Arbor::Steel::SteelAS4100 {
 
+namespace {
+
+const std::shared_ptr<const CString>& NoCodeName() {
+    static const auto none = std::make_shared<const CString>();
+    return none;
+}
+
+}  // namespace
+
+CAS4100_98Section::CAS4100_98Section() : codeName_(NoCodeName()) {}
+
+void CAS4100_98Section::SetCodeName(const CString& name) {
+    codeName_ = std::make_shared<const CString>(name);
+}
+
 CAS4100_98Section& CAS4100_98Section::operator=(const CAS4100_98Section& other) {
     CSectionCodeBase::operator=(other);
     if (this != &other) {
@@ -17,6 +32,9 @@ CAS4100_98Section& CAS4100_98Section::operator=(const CAS4100_98Section& other) 
     }
     codeName_ = other.codeName_;
     rules_ = other.rules_;
+    keptMask_ = 0;  // the kept values of a whole object go only with a whole copy
+    primed_ = false;
+    Touch();
     return *this;
 }
 
@@ -26,10 +44,10 @@ double CAS4100_98Section::LambdaWebYield() const {
 
 // fy and fu of the thickest element: the lowest design strength over the elements.
 double CAS4100_98Section::DesignStressMin() const {
-    return Grade().DesignStrength(MaxThick());
+    return KeptValue(Kept::DesignStressMin, [this] { return Grade().DesignStrength(MaxThick()); });
 }
 double CAS4100_98Section::TensileStrength() const {
-    return Grade().TensileStrength(MaxThick());
+    return KeptValue(Kept::TensileStrength, [this] { return Grade().TensileStrength(MaxThick()); });
 }
 double CAS4100_98Section::ShearYieldStress(double plateThickness) const {
     return rules_ == RuleSet::Standard ? Grade().DesignStrength(plateThickness) : DesignStressMin();
@@ -43,6 +61,25 @@ double CAS4100_98Section::YoungsModulus() const {
 }
 double CAS4100_98Section::ShearModulus() const {
     return Grade().ShearModulus();
+}
+
+void CAS4100_98Section::KeepValues() {
+    if (primed_ && primedRevision_ == Revision()) return;
+    DesignStressMin();
+    TensileStrength();
+    ZyyEffective();
+    AreaCompEffective();
+    LambdaWeb();
+    // Both signs of Mx, for the values that follow the compression flange.
+    const double mx = MomentXX();
+    for (double sign : {1.0, -1.0}) {
+        SetMomentXX(sign);
+        ZxxEffective();
+        OverAllClass();
+    }
+    SetMomentXX(mx);
+    primed_ = true;
+    primedRevision_ = Revision();
 }
 
 CAS4100_98Section::BucklingClass CAS4100_98Section::BucklingClassBiAxial(CMemberResult* result) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 
 #include "host/MemberResult.h"
 #include "host/SectGeom.h"
@@ -21,7 +22,7 @@ class CAS4100_98Section : public CSectionCodeBase {
     // Which slenderness limit of Table 5.2: plasticity λep, yield λey, deformation λed.
     enum SectionClass { PlasticityLimit = 0, YieldLimit = 1, DeformationLimit = 2 };
 
-    CAS4100_98Section() = default;
+    CAS4100_98Section();
     CAS4100_98Section(const CAS4100_98Section&) = default;
     CAS4100_98Section& operator=(const CAS4100_98Section& other);
 
@@ -114,12 +115,15 @@ class CAS4100_98Section : public CSectionCodeBase {
     // MaxShearStressX, MaxShearStressY) are declared by each calculator.
 
     // --- non-virtual operations ---
-    CString CodeName() const { return codeName_; }
-    void SetCodeName(const CString& name) { codeName_ = name; }
+    const CString& CodeName() const { return *codeName_; }
+    void SetCodeName(const CString& name);
     // The reading of the standard the checks apply (default: the rules as written); set by
     // the member and carried by every clone.
     RuleSet Rules() const { return rules_; }
-    void SetRules(RuleSet rules) { rules_ = rules; }
+    void SetRules(RuleSet rules) {
+        rules_ = rules;
+        Touch();
+    }
     // Under the standard's reading, keep the biaxial exponent on combined checks with bending
     // about one axis (the watch on the rules, which compares without this difference).
     void SetUniaxialExponentKept(bool kept) { uniaxialExponentKept_ = kept; }
@@ -140,6 +144,10 @@ class CAS4100_98Section : public CSectionCodeBase {
     static constexpr double kNegligibleEccentricityMoment = 1e-6;
 
     BucklingClass BucklingClassBiAxial(CMemberResult* result);
+
+    // Computes the kept values of this object (fy, fu, effective moduli and area, classes) so
+    // that its copies start with them; again only after the section, grade or options change.
+    void KeepValues();
 
     // Section capacities (cl. 5.2, 7.2, 5.12.3).
     double MsXX(CMemberResult* result) const;
@@ -171,6 +179,46 @@ class CAS4100_98Section : public CSectionCodeBase {
     void LocalCapacityCheck(CMemberResult* result) const;
 
   protected:
+    // Values that are pure functions of the section, grade, rules and options (some also of
+    // the sign of an action, each sign its own slot): computed on first use and kept, in the
+    // copies too, until Revision() moves on.
+    enum class Kept : unsigned {
+        DesignStressMin,
+        TensileStrength,
+        ZxxEffectiveSagging,  // Mx >= 0
+        ZxxEffectiveHogging,  // Mx < 0
+        ZyyEffective,
+        AreaCompEffective,
+        ClassOverAllSagging,
+        ClassOverAllHogging,
+        Element1,  // element slenderness λe, the elements numbered by the shape
+        Element2,
+        Element3,
+        Count
+    };
+    template <typename Compute>
+    double KeptValue(Kept which, Compute&& compute) const {
+        const unsigned bit = 1u << static_cast<unsigned>(which);
+        if (keptRevision_ != Revision()) {
+            keptMask_ = 0;
+            keptRevision_ = Revision();
+        }
+        double& slot = kept_[static_cast<unsigned>(which)];
+        if (!(keptMask_ & bit)) {
+            slot = compute();
+            keptMask_ |= bit;
+        }
+        return slot;
+    }
+    template <typename Compute>
+    BucklingClass KeptClass(Kept which, Compute&& compute) const {
+        const double cls = KeptValue(which, [&] { return static_cast<double>(compute()); });
+        return static_cast<BucklingClass>(static_cast<int>(cls));
+    }
+    static Kept BySign(double moment, Kept nonNegative, Kept negative) {
+        return moment >= 0.0 ? nonNegative : negative;
+    }
+
     static BucklingClass Worst(BucklingClass a, BucklingClass b);
     static CString GetLBCString(BucklingClass c);
 
@@ -193,8 +241,13 @@ class CAS4100_98Section : public CSectionCodeBase {
 
     std::map<int, double> cache1_;  // cache slots kept for the framework; nothing fills them
     std::map<int, double> cache2_;
-    CString codeName_;
+    std::shared_ptr<const CString> codeName_;  // shared by the copies: one per check step
     RuleSet rules_ = RuleSet::AsWritten;
+    mutable double kept_[static_cast<unsigned>(Kept::Count)] = {};
+    mutable unsigned keptMask_ = 0;
+    mutable unsigned keptRevision_ = 0;
+    bool primed_ = false;  // KeepValues ran at primedRevision_
+    unsigned primedRevision_ = 0;
     bool uniaxialExponentKept_ = false;
 };
 

@@ -13,6 +13,10 @@ inline bool IsTextOn(const CMemberResult* result) {
 inline void WriteLine(CMemberResult* result, const CString& text) {
     if (IsTextOn(result)) result->AddOutputString(text);
 }
+// A literal line: no string is built when text is off.
+inline void WriteLine(CMemberResult* result, const wchar_t* text) {
+    if (IsTextOn(result)) result->AddOutputString(text);
+}
 
 inline void AddFlag(CMemberResult* result, unsigned flags) {
     if (result) result->AddFlags(flags);

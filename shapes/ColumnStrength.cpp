@@ -21,13 +21,13 @@ bool WantsText(const CMemberResult* result) {
 
 // Lines of cl. 6.3.3(2) and (3): αa, λ, η, ξ, αc and αc Ns.
 void ReportCurve(CMemberResult* result, const ColumnCurveFactors& f, double Ns,
-                 const CString& alphaAValues) {
+                 const wchar_t* alphaAValues) {
     const CDesFormat& fmt = result->DesFormat();
     const CString lambdaN = fmt.NoDim(f.lambdaN);
     const CString lambda = fmt.NoDim(f.lambda);
     const CString xi = fmt.NoDim(f.xi);
     result->AddOutputString(L"AlphaA = 2100*(LambdaN-13.5)/(LambdaN\u00b2- 15.3*LambdaN + 2050)\n" +
-                            alphaAValues + L"2100*(" + lambdaN + L"-13.5)/(" + lambdaN +
+                            CString(alphaAValues) + L"2100*(" + lambdaN + L"-13.5)/(" + lambdaN +
                             L"\u00b2- 15.3*" + lambdaN + L" + 2050)\n       = " +
                             fmt.NoDim(f.alphaA) + L"\n");
     result->AddOutputString(L"Lambda = LambdaN + AlphaA*AlphaB\n       = " + lambdaN + L"+" +
@@ -90,7 +90,7 @@ ColumnCurveFactors ColumnCurve(double lambdaN, double alphaB) {
 
 // A curve value above 1 (or not a number, at zero slenderness) leaves the section capacity.
 double ColumnCapacityFromSlenderness(double lambdaN, double alphaB, double Ns,
-                                     CMemberResult* result, const CString& alphaAValues) {
+                                     CMemberResult* result, const wchar_t* alphaAValues) {
     const ColumnCurveFactors f = ColumnCurve(lambdaN, alphaB);
     if (WantsText(result)) ReportCurve(result, f, Ns, alphaAValues);
     if (f.alphaC <= 1.0) return f.alphaC * Ns;

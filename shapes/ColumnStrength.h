@@ -28,7 +28,7 @@ ColumnCurveFactors ColumnCurve(double lambdaN, double alphaB);
 // Torsional and flexural-torsional loads enter here with λn = 90 sqrt(Ns / Ncr).
 double ColumnCapacityFromSlenderness(double lambdaN, double alphaB, double Ns,
                                      CMemberResult* result,
-                                     const CString& alphaAValues = L"       = ");
+                                     const wchar_t* alphaAValues = L"       = ");
 
 // Nc for flexural buckling about `axis` at effective length le. `ncr` receives the elastic
 // buckling load π²EI/le² (infinite for le = 0). Uses only the section's virtual Area, Ixx,

@@ -36,16 +36,22 @@ void CSectionCalcI::MirrorXX() {
 // --- element slenderness (cl. 5.2.2) ---------------------------------------------------------
 
 double CSectionCalcI::Flange1Slenderness() const {
-    return SL::Element((GetB1() - GetTw()) / 2.0, GetT1(), DesignStressMin());
+    return KeptValue(Kept::Element1, [this] {
+        return SL::Element((GetB1() - GetTw()) / 2.0, GetT1(), DesignStressMin());
+    });
 }
 
 double CSectionCalcI::Flange2Slenderness() const {
-    return SL::Element((GetB2() - GetTw()) / 2.0, GetT2(), DesignStressMin());
+    return KeptValue(Kept::Element2, [this] {
+        return SL::Element((GetB2() - GetTw()) / 2.0, GetT2(), DesignStressMin());
+    });
 }
 
 // Clear web depth between the flanges; root radii are not deducted.
 double CSectionCalcI::LambdaWeb() const {
-    return SL::Element(GetD() - GetT1() - GetT2(), GetTw(), DesignStressMin());
+    return KeptValue(Kept::Element3, [this] {
+        return SL::Element(GetD() - GetT1() - GetT2(), GetTw(), DesignStressMin());
+    });
 }
 
 // --- Table 5.2 and Table 6.2.4 ---------------------------------------------------------------
@@ -166,8 +172,12 @@ BC CSectionCalcI::BucklingClassComp(CMemberResult* result) {
     return ClassifyComp(result);
 }
 
+// The sign of Mx picks the compression flange.
 BC CSectionCalcI::BucklingClassOverAll(CMemberResult*) {
-    return Worst(Worst(ClassifyXX(nullptr), ClassifyYY(nullptr)), ClassifyComp(nullptr));
+    return KeptClass(
+        BySign(MomentXX(), Kept::ClassOverAllSagging, Kept::ClassOverAllHogging), [this] {
+            return Worst(Worst(ClassifyXX(nullptr), ClassifyYY(nullptr)), ClassifyComp(nullptr));
+        });
 }
 
 // --- effective section ---------------------------------------------------------------------
@@ -175,6 +185,11 @@ BC CSectionCalcI::BucklingClassOverAll(CMemberResult*) {
 // cl. 5.2.3 to 5.2.5 about x-x. A slender flange in uniform compression takes the linear rule;
 // otherwise the web in bending governs and the squared rule applies.
 double CSectionCalcI::ZxxEffective() const {
+    return KeptValue(BySign(MomentXX(), Kept::ZxxEffectiveSagging, Kept::ZxxEffectiveHogging),
+                     [this] { return ComputeZxxEffective(); });
+}
+
+double CSectionCalcI::ComputeZxxEffective() const {
     const BC cls = ClassifyXX(nullptr);
     SL::SectionSlenderness sl;
     GetSlenderProps(sl.lambda, sl.plasticity, sl.yield, sl.deformation, true);
@@ -186,6 +201,10 @@ double CSectionCalcI::ZxxEffective() const {
 
 // cl. 5.2.3 to 5.2.5 about y-y: the flange outstands with compression at the free edge.
 double CSectionCalcI::ZyyEffective() const {
+    return KeptValue(Kept::ZyyEffective, [this] { return ComputeZyyEffective(); });
+}
+
+double CSectionCalcI::ComputeZyyEffective() const {
     const BC cls = ClassifyYY(nullptr);
     const SL::Limits limits = SL::OutstandFreeEdge(ResidualStressCategory());
     SL::SectionSlenderness sl;
@@ -199,6 +218,10 @@ double CSectionCalcI::ZyyEffective() const {
 // cl. 6.2.4: the gross area less the ineffective widths of the slender elements, flanges
 // (both outstands) first, then the web.
 double CSectionCalcI::AreaCompEffective() const {
+    return KeptValue(Kept::AreaCompEffective, [this] { return ComputeAreaCompEffective(); });
+}
+
+double CSectionCalcI::ComputeAreaCompEffective() const {
     const double fy = DesignStressMin();
     double ae = Area();
     const double flangeLimit = Table6_2_4(false);

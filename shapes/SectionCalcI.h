@@ -137,6 +137,10 @@ class CSectionCalcI : public CAS4100_98Section, private CDesSectGeomI {
     BucklingClass ClassifyXX(CMemberResult* result) const;
     BucklingClass ClassifyYY(CMemberResult* result) const;
     BucklingClass ClassifyComp(CMemberResult* result) const;
+    // The effective section values before they are kept.
+    double ComputeZxxEffective() const;
+    double ComputeZyyEffective() const;
+    double ComputeAreaCompEffective() const;
 };
 
 }  // namespace Arbor::Steel::SteelAS4100

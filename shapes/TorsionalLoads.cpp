@@ -34,10 +34,8 @@ double ModifiedSlenderness(double ns, double ncr) {
     return 90.0 * std::sqrt(ns / ncr);
 }
 
-const CString& AlphaAValues(AlphaALine line) {
-    static const CString standard = L"       = ";
-    static const CString channel = L"L       = ";
-    return line == AlphaALine::Channel ? channel : standard;
+const wchar_t* AlphaAValues(AlphaALine line) {
+    return line == AlphaALine::Channel ? L"L       = " : L"       = ";
 }
 
 void ReportSlenderness(CMemberResult* result, const wchar_t* loadName, double ns, double ncr,

@@ -55,7 +55,7 @@ CString AverageStressLines(const wchar_t* formula, double v, double aw, double f
 }
 
 double NonUniformCapacity(double vu, double stressRatio, UniformLine uniformLine,
-                          const RatioLines& ratioLines, CMemberResult* result) {
+                          RatioLines ratioLines, CMemberResult* result) {
     const double factor = 2.0 / (stressRatio + 0.9);
     // A NaN factor compares false both ways and takes the uniform branch.
     if (!(factor < 1.0)) {
@@ -95,9 +95,9 @@ double MaxStress(const wchar_t* formula, double v, double ayBar, double inertia,
     return fvm;
 }
 
-double CapacityFromStresses(const Plate& plate, double v, double fvm,
-                            const std::function<void()>& fvmLine, const wchar_t* fvaFormula,
-                            UniformLine uniformLine, CMemberResult* result) {
+double CapacityFromStresses(const Plate& plate, double v, double fvm, CallbackRef<void()> fvmLine,
+                            const wchar_t* fvaFormula, UniformLine uniformLine,
+                            CMemberResult* result) {
     const double vu = UniformCapacity(plate, result);
     const double fva = v / plate.aw;
     return NonUniformCapacity(

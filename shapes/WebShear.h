@@ -3,7 +3,9 @@
 // slenderness dp/tw and ratio of maximum to average shear stress.
 #pragma once
 
-#include <functional>
+#include <memory>
+#include <type_traits>
+#include <utility>
 
 #include "host/MemberResult.h"
 
@@ -27,9 +29,30 @@ double UniformCapacity(const Plate& plate, CMemberResult* result);
 // " ref. AS 4100:1998 cl. 5.11.2\n" for the channel and the T.
 enum class UniformLine { Plain, WithClause };
 
+// A callable borrowed for the length of one call: unlike std::function it never allocates,
+// so the report callbacks cost nothing on a quick check.
+template <typename Signature>
+class CallbackRef;
+template <typename R, typename... Args>
+class CallbackRef<R(Args...)> {
+  public:
+    template <typename F,
+              typename = std::enable_if_t<!std::is_same_v<std::decay_t<F>, CallbackRef>>>
+    CallbackRef(F&& f)  // NOLINT: implicit, as a lambda argument
+        : object_(const_cast<void*>(static_cast<const void*>(std::addressof(f)))),
+          call_([](void* o, Args... args) -> R {
+              return (*static_cast<std::remove_reference_t<F>*>(o))(std::forward<Args>(args)...);
+          }) {}
+    R operator()(Args... args) const { return call_(object_, std::forward<Args>(args)...); }
+
+  private:
+    void* object_;
+    R (*call_)(void*, Args...);
+};
+
 // Writes the lines that explain the stress ratio (when reporting the non-uniform case) and
 // returns the text shown between "(0.9 + (" and "))" in the Vv line.
-using RatioLines = std::function<CString(const CDesFormat& format)>;
+using RatioLines = CallbackRef<CString(const CDesFormat& format)>;
 
 // The average stress line "fva = V/Aw" (`formula` opens it) for the non-uniform case; returns
 // "fvm/fva" for the Vv line.
@@ -39,7 +62,7 @@ CString AverageStressLines(const wchar_t* formula, double v, double aw, double f
 // Non-uniform shear (cl. 5.11.3): Vv = 2·Vu/(0.9 + fvm/fva), never more than Vu. A ratio that
 // is not a number (zero shear force) takes the uniform capacity.
 double NonUniformCapacity(double vu, double stressRatio, UniformLine uniformLine,
-                          const RatioLines& ratioLines, CMemberResult* result);
+                          RatioLines ratioLines, CMemberResult* result);
 
 // First moment AyBar of the half of an I or channel section above mid-depth (flange B × T,
 // web tw): B·(D/2)²/2 − (B − tw)·((D − 2T)/2)²/2.
@@ -53,8 +76,8 @@ double MaxStress(const wchar_t* formula, double v, double ayBar, double inertia,
 // The whole procedure for a plate whose non-uniform factor comes from the maximum elastic shear
 // stress fvm (the I section and the channel): Vu, then Vv with fva = |V|/Aw. `fvmLine` writes
 // the fvm line into the report; `fvaFormula` opens the fva line ("fva = Vy/Aw\n    = ").
-double CapacityFromStresses(const Plate& plate, double v, double fvm,
-                            const std::function<void()>& fvmLine, const wchar_t* fvaFormula,
-                            UniformLine uniformLine, CMemberResult* result);
+double CapacityFromStresses(const Plate& plate, double v, double fvm, CallbackRef<void()> fvmLine,
+                            const wchar_t* fvaFormula, UniformLine uniformLine,
+                            CMemberResult* result);
 
 }  // namespace Arbor::Steel::SteelAS4100::WebShear
