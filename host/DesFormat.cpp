@@ -4,11 +4,15 @@
 // steel member. Forces and moments keep two decimals of kN (10 N), stresses one decimal of MPa,
 // lengths millimetre precision in metres. Section moduli and second moments are shown in the
 // scaled units of the section tables (10³ mm³, 10⁶ mm⁴, 10⁹ mm⁶) with four significant figures.
+//
+// Digits come from std::to_chars, which rounds exactly as printf's "%.*f" does (the exact
+// binary value, ties to even), without printf's locale and stream machinery.
 #include "host/DesFormat.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <string>
+#include <cwchar>
 
 namespace Arbor::Util {
 
@@ -16,6 +20,12 @@ namespace {
 
 constexpr int kSignificantFigures = 4;
 constexpr int kMaxDecimals = 6;
+// Numbers longer than this are cut, as the former 64-byte printf buffer did (only magnitudes
+// beyond about 1e60 reach it).
+constexpr std::ptrdiff_t kMaxNumberLength = 63;
+// Room reserved beyond the number and its unit: the text a report line adds around it, so
+// that the concatenation at the caller does not reallocate.
+constexpr size_t kLineRoom = 96;
 
 // "inf", "-inf" or "nan" for a value that has no number to show.
 bool NonFinite(double value, CString& text) {
@@ -29,18 +39,24 @@ bool NonFinite(double value, CString& text) {
     return true;
 }
 
-// A value that rounds to zero prints without a minus sign ("0.00", not "-0.00").
-void DropNegativeZero(std::string& number) {
-    if (number.empty() || number[0] != '-') return;
-    if (number.find_first_of("123456789") == std::string::npos) number.erase(0, 1);
-}
-
-std::string Fixed(double value, int decimals) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    std::string number(buffer);
-    DropNegativeZero(number);
-    return number;
+// value with `decimals` decimals, then the unit. A value that rounds to zero prints without a
+// minus sign ("0.00", not "-0.00").
+CString Fixed(double value, int decimals, const wchar_t* unit) {
+    // 309 integer digits of the largest double, sign, point and the decimals
+    char digits[320];
+    const auto [end, error] =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
+    const char* last = error == std::errc() ? end : digits;
+    if (last - digits > kMaxNumberLength) last = digits + kMaxNumberLength;
+    const char* first = digits;
+    const auto nonZero = [](char c) { return c >= '1' && c <= '9'; };
+    if (first != last && *first == '-' && std::none_of(first + 1, last, nonZero)) ++first;
+    const size_t unitLength = std::wcslen(unit);
+    CString text;
+    text.reserve(static_cast<size_t>(last - first) + unitLength + kLineRoom);
+    text.append(first, last);  // plain ASCII, widened
+    text.append(unit, unitLength);
+    return text;
 }
 
 // Decimals that give four significant figures, none for values of 1000 and above.
@@ -51,16 +67,11 @@ int DecimalsForSignificant(double value) {
     return decimals < 0 ? 0 : (decimals > kMaxDecimals ? kMaxDecimals : decimals);
 }
 
-CString WithUnit(const std::string& number, const wchar_t* unit) {
-    CString text(number.begin(), number.end());  // the number is plain ASCII
-    return text + unit;
-}
-
 // value × scale shown with a fixed number of decimals and the unit.
 CString FixedScaled(double value, double scale, int decimals, const wchar_t* unit) {
     CString text;
     if (NonFinite(value, text)) return text;
-    return WithUnit(Fixed(value * scale, decimals), unit);
+    return Fixed(value * scale, decimals, unit);
 }
 
 // value × scale shown with four significant figures and the unit.
@@ -68,11 +79,10 @@ CString SignificantScaled(double value, double scale, const wchar_t* unit) {
     CString text;
     if (NonFinite(value, text)) return text;
     const double scaled = value * scale;
-    return WithUnit(Fixed(scaled, DecimalsForSignificant(scaled)), unit);
+    return Fixed(scaled, DecimalsForSignificant(scaled), unit);
 }
 
 }  // namespace
-
 CString CDesFormat::Length(double metres) const {
     return FixedScaled(metres, 1.0, 3, L" m");
 }
@@ -116,7 +126,7 @@ CString CDesFormat::NoDim(double value) const {
     if (NonFinite(value, text)) return text;
     const bool small = value != 0.0 && std::fabs(value) < 0.1;
     const int decimals = small ? DecimalsForSignificant(value) : 3;
-    return WithUnit(Fixed(value, decimals), L"");
+    return Fixed(value, decimals, L"");
 }
 
 CString CDesFormat::Util(double value) const {
@@ -124,7 +134,9 @@ CString CDesFormat::Util(double value) const {
 }
 
 CString CDesFormat::Int(int value) const {
-    return std::to_wstring(value);
+    char digits[16];
+    const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    return CString(static_cast<const char*>(digits), end);
 }
 
 }  // namespace Arbor::Util
