@@ -90,6 +90,8 @@ int main(int argc, char** argv) {
         ->required();
     sectionCmd->add_option("--grade", grade, "Steel grade (default: the family's usual grade)");
     sectionCmd->add_flag("--json", sectionJson, "Print JSON (SI)");
+    std::string sectionRules = "checker";
+    sectionCmd->add_option("--rules", sectionRules, rulesHelp)->check(ruleSets);
 
     std::string family;
     auto* sectionsCmd = app.add_subcommand("sections", "List the section catalogue");
@@ -108,6 +110,9 @@ int main(int argc, char** argv) {
                        "The closing summary even when standard error is not a terminal");
     std::string batchRules;
     batchCmd->add_option("--rules", batchRules, rulesHelp)->check(ruleSets);
+    batchCmd->add_flag("--size", batch.size,
+                       "Size each line's member (lines sharing \"group\" get one section)");
+    as4100::AddSizingOptions(*batchCmd, batch.sizing);
 
     as4100::ModelCommandOptions model;
     model.jobs = DefaultJobs();
@@ -125,6 +130,9 @@ int main(int argc, char** argv) {
     modelCmd
         ->add_option("--reports", model.reports, "Full reports of these members, or \"failing\"")
         ->delimiter(',');
+    modelCmd->add_flag("--size", model.size,
+                       "Give each group the lightest section of --family that passes");
+    as4100::AddSizingOptions(*modelCmd, model.sizing);
     as4100::SizeCommandOptions size;
     auto* sizeCmd = as4100::AddSizeCommand(app, size);
 
@@ -146,15 +154,26 @@ int main(int argc, char** argv) {
 
     auto runCommand = [&] {
         if (*checkCmd) return as4100::RunCheckCommand(check);
-        if (*sectionCmd) return as4100::RunSectionCommand(designation, grade, sectionJson);
+        if (*sectionCmd) {
+            return as4100::RunSectionCommand(
+                designation, grade,
+                as4100::RuleSetOf(sectionRules).value_or(as4100::RuleSet::AsWritten), sectionJson);
+        }
         if (*sectionsCmd) return as4100::RunSectionsCommand(family);
         if (*sizeCmd) return as4100::RunSizeCommand(size);
         if (*batchCmd) {
             batch.rules = as4100::RuleSetOf(batchRules);
+            as4100::CheckSizingRequest(batch.size, batch.sizing);
+            if (batch.size && batch.quick) {
+                throw as4100::InputError(
+                    "--quick: not with --size (sizing screens quickly "
+                    "and confirms with the full check)");
+            }
             return as4100::RunBatchCommand(batch);
         }
         if (*modelCmd) {
             model.rules = as4100::RuleSetOf(modelRules);
+            as4100::CheckSizingRequest(model.size, model.sizing);
             return as4100::RunModelCommand(model);
         }
         return kRefused;
