@@ -17,6 +17,8 @@ using namespace Arbor::Steel;
 
 constexpr int kFEnd = 3147456;             // support, lateral, twist, both flanges
 constexpr int kLateral = 0x100000 | 1024;  // lateral restraint of the top flange
+// A brace: lateral translation, both flanges, twist and full twist.
+constexpr int kBrace = 0x100000 | 512 | 1024 | 128 | 64;
 
 // A simply supported span of length L under uniform load w (N/m, downwards) and axial force N
 // (tension positive), cut into `n` sub-spans; minor-axis moment My uniform along it.
@@ -74,6 +76,19 @@ inline ReferenceMember BeamColumn() {
 inline ReferenceMember Column() {
     return ReferenceMember("200UC46.2", Points(4.0, 1, {kFEnd, kFEnd}),
                            UniformlyLoadedSpan(4.0, 0.0, 1, -600e3, 0.0));
+}
+
+// Scaling member (as scripts/gen_long_member.py writes it): a simply supported 6 m beam-column
+// under 150 kN and 4 kN/m cut into points - 1 sub-spans, braced at every `braceEvery`-th point,
+// so that the braces grow with the points.
+inline ReferenceMember LongBeamColumn(const std::string& designation, int points,
+                                      int braceEvery = 10) {
+    const int n = points - 1;
+    std::vector<int> bits(static_cast<size_t>(points), 0);
+    for (int i = braceEvery; i < n; i += braceEvery) bits[static_cast<size_t>(i)] = kBrace;
+    bits.front() = bits.back() = kFEnd;
+    return ReferenceMember(designation, Points(6.0, n, bits),
+                           UniformlyLoadedSpan(6.0, 4e3, n, -150e3, 0.0));
 }
 
 }  // namespace as4100bench

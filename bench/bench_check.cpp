@@ -29,6 +29,19 @@ void FullCheck(benchmark::State& state) {
     state.counters["report_pieces"] = static_cast<double>(m.result.Report().size());
 }
 
+// Quick check of a long beam-column (compact 150UC30.0 or non-compact 310UB40.4) with a brace
+// every 10 points; items are member points, so items/s should not fall as the points grow.
+void Scaling(benchmark::State& state) {
+    const int points = static_cast<int>(state.range(0));
+    ReferenceMember m = LongBeamColumn(state.range(1) ? "150UC30.0" : "310UB40.4", points);
+    m.checker->SetQuickCheckMode(true);
+    for (auto _ : state) {
+        m.result.Reset();
+        benchmark::DoNotOptimize(m.checker->QuickCheck());
+    }
+    state.SetItemsProcessed(state.iterations() * points);
+}
+
 void SetSectionAndGrade(benchmark::State& state) {
     const auto& catalogue = Arbor::Data::Catalogue::Instance();
     const auto& section = catalogue.FindSection("310UB40.4")->section;
@@ -56,6 +69,10 @@ BENCHMARK(QuickCheck<Column>)->Name("QuickCheck/column");
 BENCHMARK(FullCheck<Beam>)->Name("Check_report/beam_4_subspans");
 BENCHMARK(FullCheck<BeamColumn>)->Name("Check_report/beam_column");
 BENCHMARK(FullCheck<Column>)->Name("Check_report/column");
+BENCHMARK(Scaling)
+    ->Name("Scaling")
+    ->ArgNames({"points", "compact"})
+    ->ArgsProduct({{2, 20, 200, 2000}, {1, 0}});
 BENCHMARK(SetSectionAndGrade)->Name("SetSection_SetSteelDesignProp");
 BENCHMARK(SectionMomentCapacity)->Name("Section/MsXX");
 

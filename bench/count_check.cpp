@@ -14,11 +14,16 @@ namespace {
 
 using namespace as4100bench;
 
+// beam, beam_column, column, or compact:POINTS / noncompact:POINTS for the scaling members.
 ReferenceMember Make(const char* name) {
+    if (!std::strncmp(name, "compact:", 8)) return LongBeamColumn("150UC30.0", std::atoi(name + 8));
+    if (!std::strncmp(name, "noncompact:", 11))
+        return LongBeamColumn("310UB40.4", std::atoi(name + 11));
     if (!std::strcmp(name, "beam")) return Beam();
     if (!std::strcmp(name, "beam_column")) return BeamColumn();
     if (!std::strcmp(name, "column")) return Column();
-    std::fprintf(stderr, "unknown member %s (beam, beam_column, column)\n", name);
+    std::fprintf(stderr, "unknown member %s (beam, beam_column, column, compact:N, noncompact:N)\n",
+                 name);
     std::exit(2);
 }
 
@@ -27,7 +32,9 @@ ReferenceMember Make(const char* name) {
 // Usage: count_check MEMBER quick|report N
 int main(int argc, char** argv) {
     if (argc != 4) {
-        std::fprintf(stderr, "usage: count_check beam|beam_column|column quick|report N\n");
+        std::fprintf(
+            stderr,
+            "usage: count_check beam|beam_column|column|compact:P|noncompact:P quick|report N\n");
         return 2;
     }
     ReferenceMember m = Make(argv[1]);

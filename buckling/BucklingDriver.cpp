@@ -31,8 +31,10 @@ bool SameSpans(const CInteractionData& a, const CInteractionData& b) {
 
 }  // namespace
 
-// Angles are checked as struts in their principal axes.
+// Angles are checked as struts in their principal axes. The span values shared by records
+// are kept for the walk only.
 bool CAS4100_98Member::CheckBuckling() const {
+    const SpanMemo::Scope memo(spanMemo_);
     if (section_ && section_->IsStrutAndTieOnly()) return CheckBucklingStrut();
     return CheckBucklingGen();
 }

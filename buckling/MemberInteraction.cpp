@@ -744,13 +744,13 @@ bool CAS4100_98Member::CheckBucklingInteraction(const CInteractionData& record) 
     const CAS4100Span& spanY = record.SpanYY;
     Amplify(c, &End::mx,
             {MomentAmplificationFactorStrongAxis(spanX.GetCMPIndexLeft(), spanX.GetCMPIndexRight(),
-                                                 spanX.IsLoaded(false), record.NStarX, record.Nomx),
+                                                 IsSpanLoaded(spanX), record.NStarX, record.Nomx),
              record.NStarX, record.Ncx, L"Axial load capacity (strong axis) = ",
              L"Moment amplification factor to major axis moments = ", L"MxMax = ", L"MxMin = "},
             result, codeName);
     Amplify(c, &End::my,
             {MomentAmplificationFactorWeakAxis(spanY.GetCMPIndexLeft(), spanY.GetCMPIndexRight(),
-                                               spanY.IsLoaded(false), record.NStarY, record.Nomy),
+                                               IsSpanLoaded(spanY), record.NStarY, record.Nomy),
              record.NStarY, record.Ncy, L"Axial load capacity (weak axis) = ",
              L"Moment amplification factor to minor axis moments = ", L"MyMax = ", L"MyMin = "},
             result, codeName);

@@ -124,8 +124,6 @@ double CAS4100_98Member::MomentAmplificationFactorWeakAxis(int cmpLeft, int cmpR
     return MomentAmplificationFactor(N, Nom, FactorBetaM(cmpLeft, cmpRight, loaded, false));
 }
 
-// βm of the span between two member points (Figure 4.4.2.2). A span that is not one of the
-// member's (indices out of order or range) takes βm = −1, the uniform moment, as the safe side.
 // Whether βm comes from the deflections of cl. 4.4.2.2(b). The rules as written take any
 // transverse load on the span for both axes; the clause, only load that bends it about the
 // axis in question (a span loaded in one plane has end-moment βm in the other).
@@ -134,58 +132,75 @@ bool CAS4100_98Member::IsLoadedForBetaM(const MemberPointVec& points, const SubS
                                         bool strongAxis) const {
     if (rules_ == RuleSet::AsWritten) return loaded;
     const CSpan span(&points, &subSpans, cmpLeft, cmpRight);
-    WriteRuleNote(Result(), rules_, L"beta_m from the load in this axis' plane (cl. 4.4.2.2)");
     return strongAxis ? span.IsMinorAxisLoaded() : span.IsMajorAxisLoaded();
 }
 
+namespace {
+
+// βm of cl. 4.4.2.2 between member points `left` and `right` about one axis (component), with
+// the deflections when it comes from them; `loaded` as IsLoadedForBetaM decided.
+SpanValues BetaMOfMemberSpan(const MemberPointVec& points, const SubSpanVec& subSpans, int left,
+                             int right, bool loaded, int component, double EI) {
+    SpanValues v;
+    v.loaded = loaded;
+    const double M1 = subSpans[static_cast<size_t>(left)].GetMomentsLeft()[component];
+    const double M2 = subSpans[static_cast<size_t>(right - 1)].GetMomentsRight()[component];
+    if (!loaded) {
+        // cl. 4.4.2.2(a): end moments only; one end free of moment gives βm = 0.
+        if (std::fabs(M1) >= kZeroMoment && std::fabs(M2) >= kZeroMoment) {
+            v.betaM = std::fabs(M2) > std::fabs(M1) ? -M1 / M2 : -M2 / M1;
+        }
+        return v;
+    }
+    // cl. 4.4.2.2(b): βm = 1 − 2 δct/δcw from mid-span deflections by virtual work. An end
+    // moment that bends the span the same way as the transverse load is left out of δcw.
+    const SampledMoments s = SampleSpan(points, subSpans, left, right, component);
+    const double L = s.x.back();
+    const double Mt = s.M[static_cast<size_t>(s.mid)] - 0.5 * M1 - 0.5 * M2;
+    const double M1w = M1 * Mt > 0.0 ? 0.0 : M1;
+    const double M2w = M2 * Mt > 0.0 ? 0.0 : M2;
+    v.deltaCt = VirtualWork(s, [](double, double M) { return M; }) / EI;
+    v.deltaCw =
+        VirtualWork(s, [&](double x, double M) { return M - (M1w + (M2w - M1w) * x / L); }) / EI;
+    v.betaM =
+        std::fabs(v.deltaCw) < kZeroDeflection ? 1.0 : Clamp(1.0 - 2.0 * v.deltaCt / v.deltaCw);
+    return v;
+}
+
+}  // namespace
+
+// βm of the span between two member points (Figure 4.4.2.2). A span that is not one of the
+// member's (indices out of order or range) takes βm = −1, the uniform moment, as the safe side.
+// The value is shared by the span's records (SpanMemo); its report lines are written per call.
 double CAS4100_98Member::FactorBetaM(int cmpLeft, int cmpRight, bool loaded,
                                      bool strongAxis) const {
     const MemberPointVec& points = GetMemberPointVec();
     const SubSpanVec& subSpans = GetSubSpanVec();
-    const int component = strongAxis ? kMajor : kMinor;
     if (cmpLeft < 0 || cmpRight <= cmpLeft || cmpRight >= static_cast<int>(points.size()) ||
         cmpRight > static_cast<int>(subSpans.size()) || !section_) {
         return -1.0;
     }
-    loaded = IsLoadedForBetaM(points, subSpans, cmpLeft, cmpRight, loaded, strongAxis);
-    const double M1 = subSpans[static_cast<size_t>(cmpLeft)].GetMomentsLeft()[component];
-    const double M2 = subSpans[static_cast<size_t>(cmpRight - 1)].GetMomentsRight()[component];
+    const SpanValues v = spanMemo_.Get(
+        strongAxis ? SpanMemo::Kind::AmplificationStrong : SpanMemo::Kind::AmplificationWeak,
+        cmpLeft, cmpRight, loaded, [&] {
+            const double EI =
+                section_->YoungsModulus() * (strongAxis ? section_->Ixx() : section_->Iyy());
+            return BetaMOfMemberSpan(
+                points, subSpans, cmpLeft, cmpRight,
+                IsLoadedForBetaM(points, subSpans, cmpLeft, cmpRight, loaded, strongAxis),
+                strongAxis ? kMajor : kMinor, EI);
+        });
     CMemberResult* result = Result();
-    double betaM = 0.0;
-    if (!loaded) {
-        // cl. 4.4.2.2(a): end moments only; one end free of moment gives βm = 0.
-        if (std::fabs(M1) >= kZeroMoment && std::fabs(M2) >= kZeroMoment) {
-            betaM = std::fabs(M2) > std::fabs(M1) ? -M1 / M2 : -M2 / M1;
-        }
-    } else {
-        // cl. 4.4.2.2(b): βm = 1 − 2 δct/δcw from mid-span deflections by virtual work. An end
-        // moment that bends the span the same way as the transverse load is left out of δcw.
-        const SampledMoments s = SampleSpan(points, subSpans, cmpLeft, cmpRight, component);
-        const double L = s.x.back();
-        const double Mt = s.M[static_cast<size_t>(s.mid)] - 0.5 * M1 - 0.5 * M2;
-        const double M1w = M1 * Mt > 0.0 ? 0.0 : M1;
-        const double M2w = M2 * Mt > 0.0 ? 0.0 : M2;
-        const double EI =
-            section_->YoungsModulus() * (strongAxis ? section_->Ixx() : section_->Iyy());
-        const double deltaCt = VirtualWork(s, [](double, double M) { return M; }) / EI;
-        const double deltaCw =
-            VirtualWork(s, [&](double x, double M) { return M - (M1w + (M2w - M1w) * x / L); }) /
-            EI;
-        betaM = std::fabs(deltaCw) < kZeroDeflection ? 1.0 : Clamp(1.0 - 2.0 * deltaCt / deltaCw);
-        if (WantsText(result)) {
-            result->AddOutputString(L"delta_ct " + result->DesFormat().LengthSmall(deltaCt) +
-                                    L"\n");
-            result->AddOutputString(L"delta_cw " + result->DesFormat().LengthSmall(deltaCw) +
-                                    L"\n");
-        }
+    WriteRuleNote(result, rules_, L"beta_m from the load in this axis' plane (cl. 4.4.2.2)");
+    if (!WantsText(result)) return v.betaM;
+    if (v.loaded) {
+        result->AddOutputString(L"delta_ct " + result->DesFormat().LengthSmall(v.deltaCt) + L"\n");
+        result->AddOutputString(L"delta_cw " + result->DesFormat().LengthSmall(v.deltaCw) + L"\n");
     }
-    if (WantsText(result)) {
-        result->AddOutputString(CString(L"beta_m ") +
-                                (strongAxis ? L"(strong axis)" : L"(weak axis)") + L" = " +
-                                result->DesFormat().NoDim(betaM) + L" (ref: " +
-                                section_->CodeName() + L" clause 4.4.2.2)\n");
-    }
-    return betaM;
+    result->AddOutputString(CString(L"beta_m ") + (strongAxis ? L"(strong axis)" : L"(weak axis)") +
+                            L" = " + result->DesFormat().NoDim(v.betaM) + L" (ref: " +
+                            section_->CodeName() + L" clause 4.4.2.2)\n");
+    return v.betaM;
 }
 
 namespace {
@@ -193,8 +208,9 @@ namespace {
 // βm of a host span about one axis: the deflection ratio of Figure 4.4.2.2 when the span
 // carries transverse load bending it about that axis, else the end-moment ratio.
 struct BetaMAxis {
+    SpanMemo::Kind kind;
     int component;
-    bool loaded;
+    bool (CSpan::*loaded)() const;
     double I;
     double (CSpan::*disp)(double, double, double, bool, bool) const;
 };
@@ -202,7 +218,7 @@ struct BetaMAxis {
 double BetaMOfSpan(const CSpan& span, bool cantilever, double E, const BetaMAxis& axis) {
     const double start = span.InterpolateMoments(0.0)[axis.component];
     const double end = span.InterpolateMoments(1.0)[axis.component];
-    if (cantilever || !axis.loaded) return EndMomentRatio(start, end);
+    if (cantilever || !(span.*axis.loaded)()) return EndMomentRatio(start, end);
     const double half = span.Length() / 2.0;
     auto deflection = [&](bool withLeft, bool withRight) {
         return (span.*axis.disp)(half, E, axis.I, withLeft, withRight);
@@ -217,20 +233,42 @@ double BetaMOfSpan(const CSpan& span, bool cantilever, double E, const BetaMAxis
     return Clamp(1.0 - 2.0 * d00 / dw);
 }
 
+// βm of the span for the combined check, worked out once per span during a walk.
+double SharedBetaM(SpanMemo& memo, const CSpan& span, bool cantilever, double E,
+                   const BetaMAxis& axis) {
+    return memo
+        .Get(axis.kind, span.GetCMPIndexLeft(), span.GetCMPIndexRight(), 0,
+             [&] { return SpanValues{BetaMOfSpan(span, cantilever, E, axis)}; })
+        .betaM;
+}
+
 }  // namespace
 
 double CAS4100_98Member::BetaM_x(const CSpan& span) const {
     const double E = section_ ? section_->YoungsModulus() : 0.0;
     const double I = section_ ? section_->Ixx() : 0.0;
-    return BetaMOfSpan(span, IsCantilever(span), E,
-                       {kMajor, span.IsMinorAxisLoaded(), I, &CSpan::DispYY});
+    return SharedBetaM(
+        spanMemo_, span, IsCantilever(span), E,
+        {SpanMemo::Kind::BetaMx, kMajor, &CSpan::IsMinorAxisLoaded, I, &CSpan::DispYY});
 }
 
 double CAS4100_98Member::BetaM_y(const CSpan& span) const {
     const double E = section_ ? section_->YoungsModulus() : 0.0;
     const double I = section_ ? section_->Iyy() : 0.0;
-    return BetaMOfSpan(span, IsCantilever(span), E,
-                       {kMinor, span.IsMajorAxisLoaded(), I, &CSpan::DispXX});
+    return SharedBetaM(
+        spanMemo_, span, IsCantilever(span), E,
+        {SpanMemo::Kind::BetaMy, kMinor, &CSpan::IsMajorAxisLoaded, I, &CSpan::DispXX});
+}
+
+bool CAS4100_98Member::IsSpanLoaded(const CSpan& span) const {
+    return spanMemo_
+        .Get(SpanMemo::Kind::Loaded, span.GetCMPIndexLeft(), span.GetCMPIndexRight(), 0,
+             [&] {
+                 SpanValues v;
+                 v.loaded = span.IsLoaded(false);
+                 return v;
+             })
+        .loaded;
 }
 
 }  // namespace Arbor::Steel::SteelAS4100

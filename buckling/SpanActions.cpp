@@ -24,6 +24,13 @@ EndMoments MajorAxisEndMoments(const CSpan& span) {
             std::min(least.GetMomentsLeft()[kMajor], least.GetMomentsRight()[kMajor])};
 }
 
+void Include(EndMoments& moments, const CSubSpan& subSpan) {
+    moments.max = std::max(
+        moments.max, std::max(subSpan.GetMomentsLeft()[kMajor], subSpan.GetMomentsRight()[kMajor]));
+    moments.min = std::min(
+        moments.min, std::min(subSpan.GetMomentsLeft()[kMajor], subSpan.GetMomentsRight()[kMajor]));
+}
+
 double CurvatureTolerance(const EndMoments& moments) {
     return std::max(1.0, 0.01 * std::max(std::fabs(moments.min), std::fabs(moments.max)));
 }

@@ -23,6 +23,8 @@ struct EndMoments {
     double min = 0.0;
 };
 EndMoments MajorAxisEndMoments(const CSpan& span);
+// The end moments of a span grown by one more sub-span.
+void Include(EndMoments& moments, const CSubSpan& subSpan);
 
 // Moments below max(1 N·m, 1 % of the larger end moment) do not count for the curvature.
 double CurvatureTolerance(const EndMoments& moments);

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <limits>
 #include <vector>
 
@@ -108,7 +107,8 @@ double LargestLoadHeight(const CSpan& span) {
 }
 
 // The four end vectors of a sub-span, folded component by component with `pick`.
-CSubSpan Envelope(const CSpan& span, const std::function<double(double, double)>& pick) {
+template <class Pick>
+CSubSpan Envelope(const CSpan& span, Pick pick) {
     if (!span.IsValid()) return {};
     const CSubSpan& first = SubSpan(span, span.GetCSSIndexLeft());
     Vec3 fl = first.GetForcesLeft(), fr = first.GetForcesRight();
@@ -125,90 +125,69 @@ CSubSpan Envelope(const CSpan& span, const std::function<double(double, double)>
     return CSubSpan(span.GetCSSIndexLeft(), fl, fr, ml, mr);
 }
 
-// Transverse load of the span about one axis, positions measured from the span's start.
-struct SpanLoads {
-    struct Uniform {
-        double from, to, w;
-    };
-    struct Point {
-        double at, p;
-    };
-    std::vector<Uniform> uniform;
-    std::vector<Point> points;
-};
-
-SpanLoads CollectLoads(const CSpan& span, int axis) {
-    SpanLoads loads;
+// Left reaction of the span taken as simply supported under its transverse load about one
+// axis: moments of the uniform loads (at their centres) and point loads about the right end.
+double SimpleSpanLeftReaction(const CSpan& span, int axis, double length) {
     const double origin = span.PosLeft();
+    double momentAboutRight = 0.0;
     for (int k = span.GetCSSIndexLeft(); k <= span.GetCSSIndexRight(); ++k) {
         const double from = PointPosition(span, k) - origin;
         const double to = PointPosition(span, k + 1) - origin;
-        loads.uniform.push_back({from, to, UniformLoad(SubSpan(span, k), axis, to - from)});
+        const double w = UniformLoad(SubSpan(span, k), axis, to - from);
+        momentAboutRight += w * (to - from) * (length - 0.5 * (from + to));
     }
     for (int point = span.GetCMPIndexLeft() + 1; point < span.GetCMPIndexRight(); ++point)
-        loads.points.push_back({PointPosition(span, point) - origin, PointLoad(span, point, axis)});
-    return loads;
+        momentAboutRight +=
+            PointLoad(span, point, axis) * (length - (PointPosition(span, point) - origin));
+    return momentAboutRight / length;
 }
-
-// Bending moment at s of a simply supported span of length L under the loads.
-class SimpleSpanMoment {
-  public:
-    SimpleSpanMoment(const SpanLoads& loads, double length) : loads_(loads) {
-        double momentAboutRight = 0.0;
-        for (const auto& u : loads.uniform)
-            momentAboutRight += u.w * (u.to - u.from) * (length - 0.5 * (u.from + u.to));
-        for (const auto& p : loads.points) momentAboutRight += p.p * (length - p.at);
-        leftReaction_ = momentAboutRight / length;
-    }
-
-    double operator()(double s) const {
-        double m = leftReaction_ * s;
-        for (const auto& u : loads_.uniform) {
-            if (s <= u.from) continue;
-            const double end = std::min(s, u.to);
-            m -= 0.5 * u.w * ((s - u.from) * (s - u.from) - (s - end) * (s - end));
-        }
-        for (const auto& p : loads_.points)
-            if (s > p.at) m -= p.p * (s - p.at);
-        return m;
-    }
-
-  private:
-    const SpanLoads& loads_;
-    double leftReaction_ = 0.0;
-};
 
 // Deflection at x by virtual work: ∫ M(s)·m(s) ds / EI with m the moment of a unit load at x on
 // the simple span. Between breakpoints (member points and x) M is at most quadratic and m
-// linear, so Simpson's rule on each piece is exact.
+// linear, so Simpson's rule on each piece is exact. The load moment is carried from point to
+// point with the shear (running sums), so the cost is linear in the member points.
 double SimpleSpanDeflection(const CSpan& span, int axis, double x, double EI, bool withLeft,
                             bool withRight) {
     const double length = span.Length();
     if (!span.IsValid() || !(length > 0.0)) return 0.0;
     x = std::clamp(x, 0.0, length);
-    const SpanLoads loads = CollectLoads(span, axis);
-    const SimpleSpanMoment loadMoment(loads, length);
     const double mLeft =
         withLeft ? SubSpan(span, span.GetCSSIndexLeft()).GetMomentsLeft()[axis] : 0.0;
     const double mRight =
         withRight ? SubSpan(span, span.GetCSSIndexRight()).GetMomentsRight()[axis] : 0.0;
-    const auto moment = [&](double s) {
-        return loadMoment(s) + mLeft * (1.0 - s / length) + mRight * s / length;
-    };
     const auto unitMoment = [&](double s) {
         return s <= x ? s * (length - x) / length : x * (length - s) / length;
     };
 
-    std::vector<double> breaks{x};
-    for (const auto& u : loads.uniform) breaks.insert(breaks.end(), {u.from, u.to});
-    std::sort(breaks.begin(), breaks.end());
+    const double origin = span.PosLeft();
+    double shear = SimpleSpanLeftReaction(span, axis, length);  // just right of `from`
+    double loadMoment = 0.0;                                    // at `from`
     double integral = 0.0;
-    for (size_t i = 0; i + 1 < breaks.size(); ++i) {
-        const double a = breaks[i], b = breaks[i + 1], mid = 0.5 * (a + b);
-        if (!(b > a)) continue;
-        integral += (b - a) / 6.0 *
-                    (moment(a) * unitMoment(a) + 4.0 * moment(mid) * unitMoment(mid) +
-                     moment(b) * unitMoment(b));
+    for (int k = span.GetCSSIndexLeft(); k <= span.GetCSSIndexRight(); ++k) {
+        const double from = PointPosition(span, k) - origin;
+        const double to = PointPosition(span, k + 1) - origin;
+        const double w = UniformLoad(SubSpan(span, k), axis, to - from);
+        const auto moment = [&](double s) {
+            const double d = s - from;
+            return loadMoment + shear * d - 0.5 * w * d * d + mLeft * (1.0 - s / length) +
+                   mRight * s / length;
+        };
+        const auto simpson = [&](double a, double b) {
+            if (!(b > a)) return 0.0;
+            const double mid = 0.5 * (a + b);
+            return (b - a) / 6.0 *
+                   (moment(a) * unitMoment(a) + 4.0 * moment(mid) * unitMoment(mid) +
+                    moment(b) * unitMoment(b));
+        };
+        if (from < x && x < to) {
+            integral += simpson(from, x) + simpson(x, to);
+        } else {
+            integral += simpson(from, to);
+        }
+        const double l = to - from;
+        loadMoment += shear * l - 0.5 * w * l * l;
+        shear -= w * l;
+        if (k + 1 < span.GetCMPIndexRight()) shear -= PointLoad(span, k + 1, axis);
     }
     return integral / EI;
 }

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "buckling/InteractionData.h"
+#include "buckling/SpanActions.h"
+#include "buckling/SpanMemo.h"
 #include "host/SteelMember.h"
 #include "section/AS4100Section.h"
 #include "span/AS4100Span.h"
@@ -89,6 +91,7 @@ class AS4100_EXPORT CAS4100_98Member : public CSteelMemberGen {
     double EffectiveStrutLengthYY(const CAS4100Span& span, bool flag) const;
     double EffectiveStrutLengthVV(const CAS4100Span& span, bool flag) const;
     double EffectiveLengthLT(const CAS4100Span& span, double depth, bool flag) const;
+    bool IsValidSegmentLT(const CAS4100Span& span, const SpanActions::EndMoments& moments) const;
     double OverrideLength(double value) const;  // v >= 0: v; v < 0: -v × member length
     bool IsCantilever(const CSpan& span) const;
     bool IsEndsFullOrPartRestrained(const CAS4100Span& span) const;
@@ -134,9 +137,11 @@ class AS4100_EXPORT CAS4100_98Member : public CSteelMemberGen {
                           int cmpRight, bool loaded, bool strongAxis) const;
     double BetaM_x(const CSpan& span) const;
     double BetaM_y(const CSpan& span) const;
+    bool IsSpanLoaded(const CSpan& span) const;  // span.IsLoaded(false), once per walk
 
     std::shared_ptr<CAS4100_98Section> section_;
     mutable std::vector<CInteractionData> interaction_;
+    mutable SpanMemo spanMemo_;  // per-span values during a buckling walk
     Arbor::Data::CSection sectionRecord_;
     std::optional<double> alphaM_;
     std::optional<double> deltaStrong_;

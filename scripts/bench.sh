@@ -11,7 +11,8 @@ out="$root/docs/performance.md"
 # Google Benchmark: median of 9 repetitions of every benchmark.
 json="$(mktemp)"
 batch="$(mktemp --suffix=.jsonl)"
-trap 'rm -f "$json" "$batch"' EXIT
+counts="$(mktemp)"
+trap 'rm -f "$json" "$batch" "$counts"' EXIT
 "$build/bin/bench_check" --benchmark_repetitions=9 --benchmark_report_aggregates_only=true \
   --benchmark_out="$json" --benchmark_out_format=json >&2
 
@@ -29,9 +30,14 @@ size_ms="$(for _ in $(seq 21); do
     python3 -c 'import json, sys; print(json.load(sys.stdin)["seconds"] * 1e3)'
 done | sort -g | sed -n 11p)"
 
-python3 - "$json" "$out" "$full_line" "$quick_line" "$size_ms" <<'PY'
+# Scaling in member points: instructions per point under callgrind (when valgrind is there).
+if command -v valgrind >/dev/null; then
+  COUNT_PARTS=scaling "$root/scripts/count.sh" "$build" >"$counts"
+fi
+
+python3 - "$json" "$out" "$full_line" "$quick_line" "$size_ms" "$counts" <<'PY'
 import json, sys, datetime, platform, subprocess
-src, out, full_line, quick_line, size_ms = sys.argv[1:6]
+src, out, full_line, quick_line, size_ms, counts = sys.argv[1:7]
 data = json.load(open(src))
 rows = []
 for b in data["benchmarks"]:
@@ -74,5 +80,24 @@ with open(out, "w") as f:
     f.write("\n## Sizing (`as4100 size examples/floor-beam.json --family UB,UC`)\n\n")
     f.write(f"Median of 21 runs: {ms:.2f} ms for the sizing itself; target "
             f"< 50 ms: {'met' if ms < 50 else 'NOT met'}.\n")
+    scaling = {}
+    for line in open(counts):
+        name, value = line.split("\t")
+        _, kind, points = name.split("/")
+        scaling[(kind, int(points.split("_")[0]))] = int(value)
+    f.write("\n## Scaling\n\n")
+    if not scaling:
+        f.write("Not measured (needs valgrind): `COUNT_PARTS=scaling scripts/count.sh` prints it.\n")
+    else:
+        f.write("Quick check of a 6 m beam-column under 150 kN and 4 kN/m with a brace every 10 "
+                "points (bench/ReferenceMembers.h `LongBeamColumn`), in the checker alone: "
+                "instructions per member point (callgrind; `COUNT_PARTS=scaling scripts/count.sh` "
+                "prints them). Flat rows mean the check is linear in the points; target for the "
+                "whole program (`as4100 check --quick --json`, 2001 points, compact): at most "
+                "60 k per point.\n\n")
+        f.write("| points | compact 150UC30.0 | non-compact 310UB40.4 |\n|---:|---:|---:|\n")
+        for points in sorted({p for _, p in scaling}):
+            row = [f"{scaling.get((k, points), 0) / 1e3:.1f} k" for k in ("compact", "noncompact")]
+            f.write(f"| {points} | {row[0]} | {row[1]} |\n")
 print(open(out).read())
 PY

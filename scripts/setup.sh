@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian packages, when missing), configures and builds.
 # Usage: scripts/setup.sh [BUILD_DIR] [extra cmake options...]
-# EXTRA_PACKAGES="a b" adds Debian packages to install (the fuzz build needs clang).
+# EXTRA_PACKAGES="a b" adds Debian packages to install (the fuzz build needs clang);
+# TARGETS="a b" builds only those targets.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
@@ -22,4 +23,4 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build "$build" -j "$(nproc)"
+cmake --build "$build" -j "$(nproc)" ${TARGETS:+--target $TARGETS}

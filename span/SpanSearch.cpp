@@ -94,9 +94,11 @@ bool CAS4100_98Member::FindNextYYStrutSpan(CAS4100Span& span) const {
 }
 
 // A segment grows over intermediate points until its end restraints make a valid segment
-// (cl. 5.6.3); the last one ends at the member's end whatever its ends are.
+// (cl. 5.6.3); the last one ends at the member's end whatever its ends are. The end moments of
+// the growing segment are carried along, so that finding it costs its length.
 bool CAS4100_98Member::FindNextLTSpan(CAS4100Span& span) const {
     const MemberPointVec& points = GetMemberPointVec();
+    const SubSpanVec& subSpans = GetSubSpanVec();
     const int last = LastPoint(points);
     if (span.GetCMPIndexRight() >= last) {
         span.SetNull();
@@ -109,10 +111,11 @@ bool CAS4100_98Member::FindNextLTSpan(CAS4100Span& span) const {
     }
     const int start = NextStart(span);
     int j = start + 1;
-    while (j < last) {
-        const CAS4100Span trial(&points, &GetSubSpanVec(), start, j);
-        if (std::isfinite(EffectiveLengthLT(trial, 0.0, false))) break;
-        ++j;
+    CAS4100Span trial(&points, &subSpans, start, j);
+    SpanActions::EndMoments moments = SpanActions::MajorAxisEndMoments(trial);
+    while (j < last && !IsValidSegmentLT(trial, moments)) {
+        SpanActions::Include(moments, subSpans[static_cast<size_t>(j)]);
+        trial.Set(start, ++j);
     }
     span.Set(start, j);
     return true;
@@ -153,6 +156,13 @@ double CAS4100_98Member::EffectiveStrutLengthVV(const CAS4100Span& span, bool) c
 
 namespace {
 
+// IsFlange1Critical with the segment's end moments given.
+bool FlangeOneCritical(bool cantilever, RuleSet rules, const SpanActions::EndMoments& m) {
+    if (rules == RuleSet::AsWritten) return !cantilever;
+    return CAS4100Span::IsFlange1Critical(cantilever,
+                                          std::fabs(m.max) >= std::fabs(m.min) ? m.max : m.min);
+}
+
 // The standard's reading of a valid segment (cl. 5.4, 5.6.3): a cantilever's U tip pairs with
 // an F or P end; a segment restrained at both ends has no U end. The ends are typed with the
 // critical flange of cl. 5.5; the support bit plays no part.
@@ -169,10 +179,19 @@ bool IsValidSegmentByClause(const CAS4100Span& span, bool cantilever, bool flang
 // infinity; the twist, load height and rotation factors are applied by the moment capacity.
 double CAS4100_98Member::EffectiveLengthLT(const CAS4100Span& span, double, bool) const {
     if (LengthOverride()) return OverrideLength(Llt());
+    const SpanActions::EndMoments moments = rules_ == RuleSet::Standard
+                                                ? SpanActions::MajorAxisEndMoments(span)
+                                                : SpanActions::EndMoments{};
+    return IsValidSegmentLT(span, moments) ? span.Length() : kInfinity;
+}
+
+// `moments` are the segment's major-axis end moments; only the standard's reading uses them.
+bool CAS4100_98Member::IsValidSegmentLT(const CAS4100Span& span,
+                                        const SpanActions::EndMoments& moments) const {
     if (rules_ == RuleSet::Standard) {
-        return IsValidSegmentByClause(span, IsCantilever(span), IsFlange1Critical(span))
-                   ? span.Length()
-                   : kInfinity;
+        const bool cantilever = IsCantilever(span);
+        return IsValidSegmentByClause(span, cantilever,
+                                      FlangeOneCritical(cantilever, rules_, moments));
     }
     const CRestraint& left = span.RestraintEndL();
     const CRestraint& right = span.RestraintEndR();
@@ -195,7 +214,7 @@ double CAS4100_98Member::EffectiveLengthLT(const CAS4100Span& span, double, bool
         valid = CAS4100Span::RestType(true, left) != RestraintType::U &&
                 CAS4100Span::RestType(true, right) != RestraintType::U;
     }
-    return valid ? span.Length() : kInfinity;
+    return valid;
 }
 
 bool CAS4100_98Member::IsCantilever(const CSpan& span) const {
@@ -207,9 +226,7 @@ bool CAS4100_98Member::IsCantilever(const CSpan& span) const {
 bool CAS4100_98Member::IsFlange1Critical(const CSpan& span) const {
     const bool cantilever = IsCantilever(span);
     if (rules_ == RuleSet::AsWritten) return !cantilever;
-    const SpanActions::EndMoments m = SpanActions::MajorAxisEndMoments(span);
-    return CAS4100Span::IsFlange1Critical(cantilever,
-                                          std::fabs(m.max) >= std::fabs(m.min) ? m.max : m.min);
+    return FlangeOneCritical(cantilever, rules_, SpanActions::MajorAxisEndMoments(span));
 }
 
 unsigned CAS4100_98Member::ContinuousRestraintFlangeBit(const CSpan& span) const {

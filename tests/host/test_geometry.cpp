@@ -1,10 +1,9 @@
 // Gross properties of the I-section geometry: hand-worked sections, an independent strip
-// integration with root fillets, the published properties of every catalogue UB and UC,
-// MirrorXX and the refusal of bad dimensions.
+// integration with root fillets, the published properties of every catalogue UB and UC and
+// MirrorXX (bad dimensions: test_geometry_shapes.cpp).
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 #include <string>
 #include <vector>
 
@@ -179,47 +178,6 @@ TEST(IGeometrySetArborSec, WeldedCategories) {
         EXPECT_EQ(g.ResidualStressCategory(), category);
         EXPECT_TRUE(g.IsXXSymmetric());
     }
-}
-
-TEST(IGeometrySetArborSec, RefusesBadDimensionsAndChangesNothing) {
-    const std::vector<double> good{300 * mm, 150 * mm, 10 * mm, 150 * mm, 10 * mm, 8 * mm, 12 * mm};
-    Geometry g;
-    ASSERT_TRUE(g.SetArborSec(MakeSection(good), nullptr));
-    const double area = g.Area();
-
-    struct Case {
-        const char* why;
-        std::vector<double> dims;
-        const wchar_t* named;  // what the report line names
-    };
-    const double inf = std::numeric_limits<double>::infinity();
-    const std::vector<Case> cases{
-        {"six dimensions", {0.3, 0.15, 0.01, 0.15, 0.01, 0.008}, L"7 dimensions"},
-        {"NaN depth", {NAN, 0.15, 0.01, 0.15, 0.01, 0.008, 0.0}, L"D ="},
-        {"infinite flange", {0.3, inf, 0.01, 0.15, 0.01, 0.008, 0.0}, L"B1 ="},
-        {"zero flange thickness", {0.3, 0.15, 0.0, 0.15, 0.01, 0.008, 0.0}, L"T1 ="},
-        {"negative web", {0.3, 0.15, 0.01, 0.15, 0.01, -0.008, 0.0}, L"tw ="},
-        {"negative root radius", {0.3, 0.15, 0.01, 0.15, 0.01, 0.008, -0.001}, L"r ="},
-        {"flanges fill the depth", {0.02, 0.15, 0.01, 0.15, 0.01, 0.008, 0.0}, L"T1 + T2"},
-        {"web wider than flange 2", {0.3, 0.15, 0.01, 0.006, 0.01, 0.008, 0.0}, L"tw ="},
-        {"fillet beyond the outstand", {0.3, 0.15, 0.01, 0.15, 0.01, 0.008, 0.08}, L"r ="},
-        {"fillets meet across the web", {0.1, 0.3, 0.01, 0.3, 0.01, 0.008, 0.041}, L"r ="},
-    };
-    for (const Case& c : cases) {
-        Arbor::Steel::CMemberResult result;
-        EXPECT_FALSE(g.SetArborSec(MakeSection(c.dims), &result)) << c.why;
-        EXPECT_EQ(g.GetR(), 12 * mm) << c.why;
-        EXPECT_EQ(g.Area(), area) << c.why;
-        ASSERT_EQ(result.Report().size(), 1u) << c.why;
-        EXPECT_TRUE(ReportContains(result, c.named)) << c.why;
-    }
-    // Another shape is not an I section: refused without a word (the checker reports it).
-    for (int shape : {Shape::PFC, Shape::T, Shape::Angle, Shape::CHS, Shape::RHS, 0, 2}) {
-        Arbor::Steel::CMemberResult result;
-        EXPECT_FALSE(g.SetArborSec(MakeSection(good, shape), &result)) << shape;
-        EXPECT_TRUE(result.Report().empty());
-    }
-    EXPECT_EQ(g.Area(), area);
 }
 
 TEST(IGeometryMirror, SwapsTheFlangesAndKeepsPublishedValues) {

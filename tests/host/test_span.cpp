@@ -167,6 +167,23 @@ TEST(SpanDeflection, LoadAndEndMomentsAddOnAContinuousSpan) {
                 1e-12);
 }
 
+// Point load P at a (b = L − a) with a uniform load over many sub-spans, read between member
+// points on both sides of the load: P·b·x·(L² − b² − x²)/6LEI for x ≤ a (mirrored beyond it)
+// plus w·x·(L³ − 2Lx² + x³)/24EI.
+TEST(SpanDeflection, PointAndUniformLoadOverManySubSpans) {
+    const double L = 6.0, w = 10e3, P = 30e3, a = 2.0, b = L - a;
+    std::vector<double> xs;
+    for (int i = 0; i <= 12; ++i) xs.push_back(0.5 * i);
+    const Member m = Build(xs, w, P, a);
+    for (double x : {1.25, 2.0, 3.3, 5.9}) {
+        const double u = L - x;
+        const double point = x <= a ? P * b * x * (L * L - b * b - x * x) / (6 * L * E * I)
+                                    : P * a * u * (L * L - a * a - u * u) / (6 * L * E * I);
+        const double uniform = w * x * (L * L * L - 2 * L * x * x + x * x * x) / (24 * E * I);
+        EXPECT_NEAR(m.Whole().DispYY(x, E, I, false, false), point + uniform, 1e-12) << x;
+    }
+}
+
 TEST(SpanStructure, EndsValidityContinuousRestraintAndText) {
     Member m = Build({0.0, 2.0, 4.0, 6.0}, 10e3);
     m.subSpans[0].SetRestraint(CRestraint(512 | 128 | 64));
