@@ -4,11 +4,17 @@
 // steel member. Forces and moments keep two decimals of kN (10 N), stresses one decimal of MPa,
 // lengths millimetre precision in metres. Section moduli and second moments are shown in the
 // scaled units of the section tables (10³ mm³, 10⁶ mm⁴, 10⁹ mm⁶) with four significant figures.
+//
+// Digits are rounded exactly as printf's "%.*f" rounds them (the exact binary value, ties to
+// even): in integers for the usual sizes, through std::to_chars beyond.
 #include "host/DesFormat.h"
 
+#include <algorithm>
+#include <bit>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <string>
+#include <cstdint>
+#include <utility>
 
 namespace Arbor::Util {
 
@@ -16,31 +22,87 @@ namespace {
 
 constexpr int kSignificantFigures = 4;
 constexpr int kMaxDecimals = 6;
+// Numbers longer than this are cut, as the former 64-byte printf buffer did (only magnitudes
+// beyond about 1e60 reach it).
+constexpr std::ptrdiff_t kMaxNumberLength = 63;
+// Room reserved beyond the text joined to a formatted value: the rest of a report line, so
+// that its further pieces are appended without reallocating.
+constexpr size_t kLineRoom = 96;
+
+CString Joined(std::wstring_view left, std::wstring_view right) {
+    CString text;
+    text.reserve(left.size() + right.size() + kLineRoom);
+    text.append(left);
+    text.append(right);
+    return text;
+}
 
 // "inf", "-inf" or "nan" for a value that has no number to show.
-bool NonFinite(double value, CString& text) {
+bool NonFinite(double value, CFormatted& text) {
     if (std::isnan(value)) {
-        text = L"nan";
+        text = CFormatted(L"nan");
     } else if (std::isinf(value)) {
-        text = value > 0 ? L"inf" : L"-inf";
+        text = CFormatted(value > 0 ? L"inf" : L"-inf");
     } else {
         return false;
     }
     return true;
 }
 
-// A value that rounds to zero prints without a minus sign ("0.00", not "-0.00").
-void DropNegativeZero(std::string& number) {
-    if (number.empty() || number[0] != '-') return;
-    if (number.find_first_of("123456789") == std::string::npos) number.erase(0, 1);
+// Writes |value| rounded to `decimals` decimals as printf does (the exact binary value, ties
+// to even) into `digits`, sign left out; returns the end, or null when the value is out of
+// the range worked in integers (|value| below 1e12, at most six decimals).
+char* ExactFixed(double value, int decimals, char* digits) {
+    constexpr std::uint64_t kPow10[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+    if (decimals < 0 || decimals > kMaxDecimals || !(std::fabs(value) < 1e12)) return nullptr;
+    // value = mantissa × 2^-shift exactly; below 2^52 the shift is always positive
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const auto biased = static_cast<int>((bits >> 52) & 0x7FF);
+    const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+    const std::uint64_t mantissa = biased == 0 ? fraction : fraction | (std::uint64_t{1} << 52);
+    const int shift = 1075 - (biased == 0 ? 1 : biased);
+    const unsigned __int128 scaled =
+        static_cast<unsigned __int128>(mantissa) * kPow10[static_cast<size_t>(decimals)];
+    std::uint64_t rounded = 0;
+    if (shift < 100) {  // beyond, the scaled value is far below one half
+        rounded = static_cast<std::uint64_t>(scaled >> shift);
+        const unsigned __int128 rest = scaled & ((static_cast<unsigned __int128>(1) << shift) - 1);
+        const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
+        if (rest > half || (rest == half && (rounded & 1))) ++rounded;
+    }
+    char reversed[24];
+    int count = 0;
+    do {
+        reversed[count++] = static_cast<char>('0' + rounded % 10);
+        rounded /= 10;
+    } while (rounded != 0 || count <= decimals);
+    while (count > decimals) *digits++ = reversed[--count];
+    if (decimals > 0) *digits++ = '.';
+    while (count > 0) *digits++ = reversed[--count];
+    return digits;
 }
 
-std::string Fixed(double value, int decimals) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    std::string number(buffer);
-    DropNegativeZero(number);
-    return number;
+// value with `decimals` decimals, then the unit. A value that rounds to zero prints without a
+// minus sign ("0.00", not "-0.00").
+CFormatted Fixed(double value, int decimals, std::wstring_view unit) {
+    // 309 integer digits of the largest double, sign, point and the decimals
+    char digits[320];
+    digits[0] = '-';
+    const char* last = ExactFixed(value, decimals, digits + 1);
+    if (!last) {
+        const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value,
+                                                std::chars_format::fixed, decimals);
+        last = error == std::errc() ? end : digits;
+        if (last - digits > kMaxNumberLength) last = digits + kMaxNumberLength;
+    } else if (!std::signbit(value)) {
+        digits[0] = '+';  // dropped below
+    }
+    const char* first = digits;
+    const auto nonZero = [](char c) { return c >= '1' && c <= '9'; };
+    if (first != last &&
+        (*first == '+' || (*first == '-' && std::none_of(first + 1, last, nonZero))))
+        ++first;
+    return CFormatted(first, static_cast<size_t>(last - first), unit);
 }
 
 // Decimals that give four significant figures, none for values of 1000 and above.
@@ -51,80 +113,118 @@ int DecimalsForSignificant(double value) {
     return decimals < 0 ? 0 : (decimals > kMaxDecimals ? kMaxDecimals : decimals);
 }
 
-CString WithUnit(const std::string& number, const wchar_t* unit) {
-    CString text(number.begin(), number.end());  // the number is plain ASCII
-    return text + unit;
-}
-
 // value × scale shown with a fixed number of decimals and the unit.
-CString FixedScaled(double value, double scale, int decimals, const wchar_t* unit) {
-    CString text;
+CFormatted FixedScaled(double value, double scale, int decimals, const wchar_t* unit) {
+    CFormatted text;
     if (NonFinite(value, text)) return text;
-    return WithUnit(Fixed(value * scale, decimals), unit);
+    return Fixed(value * scale, decimals, unit);
 }
 
 // value × scale shown with four significant figures and the unit.
-CString SignificantScaled(double value, double scale, const wchar_t* unit) {
-    CString text;
+CFormatted SignificantScaled(double value, double scale, const wchar_t* unit) {
+    CFormatted text;
     if (NonFinite(value, text)) return text;
     const double scaled = value * scale;
-    return WithUnit(Fixed(scaled, DecimalsForSignificant(scaled)), unit);
+    return Fixed(scaled, DecimalsForSignificant(scaled), unit);
 }
 
 }  // namespace
 
-CString CDesFormat::Length(double metres) const {
+CFormatted::CFormatted(const char* digits, size_t count, std::wstring_view unit)
+    : size_(std::min(count + unit.size(), kCapacity)) {
+    const size_t numberLength = std::min(count, kCapacity);
+    std::copy(digits, digits + numberLength, text_);  // plain ASCII, widened
+    std::copy(unit.begin(), unit.begin() + static_cast<std::ptrdiff_t>(size_ - numberLength),
+              text_ + numberLength);
+}
+
+CFormatted::CFormatted(std::wstring_view text) : size_(std::min(text.size(), kCapacity)) {
+    std::copy(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(size_), text_);
+}
+
+CString operator+(const wchar_t* left, const CFormatted& right) {
+    return Joined(left, right.View());
+}
+
+CString operator+(const CString& left, const CFormatted& right) {
+    return Joined(left, right.View());
+}
+
+CString operator+(CString&& left, const CFormatted& right) {
+    left.append(right.View());
+    return std::move(left);
+}
+
+CString operator+(const CFormatted& left, const wchar_t* right) {
+    return Joined(left.View(), right);
+}
+
+CString operator+(const CFormatted& left, const CString& right) {
+    return Joined(left.View(), right);
+}
+
+CString operator+(const CFormatted& left, const CFormatted& right) {
+    return Joined(left.View(), right.View());
+}
+
+CString operator+(const CFormatted& left, wchar_t right) {
+    return Joined(left.View(), std::wstring_view(&right, 1));
+}
+
+CFormatted CDesFormat::Length(double metres) const {
     return FixedScaled(metres, 1.0, 3, L" m");
 }
 
-CString CDesFormat::LengthSmall(double metres) const {
+CFormatted CDesFormat::LengthSmall(double metres) const {
     return FixedScaled(metres, 1e3, 1, L" mm");
 }
 
-CString CDesFormat::AreaCS(double m2) const {
+CFormatted CDesFormat::AreaCS(double m2) const {
     return FixedScaled(m2, 1e6, 0, L" mm²");
 }
 
-CString CDesFormat::LCubed(double m3) const {
+CFormatted CDesFormat::LCubed(double m3) const {
     return SignificantScaled(m3, 1e9 / 1e3, L"×10³ mm³");
 }
 
-CString CDesFormat::LFourth(double m4) const {
+CFormatted CDesFormat::LFourth(double m4) const {
     return SignificantScaled(m4, 1e12 / 1e6, L"×10⁶ mm⁴");
 }
 
-CString CDesFormat::LSixth(double m6) const {
+CFormatted CDesFormat::LSixth(double m6) const {
     return SignificantScaled(m6, 1e18 / 1e9, L"×10⁹ mm⁶");
 }
 
-CString CDesFormat::Force(double newtons) const {
+CFormatted CDesFormat::Force(double newtons) const {
     return FixedScaled(newtons, 1e-3, 2, L" kN");
 }
 
-CString CDesFormat::Moment(double newtonMetres) const {
+CFormatted CDesFormat::Moment(double newtonMetres) const {
     return FixedScaled(newtonMetres, 1e-3, 2, L" kN·m");
 }
 
-CString CDesFormat::Stress(double pascals) const {
+CFormatted CDesFormat::Stress(double pascals) const {
     return FixedScaled(pascals, 1e-6, 1, L" MPa");
 }
 
 // Three decimals; below 0.1 in magnitude four significant figures so that small factors and
 // ratios do not print as 0.000.
-CString CDesFormat::NoDim(double value) const {
-    CString text;
+CFormatted CDesFormat::NoDim(double value) const {
+    CFormatted text;
     if (NonFinite(value, text)) return text;
     const bool small = value != 0.0 && std::fabs(value) < 0.1;
     const int decimals = small ? DecimalsForSignificant(value) : 3;
-    return WithUnit(Fixed(value, decimals), L"");
+    return Fixed(value, decimals, L"");
 }
 
-CString CDesFormat::Util(double value) const {
+CFormatted CDesFormat::Util(double value) const {
     return FixedScaled(value, 1.0, 3, L"");
 }
 
-CString CDesFormat::Int(int value) const {
-    return std::to_wstring(value);
+CFormatted CDesFormat::Int(int value) const {
+    char digits[16];
+    const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    return CFormatted(digits, static_cast<size_t>(end - digits), L"");
 }
 
 }  // namespace Arbor::Util

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace Arbor::Steel {
 
@@ -67,12 +68,24 @@ void CMemberResult::AddOutputString(const CString& markup) {
     report_.push_back({indent_, markup});
 }
 
+void CMemberResult::AddOutputString(CString&& markup) {
+    if (!textEnabled_) return;
+    report_.push_back({indent_, std::move(markup)});
+}
+
 double CMemberResult::InfinitiseNANs(double value) {
     return std::isnan(value) ? std::numeric_limits<double>::infinity() : value;
 }
 
 void CMemberResult::Reset() {
-    *this = CMemberResult();
+    IniDynaArray(1);
+    bucklingEntry_ = false;
+    flags_ = 0;
+    overallSet_ = false;
+    overall_ = 0.0;
+    textEnabled_ = true;
+    indent_ = 0;
+    report_.clear();
 }
 
 }  // namespace Arbor::Steel

@@ -49,10 +49,9 @@ inline constexpr unsigned SlenderWeb = 0x200000;
 inline constexpr unsigned SlenderFlange = 0x400000;
 inline constexpr unsigned TorsionalBucklingFail = 0x1000000;
 // Flags that mean a check failed; adding one sets bit 4.
-inline constexpr unsigned FailureMask = ShapeNotHandled | LocalFail | LTBucklingFail |
-                                        MajorBucklingFail | MinorBucklingFail | LocalAxialFail |
-                                        LocalMajorMomentFail | LocalMinorMomentFail |
-                                        TorsionalBucklingFail;
+inline constexpr unsigned FailureMask =
+    ShapeNotHandled | LocalFail | LTBucklingFail | MajorBucklingFail | MinorBucklingFail |
+    LocalAxialFail | LocalMajorMomentFail | LocalMinorMomentFail | TorsionalBucklingFail;
 }  // namespace ResultFlag
 
 // One piece of report mark-up as it was added, with the indentation level in force.
@@ -62,7 +61,7 @@ struct ReportPiece {
 };
 
 class CMemberResult {
-public:
+  public:
     struct Entry {
         std::array<double, kUtilKindCount> util{};  // all 0 until set
         bool set[kUtilKindCount] = {};
@@ -112,6 +111,7 @@ public:
     void EnableText(bool on) { textEnabled_ = on; }
     bool TextEnabled() const { return textEnabled_; }
     void AddOutputString(const CString& markup);
+    void AddOutputString(CString&& markup);  // takes the caller's temporary, no copy
     const std::vector<ReportPiece>& Report() const { return report_; }
     int IndentLevel() const { return indent_; }
     void PushIndent() { ++indent_; }
@@ -122,10 +122,11 @@ public:
     static double InfinitiseNANs(double value);
     const CDesFormat& DesFormat() const { return format_; }
 
-    // Back to a fresh result (one entry, no flags, no report, text on).
+    // Back to a fresh result (one entry, no flags, no report, text on); the storage of the
+    // entries and of the report is kept for the next check.
     void Reset();
 
-private:
+  private:
     std::vector<Entry> entries_;
     int current_ = 0;
     bool bucklingEntry_ = false;
@@ -141,7 +142,7 @@ private:
 
 // Lines written while it lives are indented one level; a null result is allowed.
 class CResultIndent {
-public:
+  public:
     explicit CResultIndent(CMemberResult* result) : result_(result) {
         if (result_) result_->PushIndent();
     }
@@ -151,7 +152,7 @@ public:
     CResultIndent(const CResultIndent&) = delete;
     CResultIndent& operator=(const CResultIndent&) = delete;
 
-private:
+  private:
     CMemberResult* result_;
 };
 
