@@ -1,5 +1,6 @@
 #include "app/JsonField.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string_view>
@@ -40,36 +41,59 @@ std::string PathKey(std::string_view key) {
 }
 
 bool JsonField::Has(const char* key) const {
-    return value_->is_object() && value_->contains(key);
+    if (!value_->is_object()) return false;
+    const auto& object = value_->get_ref<const nlohmann::json::object_t&>();
+    return object.find(key) != object.end();
+}
+
+std::string JsonField::ChildPath(const char* key) const {
+    if (path_.empty()) return key;
+    std::string path;
+    path.reserve(path_.size() + 1 + std::char_traits<char>::length(key));
+    path += path_;
+    path += '.';
+    path += key;
+    return path;
 }
 
 JsonField JsonField::Member(const char* key) const {
     if (!value_->is_object()) Refuse("must be an object");
-    if (!value_->contains(key)) Refuse(std::string("missing field \"") + key + "\"");
-    const std::string childPath = path_.empty() ? key : path_ + "." + key;
-    return JsonField(value_->at(key), childPath, *source_);
+    const auto& object = value_->get_ref<const nlohmann::json::object_t&>();
+    const auto found = object.find(key);
+    if (found == object.end()) Refuse(std::string("missing field \"") + key + "\"");
+    return JsonField(found->second, ChildPath(key), *source_);
 }
 
 std::optional<JsonField> JsonField::Optional(const char* key) const {
-    if (!Has(key)) return std::nullopt;
-    return Member(key);
+    if (!value_->is_object()) return std::nullopt;
+    const auto& object = value_->get_ref<const nlohmann::json::object_t&>();
+    const auto found = object.find(key);
+    if (found == object.end()) return std::nullopt;
+    return JsonField(found->second, ChildPath(key), *source_);
 }
 
 void JsonField::RequireObject(const std::vector<std::string_view>& allowed) const {
+    RequireKeys(allowed.data(), allowed.size());
+}
+
+void JsonField::RequireObject(std::initializer_list<std::string_view> allowed) const {
+    RequireKeys(allowed.begin(), allowed.size());
+}
+
+void JsonField::RequireKeys(const std::string_view* allowed, std::size_t count) const {
     if (!value_->is_object()) Refuse("must be an object");
-    for (const auto& item : value_->items()) {
-        const std::string& key = item.key();
+    for (const auto& [key, value] : value_->get_ref<const nlohmann::json::object_t&>()) {
         if (IsNoteKey(key)) continue;
         bool known = false;
-        for (std::string_view name : allowed) known = known || key == name;
+        for (std::size_t i = 0; i < count && !known; ++i) known = key == allowed[i];
         if (!known) {
             std::string list;
-            for (std::string_view name : allowed) {
-                list += (list.empty() ? "" : ", ") + std::string(name);
+            for (std::size_t i = 0; i < count; ++i) {
+                list += (list.empty() ? "" : ", ") + std::string(allowed[i]);
             }
             const std::string shown = PathKey(key);
             const std::string childPath = path_.empty() ? shown : path_ + "." + shown;
-            JsonField(item.value(), childPath, *source_)
+            JsonField(value, childPath, *source_)
                 .Refuse("unknown field", "expected one of: " + list);
         }
     }
@@ -81,7 +105,15 @@ std::size_t JsonField::ArraySize() const {
 }
 
 JsonField JsonField::Element(std::size_t index) const {
-    return JsonField(value_->at(index), path_ + "[" + std::to_string(index) + "]", *source_);
+    char digits[24];
+    char* end = std::to_chars(digits, digits + sizeof digits, index).ptr;
+    std::string path;
+    path.reserve(path_.size() + 2 + static_cast<std::size_t>(end - digits));
+    path += path_;
+    path += '[';
+    path.append(digits, end);
+    path += ']';
+    return JsonField(value_->at(index), std::move(path), *source_);
 }
 
 double JsonField::Number() const {

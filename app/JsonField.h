@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,7 @@ class JsonField {
     // Refuses anything but an object, and any key outside `allowed` (keys beginning with "_"
     // and the key "comment" are notes and always allowed).
     void RequireObject(const std::vector<std::string_view>& allowed) const;
+    void RequireObject(std::initializer_list<std::string_view> allowed) const;
 
     // Arrays.
     std::size_t ArraySize() const;  // refuses a non-array
@@ -43,6 +45,9 @@ class JsonField {
     [[noreturn]] void Refuse(const std::string& problem, const std::string& hint = {}) const;
 
   private:
+    void RequireKeys(const std::string_view* allowed, std::size_t count) const;
+    std::string ChildPath(const char* key) const;
+
     const nlohmann::json* value_;
     std::string path_;
     const std::string* source_;
