@@ -30,7 +30,7 @@ std::string ShortDump(const nlohmann::json& value) {
 }
 
 void JsonField::Refuse(const std::string& problem, const std::string& hint) const {
-    const std::string where = path_.empty() ? "(top level)" : path_;
+    const std::string where = path_.Empty() ? "(top level)" : std::string(path_.View());
     std::string message = *source_ + ": " + where + ": " + problem + ", got " + ShortDump(*value_);
     if (!hint.empty()) message += "; " + hint;
     throw InputError(message);
@@ -46,13 +46,10 @@ bool JsonField::Has(const char* key) const {
     return object.find(key) != object.end();
 }
 
-std::string JsonField::ChildPath(const char* key) const {
-    if (path_.empty()) return key;
-    std::string path;
-    path.reserve(path_.size() + 1 + std::char_traits<char>::length(key));
-    path += path_;
-    path += '.';
-    path += key;
+FieldPath JsonField::ChildPath(const char* key) const {
+    FieldPath path = path_;
+    if (!path.Empty()) path.Append(".");
+    path.Append(key);
     return path;
 }
 
@@ -92,7 +89,8 @@ void JsonField::RequireKeys(const std::string_view* allowed, std::size_t count) 
                 list += (list.empty() ? "" : ", ") + std::string(allowed[i]);
             }
             const std::string shown = PathKey(key);
-            const std::string childPath = path_.empty() ? shown : path_ + "." + shown;
+            const std::string childPath =
+                path_.Empty() ? shown : std::string(path_.View()) + "." + shown;
             JsonField(value, childPath, *source_)
                 .Refuse("unknown field", "expected one of: " + list);
         }
@@ -106,13 +104,11 @@ std::size_t JsonField::ArraySize() const {
 
 JsonField JsonField::Element(std::size_t index) const {
     char digits[24];
-    char* end = std::to_chars(digits, digits + sizeof digits, index).ptr;
-    std::string path;
-    path.reserve(path_.size() + 2 + static_cast<std::size_t>(end - digits));
-    path += path_;
-    path += '[';
-    path.append(digits, end);
-    path += ']';
+    digits[0] = '[';
+    char* end = std::to_chars(digits + 1, digits + sizeof digits - 1, index).ptr;
+    *end++ = ']';
+    FieldPath path = path_;
+    path.Append(std::string_view(digits, static_cast<std::size_t>(end - digits)));
     return JsonField(value_->at(index), std::move(path), *source_);
 }
 
