@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/AtomicFile.h"
+#include "app/BatchSizing.h"
 #include "app/InputError.h"
 #include "app/InputFile.h"
 #include "app/JsonField.h"
@@ -372,9 +373,15 @@ int RunBatchCommand(const BatchOptions& options) {
     const auto start = Clock::now();
     LineReader reader(inFd, source, kMaxLineBytes, &gSignal);
     Pipeline pipeline(options, out, !file, terminal);
-    pipeline.Run(reader);
-    const BatchTally& tally = pipeline.Tally();
-    if (terminal) pipeline.DrawProgress(true);
+    // --size reads the whole input before writing (groups): handed over to the sizing.
+    SizedBatch sized;
+    if (options.size) {
+        sized = SizeBatch(reader, out, options, gSignal);
+    } else {
+        pipeline.Run(reader);
+    }
+    const BatchTally& tally = options.size ? sized.tally : pipeline.Tally();
+    if (terminal && !options.size) pipeline.DrawProgress(true);
 
     if (const int signal = gSignal.load(); signal != 0) {
         const std::string partial = file ? file->KeepPartial() : std::string();
@@ -384,7 +391,7 @@ int RunBatchCommand(const BatchOptions& options) {
                      partial.empty() ? "" : (" (" + options.output + " left as it was)").c_str());
         return 128 + signal;
     }
-    if (const std::exception_ptr failure = pipeline.Failure()) {
+    if (const std::exception_ptr failure = options.size ? sized.failure : pipeline.Failure()) {
         try {
             std::rethrow_exception(failure);
         } catch (const InputError& e) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/Rules.h"
+#include "app/Sizing.h"
 
 namespace as4100 {
 
@@ -18,6 +19,8 @@ struct BatchOptions {
     bool quick = false;
     bool stats = false;            // the closing summary even when standard error is not a terminal
     std::optional<RuleSet> rules;  // unset: each line's own "rules" key, else the default
+    bool size = false;             // size each line's member (app/BatchSizing.h)
+    SizingOptions sizing;
 };
 
 struct BatchTally {

@@ -18,6 +18,8 @@
 #include "app/ReportFile.h"
 #include "app/RunCheck.h"
 #include "app/Schedule.h"
+#include "app/SummaryTables.h"
+#include "app/TextTable.h"
 
 namespace as4100 {
 
@@ -118,10 +120,88 @@ void WriteReports(const ModelCommandOptions& options, const std::vector<MemberRo
     }
 }
 
+// The members with their group's section, and what sizing chose, by member.
+struct ModelSizing {
+    std::vector<MemberRow> rows;
+    std::vector<std::optional<GroupChoice>> choices;
+    std::string text;  // one line per group, for standard output
+};
+
+// "  columns, 4 members: 360UB44.7 (44.7 kg/m), governing 0.755 at C1L (...)"; a member on its
+// own is named alone.
+std::string GroupLine(const GroupSizing& g, const std::string& governing) {
+    const SectionTrial* t = g.Shown();
+    std::string line =
+        "  " +
+        (g.name.empty() ? governing
+                        : g.name + ", " + std::to_string(g.members.size()) + " members") +
+        ": ";
+    if (!t) return line + "no section could be tried\n";
+    char mass[32];
+    std::snprintf(mass, sizeof mass, "%.1f", t->entry->massPerMetre);
+    return line + (g.result.chosen ? "" : "none passes; best candidate ") + t->entry->designation +
+           " (" + mass + " kg/m), governing " + UtilText(t->governing) + " at " + governing + " (" +
+           t->governs + ")\n";
+}
+
+// Sizes each group (members without a group on their own) over the families, the members
+// refused by their tables left out; the rows come back with the chosen section (or the best
+// candidate) and the grade it was tried in.
+ModelSizing SizeModel(const ModelCommandOptions& options, const SizingPlan& plan,
+                      const std::vector<MemberRow>& rows, const ForcesTable& forces,
+                      const std::vector<Combination>& combinations) {
+    ModelSizing out{rows, std::vector<std::optional<GroupChoice>>(rows.size()), ""};
+    std::vector<MemberInput> inputs;
+    std::vector<std::size_t> rowOf;  // input → row
+    std::vector<std::string> keys;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        ModelMember member = BuildModelMember(rows[i], forces, combinations);
+        if (!member.input) continue;
+        if (options.rules) member.input->rules = options.rules;
+        ApplyGrade(*member.input, plan);
+        inputs.push_back(std::move(*member.input));
+        rowOf.push_back(i);
+        keys.push_back(rows[i].group);
+    }
+    if (inputs.empty()) return out;
+    std::vector<GroupSizing> groups = GroupsOf(keys);
+    MemberChecker probe;
+    const CandidateList candidates = Candidates(plan.families, plan.limits, probe, inputs.front());
+    OnWorkers(groups.size(), options.jobs, [&](std::size_t g, MemberChecker& checker) {
+        std::vector<MemberInput> members;
+        for (std::size_t i : groups[g].members) members.push_back(inputs[i]);
+        groups[g].result = SizeGroup(std::move(members), candidates, plan, checker);
+    });
+
+    out.text = "Sized " + std::to_string(inputs.size()) + " members in " +
+               std::to_string(groups.size()) + " groups: " + JoinWords(plan.families) +
+               ", utilisation at most " + UtilText(plan.maxUtil) + "\n";
+    for (const GroupSizing& g : groups) {
+        const SectionTrial* t = g.Shown();
+        const std::string& governing = rows[rowOf[g.members[t ? t->member : 0]]].name;
+        out.text += GroupLine(g, governing);
+        if (!t) continue;
+        for (std::size_t i : g.members) {
+            MemberRow& row = out.rows[rowOf[i]];
+            row.section = t->entry->designation;
+            row.grade = WithSection(inputs[i], *t->entry, plan.grade.has_value()).gradeName;
+            out.choices[rowOf[i]] =
+                GroupChoice{rows[rowOf[i]].section, governing, t->governing, bool(g.result.chosen)};
+        }
+    }
+    if (!candidates.skippedFamilies.empty()) {
+        out.text += "  Skipped families: " + JoinWords(candidates.skippedFamilies) +
+                    " (section shape not handled by the checker)\n";
+    }
+    return out;
+}
+
 }  // namespace
 
 int RunModelCommand(const ModelCommandOptions& options) {
-    const std::vector<MemberRow> members = ReadMembersTable(ReadCsvFile(options.members));
+    std::optional<SizingPlan> plan;  // refused before any reading
+    if (options.size) plan = PlanSizing(options.sizing);
+    std::vector<MemberRow> members = ReadMembersTable(ReadCsvFile(options.members));
     const ForcesTable forces =
         ReadForcesTable(ReadCsvFile(options.forces), members,
                         std::set<std::string>(options.flip.begin(), options.flip.end()));
@@ -129,6 +209,11 @@ int RunModelCommand(const ModelCommandOptions& options) {
         options.combinations.empty() ? std::vector<Combination>{}
                                      : ReadCombinationsFile(options.combinations, forces.caseNames);
 
+    std::optional<ModelSizing> sizing;
+    if (options.size) {
+        sizing = SizeModel(options, *plan, members, forces, combinations);
+        members = sizing->rows;
+    }
     const std::vector<MemberOutcome> outcomes =
         CheckAll(members, forces, combinations, options.jobs, options.rules);
     std::vector<ScheduleRow> rows;
@@ -136,6 +221,13 @@ int RunModelCommand(const ModelCommandOptions& options) {
     for (const MemberOutcome& o : outcomes) {
         for (const std::string& m : o.messages) std::cerr << "as4100: " << m << "\n";
         rows.push_back(o.row);
+        if (!sizing) continue;
+        rows.back().sizing = sizing->choices[rows.size() - 1];
+        if (rows.back().sizing && !rows.back().sizing->found) {
+            std::string& note = rows.back().note;
+            note = "no section passes for the group; best candidate shown" +
+                   (note.empty() ? "" : "; " + note);
+        }
     }
 
     try {
@@ -149,6 +241,7 @@ int RunModelCommand(const ModelCommandOptions& options) {
     WriteFileAtomically((dir / "schedule.csv").string(), ScheduleCsv(rows));
     WriteFileAtomically((dir / "schedule.html").string(), ScheduleHtml(rows, title));
 
+    if (sizing) std::cout << sizing->text;
     WriteReports(options, members, rows, forces, combinations);
     std::cout << ScheduleSummary(rows) << "\n"
               << "wrote " << (dir / "schedule.csv").string() << " and "

@@ -42,6 +42,20 @@ std::string Join(const std::vector<std::string>& parts, const std::string& separ
     return out;
 }
 
+bool Sized(const std::vector<ScheduleRow>& rows) {
+    for (const ScheduleRow& r : rows) {
+        if (r.sizing) return true;
+    }
+    return false;
+}
+
+// The sizing columns: the section of the members table, and the member that governs the
+// group's section with its utilisation.
+std::vector<std::string> SizingCells(const ScheduleRow& r) {
+    if (!r.sizing) return {"", "", ""};
+    return {r.sizing->inputSection, r.sizing->governingMember, Fixed(r.sizing->groupUtil, 3)};
+}
+
 }  // namespace
 
 ScheduleRow ScheduleRowOf(const ModelMember& member, const MemberResult* result) {
@@ -85,14 +99,25 @@ std::string ScheduleSummary(const std::vector<ScheduleRow>& rows) {
 }
 
 std::string ScheduleCsv(const std::vector<ScheduleRow>& rows) {
-    std::string out = "member,group,section,grade,length [m],case,util,check,result,note\n";
+    const bool sized = Sized(rows);
+    std::string out = "member,group,section,grade,length [m],case,util,check,result,note";
+    out += sized ? ",input section,governing member,group util\n" : "\n";
     for (const ScheduleRow& r : rows) {
         const bool checked = r.verdict != Verdict::Refused;
-        out += Join({CsvField(r.member), CsvField(r.group), CsvField(r.section), CsvField(r.grade),
-                     Fixed(r.length, 3), CsvField(r.governingCase), checked ? Fixed(r.util, 3) : "",
-                     CsvField(r.check), VerdictWord(r.verdict), CsvField(r.note)},
-                    ",") +
-               "\n";
+        std::vector<std::string> cells = {CsvField(r.member),
+                                          CsvField(r.group),
+                                          CsvField(r.section),
+                                          CsvField(r.grade),
+                                          Fixed(r.length, 3),
+                                          CsvField(r.governingCase),
+                                          checked ? Fixed(r.util, 3) : "",
+                                          CsvField(r.check),
+                                          VerdictWord(r.verdict),
+                                          CsvField(r.note)};
+        if (sized) {
+            for (const std::string& cell : SizingCells(r)) cells.push_back(CsvField(cell));
+        }
+        out += Join(cells, ",") + "\n";
     }
     return out;
 }
@@ -135,14 +160,24 @@ std::string ScheduleHtml(const std::vector<ScheduleRow>& rows, const std::string
     html +=
         "<table><thead><tr><th>Member</th><th>Group</th><th>Section</th><th>Grade</th>"
         "<th>Length [m]</th><th>Case</th><th>Utilisation</th><th>Check</th><th>Result</th>"
-        "<th>Note</th></tr></thead>\n<tbody>\n";
+        "<th>Note</th>";
+    const bool sized = Sized(rows);
+    if (sized) html += "<th>Input section</th><th>Governing member</th><th>Group util</th>";
+    html += "</tr></thead>\n<tbody>\n";
     for (const ScheduleRow& r : rows) {
         const bool checked = r.verdict != Verdict::Refused;
         html += std::string(r.verdict == Verdict::Pass ? "<tr>" : "<tr class=\"fail\">") +
                 Td(r.member) + Td(r.group) + Td(r.section) + Td(r.grade) +
                 NumberTd(r.length, Fixed(r.length, 3)) + Td(r.governingCase) +
                 (checked ? NumberTd(r.util, Fixed(r.util, 2)) : NumberTd(-1.0, "")) + Td(r.check) +
-                Td(VerdictWord(r.verdict)) + Td(r.note) + "</tr>\n";
+                Td(VerdictWord(r.verdict)) + Td(r.note);
+        if (sized) {
+            const auto cells = SizingCells(r);
+            html += Td(cells[0]) + Td(cells[1]) +
+                    (r.sizing ? NumberTd(r.sizing->groupUtil, Fixed(r.sizing->groupUtil, 2))
+                              : NumberTd(-1.0, ""));
+        }
+        html += "</tr>\n";
     }
     html += "</tbody></table>\n<script>" + std::string(kScript) + "</script>\n</body></html>\n";
     return html;

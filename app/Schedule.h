@@ -2,6 +2,7 @@
 // utilisation and check, as CSV for spreadsheets and as one standalone HTML page.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,14 @@ namespace as4100 {
 
 enum class Verdict { Pass, Fail, Refused };
 
+// What sizing chose for a member's group (`model --size`).
+struct GroupChoice {
+    std::string inputSection;     // the section of the members table
+    std::string governingMember;  // the member that governs the group's section
+    double groupUtil = 0.0;       // its governing utilisation in that section
+    bool found = true;            // false: no section passes; the best candidate is shown
+};
+
 struct ScheduleRow {
     std::string member, group, section, grade;
     double length = 0.0;  // m
@@ -20,6 +29,7 @@ struct ScheduleRow {
     std::string check;  // the check that governs, in words
     Verdict verdict = Verdict::Refused;
     std::string note;  // why it was refused, or cases left out
+    std::optional<GroupChoice> sizing;
 };
 
 // The row of a checked member (`result` its check) or of a refused one (`result` null).

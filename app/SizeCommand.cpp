@@ -34,39 +34,13 @@ struct SizedMember {
     std::size_t line = 0;  // line of a JSON Lines file; 0 for a member file
 };
 
-struct SizedGroup {
-    std::string name;                  // the group key; empty for a member on its own
-    std::vector<std::size_t> members;  // indices into the members
-    SizingResult result;
-};
-
 struct Sizing {
     std::vector<SizedMember> members;
-    std::vector<SizedGroup> groups;
+    std::vector<GroupSizing> groups;
     CandidateList candidates;
     double seconds = 0.0;
     bool lines = false;  // read from a JSON Lines file
 };
-
-// A limit in millimetres, or with its unit ("400mm", "0.4m"); metres out.
-double LimitLength(const std::string& text, const char* option) {
-    if (text.empty()) return std::numeric_limits<double>::infinity();
-    std::size_t used = 0;
-    double value = 0.0;
-    try {
-        value = std::stod(text, &used);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    std::string unit = text.substr(used);
-    unit.erase(0, unit.find_first_not_of(' '));
-    const double factor = unit.empty() || unit == "mm" ? 1e-3 : unit == "m" ? 1.0 : 0.0;
-    if (used == 0 || factor == 0.0 || !std::isfinite(value) || value <= 0.0) {
-        throw InputError(std::string(option) + ": expected a positive length in mm (or with " +
-                         "its unit, 400mm or 0.4m), got \"" + text + "\"");
-    }
-    return value * factor;
-}
 
 bool IsJsonLines(const std::string& path) {
     return path.size() > 6 && path.compare(path.size() - 6, 6, ".jsonl") == 0;
@@ -99,68 +73,37 @@ std::vector<SizedMember> ReadMembers(const std::string& path) {
     return members;
 }
 
-// Members that share a group key, in order of first appearance; the others each on their own.
-std::vector<SizedGroup> GroupsOf(const std::vector<SizedMember>& members) {
-    std::vector<SizedGroup> groups;
-    for (std::size_t i = 0; i < members.size(); ++i) {
-        const std::string& key = members[i].group;
-        auto it = std::find_if(groups.begin(), groups.end(),
-                               [&](const SizedGroup& g) { return !key.empty() && g.name == key; });
-        if (it == groups.end()) it = groups.insert(groups.end(), SizedGroup{key, {}, {}});
-        it->members.push_back(i);
-    }
-    return groups;
-}
-
-void ApplyGrade(std::vector<SizedMember>& members, const std::string& name) {
-    if (name.empty()) return;
-    const auto& catalogue = Arbor::Data::Catalogue::Instance();
-    const auto grade = catalogue.FindGrade(name);
-    if (!grade) {
-        throw InputError("--grade: unknown grade \"" + name +
-                         "\"; known grades: " + JoinWords(catalogue.GradeNames()));
-    }
-    for (SizedMember& m : members) {
-        m.input.grade = *grade;
-        m.input.gradeName = Arbor::ToUtf8(grade->Name());
-    }
-}
-
 std::string MemberLabel(const SizedMember& m) {
     if (!m.input.title.empty()) return m.input.title;
     return m.line ? "line " + std::to_string(m.line) : m.input.source;
 }
 
 // The governing check in words; in a group, led by the member that governs.
-std::string GovernsText(const Sizing& s, const SizedGroup& g, const SectionTrial& t) {
+std::string GovernsText(const Sizing& s, const GroupSizing& g, const SectionTrial& t) {
     if (g.members.size() < 2) return t.governs;
     return MemberLabel(s.members[g.members[t.member]]) + ", " + t.governs;
 }
 
 Sizing Run(const SizeCommandOptions& options) {
-    if (!(options.maxUtil > 0.0 && options.maxUtil <= 1.0)) {
-        throw InputError("--max-util: must be greater than 0 and at most 1, got " +
-                         ShortDump(options.maxUtil));
-    }
-    const SizingLimits limits{LimitLength(options.maxDepth, "--max-depth"),
-                              LimitLength(options.maxWidth, "--max-width")};
+    const SizingPlan plan = PlanSizing(options.sizing);
     Sizing s;
     s.lines = IsJsonLines(options.file);
     s.members = ReadMembers(options.file);
-    if (const auto rules = RuleSetOf(options.rules)) {
-        for (SizedMember& m : s.members) m.input.rules = rules;
+    std::vector<std::string> keys;
+    for (SizedMember& m : s.members) {
+        if (const auto rules = RuleSetOf(options.rules)) m.input.rules = rules;
+        ApplyGrade(m.input, plan);
+        keys.push_back(m.group);
     }
-    ApplyGrade(s.members, options.grade);
-    s.groups = GroupsOf(s.members);
+    s.groups = GroupsOf(keys);
 
     const auto start = std::chrono::steady_clock::now();
     MemberChecker checker;
-    s.candidates = Candidates(options.families, limits, checker, s.members.front().input);
-    for (SizedGroup& g : s.groups) {
+    s.candidates = Candidates(plan.families, plan.limits, checker, s.members.front().input);
+    for (GroupSizing& g : s.groups) {
         std::vector<MemberInput> inputs;
         for (std::size_t i : g.members) inputs.push_back(s.members[i].input);
-        g.result =
-            SizeGroup(inputs, s.candidates, options.maxUtil, !options.grade.empty(), checker);
+        g.result = SizeGroup(inputs, s.candidates, plan, checker);
     }
     s.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return s;
@@ -174,14 +117,14 @@ std::string Mass(double kgPerMetre) {
     return text;
 }
 
-std::string TrialLine(const Sizing& s, const SizedGroup& g, const SectionTrial& t) {
+std::string TrialLine(const Sizing& s, const GroupSizing& g, const SectionTrial& t) {
     return t.entry->designation + " (" + Mass(t.entry->massPerMetre) + " kg/m), governing " +
            UtilText(t.governing) + " (" + GovernsText(s, g, t) + ")";
 }
 
 // `finite` adds the largest finite utilisation, which ranks sections that tie at infinity.
-Table TrialTable(const Sizing& s, const SizedGroup& g, const std::vector<const SectionTrial*>& rows,
-                 bool finite = false) {
+Table TrialTable(const Sizing& s, const GroupSizing& g,
+                 const std::vector<const SectionTrial*>& rows, bool finite = false) {
     Table table{{"section", "kg/m", "governing", "governed by"}, {}};
     if (finite) table.header.insert(table.header.begin() + 3, "largest finite");
     for (const SectionTrial* t : rows) {
@@ -199,7 +142,7 @@ std::string TableBlock(const std::string& title, const Table& table) {
 
 // The chosen section, the lighter sections that fail nearest to it and the next heavier
 // ones that pass; or the best candidate and the lowest utilisations when none passes.
-std::string GroupDetail(const Sizing& s, const SizedGroup& g) {
+std::string GroupDetail(const Sizing& s, const GroupSizing& g) {
     const SizingResult& r = g.result;
     std::vector<const SectionTrial*> lighter, heavier;
     if (!r.chosen) {
@@ -233,8 +176,8 @@ std::string GroupDetail(const Sizing& s, const SizedGroup& g) {
 
 // The families and grades tried: "UB, UC, SHS in 300PLUS (SHS in C350L0)".
 std::string Scope(const SizeCommandOptions& options, const Sizing& s) {
-    std::string text = JoinWords(options.families);
-    if (!options.grade.empty() || !s.lines) {
+    std::string text = JoinWords(options.sizing.families);
+    if (!options.sizing.grade.empty() || !s.lines) {
         const std::string& grade = s.members.front().input.gradeName;
         std::vector<std::string> others;  // "SHS in C350L0"
         for (const SectionTrial& t : s.groups.front().result.tried) {
@@ -244,7 +187,7 @@ std::string Scope(const SizeCommandOptions& options, const Sizing& s) {
         }
         text += " in " + grade + (others.empty() ? "" : " (" + JoinWords(others) + ")");
     }
-    return text + ", utilisation at most " + UtilText(options.maxUtil);
+    return text + ", utilisation at most " + UtilText(options.sizing.maxUtil);
 }
 
 std::string Omissions(const Sizing& s) {
@@ -265,7 +208,7 @@ std::string Omissions(const Sizing& s) {
 Table ScheduleTable(const Sizing& s) {
     Table table{{"group", "members", "section", "kg/m", "governing", "governing member", "check"},
                 {}};
-    for (const SizedGroup& g : s.groups) {
+    for (const GroupSizing& g : s.groups) {
         const SizedMember& first = s.members[g.members.front()];
         std::vector<std::string> row = {g.name.empty() ? MemberLabel(first) : g.name,
                                         std::to_string(g.members.size())};
@@ -286,7 +229,7 @@ Table ScheduleTable(const Sizing& s) {
 std::string SizingText(const SizeCommandOptions& options, const Sizing& s) {
     std::string text;
     std::size_t tried = 0;
-    for (const SizedGroup& g : s.groups) tried += g.result.tried.size();
+    for (const GroupSizing& g : s.groups) tried += g.result.tried.size();
     if (s.lines) {
         text = "Sizing " + std::to_string(s.members.size()) + " members in " +
                std::to_string(s.groups.size()) + " groups: " + Scope(options, s) + "\n  from " +
@@ -304,7 +247,7 @@ std::string SizingText(const SizeCommandOptions& options, const Sizing& s) {
 
 // ---- JSON -------------------------------------------------------------------------------
 
-ordered_json TrialJson(const Sizing& s, const SizedGroup& g, const SectionTrial& t) {
+ordered_json TrialJson(const Sizing& s, const GroupSizing& g, const SectionTrial& t) {
     ordered_json out;
     out["section"] = t.entry->designation;
     out["family"] = t.entry->family;
@@ -317,7 +260,7 @@ ordered_json TrialJson(const Sizing& s, const SizedGroup& g, const SectionTrial&
     return out;
 }
 
-ordered_json GroupJson(const Sizing& s, const SizedGroup& g) {
+ordered_json GroupJson(const Sizing& s, const GroupSizing& g) {
     const SizingResult& r = g.result;
     ordered_json out;
     const SectionTrial* chosen = r.chosen ? &r.tried[*r.chosen] : nullptr;
@@ -337,9 +280,9 @@ ordered_json GroupJson(const Sizing& s, const SizedGroup& g) {
 ordered_json SizingJson(const SizeCommandOptions& options, const Sizing& s) {
     ordered_json out;
     out["source"] = options.file;
-    out["families"] = options.families;
+    out["families"] = options.sizing.families;
     out["skipped_families"] = s.candidates.skippedFamilies;
-    out["max_util"] = options.maxUtil;
+    out["max_util"] = options.sizing.maxUtil;
     out["outside_limits"] = s.candidates.outsideLimits;
     out["seconds"] = s.seconds;
     if (!s.lines) {
@@ -350,7 +293,7 @@ ordered_json SizingJson(const SizeCommandOptions& options, const Sizing& s) {
         return out;
     }
     ordered_json groups = ordered_json::array();
-    for (const SizedGroup& g : s.groups) {
+    for (const GroupSizing& g : s.groups) {
         ordered_json members = ordered_json::array();
         for (std::size_t i : g.members) {
             members.push_back({{"line", s.members[i].line},
@@ -372,17 +315,35 @@ ordered_json SizingJson(const SizeCommandOptions& options, const Sizing& s) {
 
 }  // namespace
 
+CLI::Option* AddSizingOptions(CLI::App& cmd, SizingOptions& options) {
+    auto* family =
+        cmd.add_option("--family", options.families, "Families to try, e.g. UB,UC")->delimiter(',');
+    cmd.add_option("--grade", options.grade, "Steel grade (default: each member's own)");
+    cmd.add_option("--max-depth", options.maxDepth, "Deepest section, mm (or 0.4m)");
+    cmd.add_option("--max-width", options.maxWidth, "Widest section, mm (or 0.2m)");
+    cmd.add_option("--max-util", options.maxUtil, "Highest utilisation accepted (default 1)");
+    return family;
+}
+
+void CheckSizingRequest(bool size, const SizingOptions& options) {
+    if (size && options.families.empty()) {
+        throw InputError("--size: needs --family, the families to try (e.g. --family UB,UC)");
+    }
+    const std::pair<bool, const char*> given[] = {{!options.families.empty(), "--family"},
+                                                  {!options.grade.empty(), "--grade"},
+                                                  {!options.maxDepth.empty(), "--max-depth"},
+                                                  {!options.maxWidth.empty(), "--max-width"},
+                                                  {options.maxUtil != 1.0, "--max-util"}};
+    for (const auto& [set, name] : given) {
+        if (set && !size) throw InputError(std::string(name) + ": only with --size");
+    }
+}
+
 CLI::App* AddSizeCommand(CLI::App& app, SizeCommandOptions& options) {
     auto* cmd = app.add_subcommand("size", "The lightest catalogue section that passes");
     cmd->add_option("FILE", options.file, "Member file, or members.jsonl with group keys")
         ->required();
-    cmd->add_option("--family", options.families, "Families to try, e.g. UB,UC")
-        ->required()
-        ->delimiter(',');
-    cmd->add_option("--grade", options.grade, "Steel grade (default: each member's own)");
-    cmd->add_option("--max-depth", options.maxDepth, "Deepest section, mm (or 0.4m)");
-    cmd->add_option("--max-width", options.maxWidth, "Widest section, mm (or 0.2m)");
-    cmd->add_option("--max-util", options.maxUtil, "Highest utilisation accepted (default 1)");
+    AddSizingOptions(*cmd, options.sizing)->required();
     cmd->add_flag("--json", options.json, "Print the sizing as one JSON document (SI)");
     cmd->add_option("--rules", options.rules, "Rule set: checker (default) or standard")
         ->check(CLI::IsMember({"checker", "standard"}));
@@ -407,7 +368,7 @@ int RunSizeCommand(const SizeCommandOptions& options) {
         std::cout << SizingText(options, s);
     }
     bool allFound = true;
-    for (const SizedGroup& g : s.groups) allFound = allFound && g.result.chosen.has_value();
+    for (const GroupSizing& g : s.groups) allFound = allFound && g.result.chosen.has_value();
 
     if (report) {
         const SizingResult& r = s.groups[0].result;
@@ -415,8 +376,8 @@ int RunSizeCommand(const SizeCommandOptions& options) {
             std::cerr << "as4100 size: no report written: no section passes\n";
         } else {
             MemberChecker checker;
-            const MemberInput member =
-                WithSection(s.members[0].input, *r.tried[*r.chosen].entry, !options.grade.empty());
+            const MemberInput member = WithSection(s.members[0].input, *r.tried[*r.chosen].entry,
+                                                   !options.sizing.grade.empty());
             WriteReport(member, checker.Run(member, {false, true, {}}), options.report,
                         report->kind, ReportOptions{}, report->chromium);
         }

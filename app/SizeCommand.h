@@ -7,23 +7,30 @@
 #include <string>
 #include <vector>
 
+#include "app/Sizing.h"
+
 namespace CLI {
 class App;
-}
+class Option;
+}  // namespace CLI
 
 namespace as4100 {
 
 struct SizeCommandOptions {
     std::string file;
-    std::vector<std::string> families;
-    std::string grade;     // empty: each member's own grade
-    std::string maxDepth;  // "400" (mm), "400mm" or "0.4m"; empty: no limit
-    std::string maxWidth;
-    double maxUtil = 1.0;
+    SizingOptions sizing;
     bool json = false;
     std::string report;  // the chosen section's full report, as `check --report` writes it
     std::string rules;   // "checker" or "standard"; empty: each member's own "rules" key
 };
+
+// Registers --family, --grade, --max-depth, --max-width and --max-util on a command; returns
+// --family.
+CLI::Option* AddSizingOptions(CLI::App& cmd, SizingOptions& options);
+
+// `model` and `batch` size members with --size: refuses --size without --family and the
+// sizing options without --size (InputError).
+void CheckSizingRequest(bool size, const SizingOptions& options);
 
 // Registers the subcommand on the program's command line, its options filling `options`.
 CLI::App* AddSizeCommand(CLI::App& app, SizeCommandOptions& options);

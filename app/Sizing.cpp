@@ -1,10 +1,14 @@
 #include "app/Sizing.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <map>
+#include <thread>
 #include <utility>
 
 #include "app/InputError.h"
+#include "app/JsonField.h"
 #include "app/TextTable.h"
 
 namespace as4100 {
@@ -90,6 +94,13 @@ std::vector<std::string> FamilyNames() {
     return names;
 }
 
+void CheckFamily(const std::string& family) {
+    if (Catalogue::Instance().Sections(family).empty()) {
+        throw InputError("--family: unknown family \"" + family +
+                         "\"; known families: " + JoinWords(FamilyNames()));
+    }
+}
+
 // The full check flags a shape it does not handle (the quick check only stops).
 bool ShapeHandled(MemberChecker& checker, const MemberInput& probe, const CatalogueEntry& entry) {
     const MemberResult result = checker.Run(WithSection(probe, entry, true), {false, false, {}});
@@ -139,6 +150,26 @@ std::optional<SectionTrial> Try(std::vector<MemberInput>& work, const CatalogueE
     return trial;
 }
 
+// A limit in millimetres, or with its unit ("400mm", "0.4m"); metres out.
+double LimitLength(const std::string& text, const char* option) {
+    if (text.empty()) return std::numeric_limits<double>::infinity();
+    std::size_t used = 0;
+    double value = 0.0;
+    try {
+        value = std::stod(text, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    std::string unit = text.substr(used);
+    unit.erase(0, unit.find_first_not_of(' '));
+    const double factor = unit.empty() || unit == "mm" ? 1e-3 : unit == "m" ? 1.0 : 0.0;
+    if (used == 0 || factor == 0.0 || !std::isfinite(value) || value <= 0.0) {
+        throw InputError(std::string(option) + ": expected a positive length in mm (or with " +
+                         "its unit, 400mm or 0.4m), got \"" + text + "\"");
+    }
+    return value * factor;
+}
+
 }  // namespace
 
 bool LowerUtilisation(const SectionTrial& a, const SectionTrial& b) {
@@ -183,11 +214,8 @@ CandidateList Candidates(const std::vector<std::string>& families, const SizingL
     CandidateList out;
     std::vector<std::string> seen;
     for (const std::string& family : families) {
+        CheckFamily(family);
         const auto sections = catalogue.Sections(family);
-        if (sections.empty()) {
-            throw InputError("--family: unknown family \"" + family +
-                             "\"; known families: " + JoinWords(FamilyNames()));
-        }
         const std::string& name = sections.front()->family;
         if (std::find(seen.begin(), seen.end(), name) != seen.end()) continue;
         seen.push_back(name);
@@ -234,6 +262,76 @@ SizingResult SizeGroup(const std::vector<MemberInput>& members, const CandidateL
         }
     }
     return out;
+}
+
+SizingPlan PlanSizing(const SizingOptions& options) {
+    if (!(options.maxUtil > 0.0 && options.maxUtil <= 1.0)) {
+        throw InputError("--max-util: must be greater than 0 and at most 1, got " +
+                         ShortDump(options.maxUtil));
+    }
+    SizingPlan plan;
+    for (const std::string& family : options.families) CheckFamily(family);
+    plan.families = options.families;
+    plan.limits = {LimitLength(options.maxDepth, "--max-depth"),
+                   LimitLength(options.maxWidth, "--max-width")};
+    plan.maxUtil = options.maxUtil;
+    if (!options.grade.empty()) {
+        const auto& catalogue = Catalogue::Instance();
+        plan.grade = catalogue.FindGrade(options.grade);
+        if (!plan.grade) {
+            throw InputError("--grade: unknown grade \"" + options.grade +
+                             "\"; known grades: " + JoinWords(catalogue.GradeNames()));
+        }
+        plan.gradeName = Arbor::ToUtf8(plan.grade->Name());
+    }
+    return plan;
+}
+
+void ApplyGrade(MemberInput& member, const SizingPlan& plan) {
+    if (!plan.grade) return;
+    member.grade = *plan.grade;
+    member.gradeName = plan.gradeName;
+}
+
+SizingResult SizeGroup(std::vector<MemberInput> members, const CandidateList& candidates,
+                       const SizingPlan& plan, MemberChecker& checker) {
+    for (MemberInput& m : members) ApplyGrade(m, plan);
+    return SizeGroup(members, candidates, plan.maxUtil, plan.grade.has_value(), checker);
+}
+
+const SectionTrial* GroupSizing::Shown() const {
+    const auto shown = result.chosen ? result.chosen : result.Best();
+    return shown ? &result.tried[*shown] : nullptr;
+}
+
+std::vector<GroupSizing> GroupsOf(const std::vector<std::string>& keys) {
+    std::vector<GroupSizing> groups;
+    std::map<std::string, std::size_t> named;  // key → its group
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const auto [at, added] = named.try_emplace(keys[i], groups.size());
+        if (keys[i].empty() || added) {
+            groups.push_back({keys[i], {}, {}});
+            if (!keys[i].empty()) at->second = groups.size() - 1;
+        }
+        groups[keys[i].empty() ? groups.size() - 1 : at->second].members.push_back(i);
+    }
+    return groups;
+}
+
+void OnWorkers(std::size_t count, int jobs,
+               const std::function<void(std::size_t, MemberChecker&)>& work,
+               const std::function<bool()>& stop) {
+    std::atomic<std::size_t> next{0};
+    auto worker = [&] {
+        MemberChecker checker;  // each worker its own: checkers share nothing
+        for (std::size_t i = next++; i < count && !(stop && stop()); i = next++) work(i, checker);
+    };
+    const std::size_t workers =
+        std::min<std::size_t>(static_cast<std::size_t>(std::max(jobs, 1)), count);
+    std::vector<std::thread> threads;
+    for (std::size_t w = 1; w < workers; ++w) threads.emplace_back(worker);
+    worker();
+    for (std::thread& t : threads) t.join();
 }
 
 }  // namespace as4100

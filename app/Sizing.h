@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <string>
@@ -75,5 +76,55 @@ MemberInput WithSection(const MemberInput& member, const Arbor::Data::CatalogueE
 SizingResult SizeGroup(const std::vector<MemberInput>& members, const CandidateList& candidates,
                        double maxUtil, bool ownGrade, MemberChecker& checker,
                        std::size_t heavierShown = 3);
+
+// ---- sizing runs: `size`, `model --size` and `batch --size` -------------------------------
+
+// The sizing options as typed on the command line.
+struct SizingOptions {
+    std::vector<std::string> families;
+    std::string grade;     // empty: each member's own grade
+    std::string maxDepth;  // "400" (mm), "400mm" or "0.4m"; empty: no limit
+    std::string maxWidth;
+    double maxUtil = 1.0;
+};
+
+// The options checked.
+struct SizingPlan {
+    std::vector<std::string> families;
+    SizingLimits limits;
+    double maxUtil = 1.0;
+    std::optional<Arbor::Data::CSteelGrade> grade;  // unset: each member's own
+    std::string gradeName;
+};
+
+// Throws InputError naming the option: U outside (0, 1], a limit that is not a positive
+// length, an unknown grade.
+SizingPlan PlanSizing(const SizingOptions& options);
+
+// The plan's grade, when it names one, in place of the member's.
+void ApplyGrade(MemberInput& member, const SizingPlan& plan);
+
+// SizeGroup with the plan's grade, utilisation cap and grade rule.
+SizingResult SizeGroup(std::vector<MemberInput> members, const CandidateList& candidates,
+                       const SizingPlan& plan, MemberChecker& checker);
+
+// One group: the indices of its members and its sizing.
+struct GroupSizing {
+    std::string name;  // the group key; empty for a member on its own
+    std::vector<std::size_t> members;
+    SizingResult result;
+    // The chosen section, or the best candidate when none passes (null when none was tried).
+    const SectionTrial* Shown() const;
+};
+
+// Members that share a non-empty key, in order of first appearance; the others each on
+// their own.
+std::vector<GroupSizing> GroupsOf(const std::vector<std::string>& keys);
+
+// Runs `work(i, checker)` for i from 0 to count - 1 on `jobs` workers, each with its own
+// checker; returns early once `stop` (when given) is set.
+void OnWorkers(std::size_t count, int jobs,
+               const std::function<void(std::size_t, MemberChecker&)>& work,
+               const std::function<bool()>& stop = {});
 
 }  // namespace as4100

@@ -108,6 +108,9 @@ int main(int argc, char** argv) {
                        "The closing summary even when standard error is not a terminal");
     std::string batchRules;
     batchCmd->add_option("--rules", batchRules, rulesHelp)->check(ruleSets);
+    batchCmd->add_flag("--size", batch.size,
+                       "Size each line's member (lines sharing \"group\" get one section)");
+    as4100::AddSizingOptions(*batchCmd, batch.sizing);
 
     as4100::ModelCommandOptions model;
     model.jobs = DefaultJobs();
@@ -125,6 +128,9 @@ int main(int argc, char** argv) {
     modelCmd
         ->add_option("--reports", model.reports, "Full reports of these members, or \"failing\"")
         ->delimiter(',');
+    modelCmd->add_flag("--size", model.size,
+                       "Give each group the lightest section of --family that passes");
+    as4100::AddSizingOptions(*modelCmd, model.sizing);
     as4100::SizeCommandOptions size;
     auto* sizeCmd = as4100::AddSizeCommand(app, size);
 
@@ -151,10 +157,17 @@ int main(int argc, char** argv) {
         if (*sizeCmd) return as4100::RunSizeCommand(size);
         if (*batchCmd) {
             batch.rules = as4100::RuleSetOf(batchRules);
+            as4100::CheckSizingRequest(batch.size, batch.sizing);
+            if (batch.size && batch.quick) {
+                throw as4100::InputError(
+                    "--quick: not with --size (sizing screens quickly "
+                    "and confirms with the full check)");
+            }
             return as4100::RunBatchCommand(batch);
         }
         if (*modelCmd) {
             model.rules = as4100::RuleSetOf(modelRules);
+            as4100::CheckSizingRequest(model.size, model.sizing);
             return as4100::RunModelCommand(model);
         }
         return kRefused;

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "app/AppTestSupport.h"
+#include "app/CsvTable.h"
 #include "app/Sizing.h"
 
 namespace as4100 {
@@ -76,23 +77,105 @@ TEST(Sizing, PicksWhatCheckingEverySectionPicksUnderLimitsAndUtilisationCaps) {
     EXPECT_GT(limited->massPerMetre, free->massPerMetre);
 }
 
-// Each beam alone and the two as one group: the group takes the heavier of the two sections.
-TEST(SizeCommand, GroupGetsTheHeavierOfItsMembersOwnSections) {
-    const ScratchDir dir;
-    json a = Beam(0.5, "B1"), b = Beam(2.0, "B2");
-    std::string lines = a.dump() + "\n" + b.dump() + "\n";
-    a["group"] = b["group"] = "G";
-    lines += a.dump() + "\n" + b.dump() + "\n";
+// The group's answer of one command: the section (or, when none passes, the best candidate)
+// and the member that governs it.
+struct GroupAnswer {
+    int status = -1;
+    std::string section, governing;
+    bool found = false;
+    bool operator==(const GroupAnswer&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const GroupAnswer& a) {
+    return out << a.status << " " << a.section << " " << a.governing << " " << a.found;
+}
+
+// `size` of a JSON Lines file: the group "G" of its last members.
+GroupAnswer SizeAnswer(const std::string& jsonl) {
+    const ProgramRun run = RunProgram("size " + jsonl + " --family UB,UC --json");
+    const json g = json::parse(run.out)["groups"].back();
+    std::string governing;
+    for (const json& m : g["members"]) {
+        if (m["line"] == g["governing_line"]) governing = m["title"];
+    }
+    const bool found = !g["chosen"].is_null();
+    return {run.status, found ? g["chosen"] : g["best_candidate"], governing, found};
+}
+
+// `batch --size` of the same file: its last line, of group "G".
+GroupAnswer BatchAnswer(const std::string& jsonl, const std::vector<std::string>& titles) {
+    const ProgramRun run = RunProgram("batch " + jsonl + " --size --family UB,UC");
+    std::vector<json> lines;
+    std::istringstream in(run.out);
+    for (std::string text; std::getline(in, text);) lines.push_back(json::parse(text));
+    if (lines.size() != titles.size()) return {};
+    const json& last = lines.back();
+    const bool found = !last["section"].is_null();
+    return {run.status, found ? last["section"] : last["best_candidate"],
+            titles.at(last["governing_line"].get<std::size_t>() - 1), found};
+}
+
+// `model --size` of the beams as tables: the schedule row of the last member, of group "G".
+GroupAnswer ModelAnswer(const std::vector<std::pair<std::string, double>>& beams,
+                        const std::string& dir) {
+    std::string members = "member,group,section,grade,length [m],restraints,load_height [mm]\n";
+    std::string forces = "member,case,x [m],N [kN],Vx [kN],Vy [kN],T [kNm],Mx [kNm],My [kNm]\n";
+    for (const auto& [name, scale] : beams) {
+        members += name + "," + (name[0] == 'G' ? "G" : "") + ",310UB40.4,300PLUS,6," +
+                   "\"0:F; 3:lateral flange1 flange2 twist full_twist; 6:F\",152\n";
+        const double v = 60 * scale, m = 90 * scale;  // BaseMember times `scale`
+        forces += name + ",ULS,0,0,0," + std::to_string(v) + ",0,0,0\n" + name + ",ULS,3,0,0,0,0," +
+                  std::to_string(m) + ",0\n" + name + ",ULS,6,0,0," + std::to_string(-v) +
+                  ",0,0,0\n";
+    }
+    const ScratchDir files;
     const ProgramRun run =
-        RunProgram("size " + dir.Write("floor.jsonl", lines) + " --family UB,UC --json");
-    ASSERT_EQ(run.status, 0) << run.err;
-    const json groups = json::parse(run.out)["groups"];
-    ASSERT_EQ(groups.size(), 3u);
-    EXPECT_NE(groups[0]["chosen"], groups[1]["chosen"]);
-    EXPECT_LT(groups[0]["mass_per_metre"], groups[1]["mass_per_metre"]);
-    EXPECT_EQ(groups[2]["group"], "G");
-    EXPECT_EQ(groups[2]["chosen"], groups[1]["chosen"]);
-    EXPECT_EQ(groups[2]["governs"].get<std::string>().rfind("B2, ", 0), 0u);
+        RunProgram("model " + files.Write("m.csv", members) + " " + files.Write("f.csv", forces) +
+                   " --size --family UB,UC -o " + dir);
+    const CsvTable schedule = ParseCsv(test::ReadFile(dir + "/schedule.csv"), "schedule.csv");
+    auto cell = [&](const std::string& column) {
+        const auto at = std::find(schedule.header.begin(), schedule.header.end(), column);
+        return at == schedule.header.end()
+                   ? ""
+                   : schedule.rows.back().cells[at - schedule.header.begin()];
+    };
+    const bool found = cell("note").find("no section passes") == std::string::npos;
+    return {run.status, cell("section"), cell("governing member"), found};
+}
+
+// Two beams alone, then the same two as group "G", through `size`, `batch --size` and
+// `model --size`: one answer. A group that some section carries takes the heavier of its
+// members' own sections; one that none carries exits 1 naming the best candidate.
+TEST(GroupSizing, SizeBatchAndModelGiveOneAnswer) {
+    struct Case {
+        double light, heavy;  // load scales of BaseMember
+        bool found;
+    };
+    for (const Case& c : {Case{0.5, 2.0, true}, Case{0.5, 40.0, false}}) {
+        SCOPED_TRACE(c.heavy);
+        const ScratchDir dir;
+        const std::vector<std::pair<std::string, double>> beams = {
+            {"A", c.light}, {"B", c.heavy}, {"GA", c.light}, {"GB", c.heavy}};
+        std::string lines;
+        std::vector<std::string> titles;
+        for (const auto& [name, scale] : beams) {
+            json doc = Beam(scale, name);
+            if (name[0] == 'G') doc["group"] = "G";
+            lines += doc.dump() + "\n";
+            titles.push_back(name);
+        }
+        const std::string jsonl = dir.Write("beams.jsonl", lines);
+        const GroupAnswer size = SizeAnswer(jsonl);
+        EXPECT_EQ(size.status, c.found ? 0 : 1);
+        EXPECT_EQ(size.found, c.found);
+        EXPECT_EQ(size.governing, "GB");
+        EXPECT_EQ(BatchAnswer(jsonl, titles), size);
+        EXPECT_EQ(ModelAnswer(beams, dir.File("out")), size);
+        if (!c.found) continue;
+        const json alone = json::parse(RunProgram("size " + jsonl + " --family UB,UC --json").out);
+        EXPECT_NE(alone["groups"][0]["chosen"], alone["groups"][1]["chosen"]);
+        EXPECT_EQ(alone["groups"][1]["chosen"], size.section);
+    }
 }
 
 // Every section of every family whose shape the checker handles is tried and fails; the
@@ -158,21 +241,32 @@ TEST(SizeCommand, HollowSectionsTakeTheirUsualGradeUnlessOneIsNamed) {
     }
 }
 
+// size, batch --size and model --size refuse alike, before writing anything.
 TEST(SizeCommand, RefusedOptionsExitTwoNamingTheOption) {
     const ScratchDir dir;
     const std::string file = dir.Write("m.json", Beam(1.0).dump());
+    const std::string batch = "batch " + dir.Write("m.jsonl", Beam(1.0).dump() + "\n");
+    const std::string model = "model " + dir.Write("m.csv", "member,section,grade,length [m]\n") +
+                              " " + dir.Write("f.csv", "member,case,x [m]\n") + " -o " +
+                              dir.File("out");
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"--family XB", "--family: unknown family \"XB\""},
-        {"--family UB --max-util 1.2", "--max-util"},
-        {"--family UB --max-depth 40cm", "--max-depth"},
-        {"--family UB --grade 999", "--grade: unknown grade"},
+        {"size " + file + " --family XB", "--family: unknown family \"XB\""},
+        {"size " + file + " --family UB --max-util 1.2", "--max-util"},
+        {batch + " --size --family UB --max-util 0", "--max-util"},
+        {batch + " --size --family UB,XB", "--family: unknown family \"XB\""},
+        {model + " --size --family UB --max-depth 40cm", "--max-depth"},
+        {"size " + file + " --family UB --grade 999", "--grade: unknown grade"},
+        {batch + " --size", "--size: needs --family"},
+        {batch + " --size --family UB --quick", "--quick: not with --size"},
+        {model + " --family UB", "--family: only with --size"},
     };
-    for (const auto& [options, message] : cases) {
-        const ProgramRun run = RunProgram("size " + file + " " + options);
-        EXPECT_EQ(run.status, 2) << options;
+    for (const auto& [args, message] : cases) {
+        const ProgramRun run = RunProgram(args);
+        EXPECT_EQ(run.status, 2) << args;
         EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
-        EXPECT_TRUE(run.out.empty()) << options;
+        EXPECT_TRUE(run.out.empty()) << args;
     }
+    EXPECT_FALSE(std::filesystem::exists(dir.File("out")));
 }
 
 }  // namespace
