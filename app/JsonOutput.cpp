@@ -12,6 +12,21 @@ using nlohmann::ordered_json;
 
 namespace {
 
+void WriteNumber(JsonWriter& w, const char* key, double value) {
+    w.Key(key);
+    w.Number(value);
+}
+
+void WriteText(JsonWriter& w, const char* key, std::string_view text) {
+    w.Key(key);
+    w.String(text);
+}
+
+void WriteFlag(JsonWriter& w, const char* key, bool value) {
+    w.Key(key);
+    w.Bool(value);
+}
+
 void WriteUtil(JsonWriter& w, const EntryResult& entry) {
     w.BeginObject();
     for (const UtilKindWords& kind :
@@ -26,8 +41,7 @@ void WriteEntry(JsonWriter& w, const EntryResult& entry) {
     w.BeginObject();
     w.Key("index");
     w.Integer(entry.index);
-    w.Key("kind");
-    w.String(entry.buckling ? "buckling" : "local");
+    WriteText(w, "kind", entry.buckling ? "buckling" : "local");
     if (!entry.buckling) {
         w.Key("subspan");
         w.Integer(entry.subSpan);
@@ -48,15 +62,8 @@ void WriteEnds(JsonWriter& w, const Span& s) {
     w.Unsigned(s.from);
     w.Key("to");
     w.Unsigned(s.to);
-    w.Key("x_from");
-    w.Number(s.xFrom);
-    w.Key("x_to");
-    w.Number(s.xTo);
-}
-
-void WriteNumber(JsonWriter& w, const char* key, double value) {
-    w.Key(key);
-    w.Number(value);
+    WriteNumber(w, "x_from", s.xFrom);
+    WriteNumber(w, "x_to", s.xTo);
 }
 
 void WriteSpans(JsonWriter& w, const char* key, const std::vector<SpanLength>& spans) {
@@ -85,23 +92,19 @@ void WriteSegment(JsonWriter& w, const LtSegment& s) {
     w.EndArray();
     w.Key("critical_flange");
     w.Integer(s.criticalFlange);
-    w.Key("cantilever");
-    w.Bool(s.cantilever);
+    WriteFlag(w, "cantilever", s.cantilever);
     WriteNumber(w, "moment", s.moment);
     WriteNumber(w, "kt", s.kt);
     WriteNumber(w, "kl", s.kl);
     WriteNumber(w, "kr", s.kr);
     WriteNumber(w, "le", s.le);
     WriteNumber(w, "alpha_m", s.alphaM);
-    w.Key("checked");
-    w.Bool(s.status == LtSegment::Status::Checked);
+    WriteFlag(w, "checked", s.status == LtSegment::Status::Checked);
     if (s.overridden) {
-        w.Key("le_overridden");
-        w.Bool(true);
+        WriteFlag(w, "le_overridden", true);
     }
     if (!s.why.empty()) {
-        w.Key("not_required");
-        w.String(s.why);
+        WriteText(w, "not_required", s.why);
     }
     w.EndObject();
 }
@@ -115,15 +118,11 @@ void WriteStrings(JsonWriter& w, const char* key, const std::vector<std::string>
 
 void WriteCase(JsonWriter& w, const CaseResult& c) {
     w.BeginObject();
-    w.Key("name");
-    w.String(c.name);
-    w.Key("ran");
-    w.Bool(c.ran);
-    w.Key("pass");
-    w.Bool(c.pass);
+    WriteText(w, "name", c.name);
+    WriteFlag(w, "ran", c.ran);
+    WriteFlag(w, "pass", c.pass);
     WriteNumber(w, "governing", c.governing);
-    w.Key("governs");
-    w.String(c.governs);
+    WriteText(w, "governs", c.governs);
     w.Key("flags");
     w.Unsigned(c.flags);
     WriteStrings(w, "flag_words", FlagWords(c.flags));
@@ -144,8 +143,7 @@ void WriteCase(JsonWriter& w, const CaseResult& c) {
         w.Key("standard");
         w.BeginObject();
         WriteNumber(w, "governing", c.standard->governing);
-        w.Key("governed_by");
-        w.String(c.standard->governedBy);
+        WriteText(w, "governed_by", c.standard->governedBy);
         w.EndObject();
     }
     w.EndObject();
@@ -160,14 +158,10 @@ ordered_json NumberJson(double value) {
 }
 
 void WriteResultMembers(JsonWriter& w, const MemberResult& result) {
-    w.Key("title");
-    w.String(result.title);
-    w.Key("section");
-    w.String(result.section);
-    w.Key("grade");
-    w.String(result.grade);
-    w.Key("rules");
-    w.String(RuleSetName(result.rules));
+    WriteText(w, "title", result.title);
+    WriteText(w, "section", result.section);
+    WriteText(w, "grade", result.grade);
+    WriteText(w, "rules", RuleSetName(result.rules));
     WriteStrings(w, "warnings", result.warnings);
     w.Key("added_points");
     w.BeginArray();
@@ -176,8 +170,7 @@ void WriteResultMembers(JsonWriter& w, const MemberResult& result) {
         WriteNumber(w, "x", s.x);
         w.Key("subspan");
         w.Integer(s.subSpan + 1);
-        w.Key("why");
-        w.String(s.extremum ? "moment extremum" : "regular station");
+        WriteText(w, "why", s.extremum ? "moment extremum" : "regular station");
         w.EndObject();
     }
     w.EndArray();
