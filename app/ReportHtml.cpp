@@ -266,7 +266,7 @@ bool InTension(const MemberInput& member) {
 // One row per check that any case uses: its capacity, each case's governing utilisation and
 // where, and the verdict over the cases.
 std::string GoverningTable(const MemberInput& member, const MemberResult& result) {
-    const auto capacities = MemberSectionCapacities(member.section, member.grade);
+    const auto capacities = MemberSectionCapacities(member.section, member.grade, result.rules);
     const bool tension = InTension(member);
     Table table{{"check", "section capacity"}, {}};
     for (const CaseResult& c : result.cases) table.header.push_back("case " + c.name);

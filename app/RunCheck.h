@@ -76,8 +76,8 @@ struct MemberResult {
 };
 
 struct RunOptions {
-    bool quick = false;   // QuickCheck: utilisations only
-    bool report = false;  // keep the report mark-up (full check only)
+    bool quick = false;            // QuickCheck: utilisations only
+    bool report = false;           // keep the report mark-up (full check only)
     std::optional<RuleSet> rules;  // chosen on the command line; else the member file's
 };
 
@@ -101,7 +101,7 @@ class MemberChecker {
     std::optional<StandardReading> WatchStandard(const MemberInput& member,
                                                  const LoadCase& loadCase, const CaseResult& c,
                                                  const RunOptions& options);
-    void SetRules(RuleSet rules);
+    void SetRules(RuleSet rules, bool keepUniaxialExponent = false);
 
     std::unique_ptr<Arbor::Steel::CSteelMemberGen> checker_;
     bool factorsSet_ = false;  // the optional factors cannot be unset: renew the checker

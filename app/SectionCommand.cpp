@@ -114,7 +114,8 @@ std::string U8(const CString& text) {
 }  // namespace
 
 std::optional<SectionCapacities> ComputeSectionCapacities(const std::string& designation,
-                                                          const std::string& gradeName) {
+                                                          const std::string& gradeName,
+                                                          RuleSet rules) {
     const auto& catalogue = Arbor::Data::Catalogue::Instance();
     const Arbor::Data::CatalogueEntry* entry = catalogue.FindSection(designation);
     if (!entry) {
@@ -127,19 +128,22 @@ std::optional<SectionCapacities> ComputeSectionCapacities(const std::string& des
     const auto grade = FindGradeByName(wanted);
     if (!grade) throw InputError("--grade: unknown grade \"" + wanted + "\"; " + GradeHint(wanted));
 
-    auto s = MemberSectionCapacities(entry->section, *grade);
+    auto s = MemberSectionCapacities(entry->section, *grade, rules);
     if (s) s->designation = entry->designation;
     return s;
 }
 
 std::optional<SectionCapacities> MemberSectionCapacities(const Arbor::Data::CSection& section,
-                                                         const Arbor::Data::CSteelGrade& grade) {
+                                                         const Arbor::Data::CSteelGrade& grade,
+                                                         RuleSet rules) {
     std::unique_ptr<Arbor::Steel::CSteelMemberGen> checker(NewCode());
     auto* member = dynamic_cast<CAS4100_98Member*>(checker.get());
     if (!member || !member->SetSection(section)) return std::nullopt;
     member->SetSteelDesignProp(grade);
+    member->SetRuleSet(rules);
 
     SectionCapacities s;
+    s.rules = rules;
     s.shape = ShapeWord(section.Shape());
     s.grade = U8(grade.Name());
     Capacities(*member->Section(), s);
@@ -151,6 +155,7 @@ nlohmann::ordered_json SectionJson(const SectionCapacities& s) {
     out["designation"] = s.designation;
     out["shape"] = s.shape;
     out["grade"] = s.grade;
+    out["rules"] = RuleSetName(s.rules);
     out["fy"] = NumberJson(s.fy);
     out["fu"] = NumberJson(s.fu);
     out["Ag"] = NumberJson(s.Ag);
@@ -206,12 +211,13 @@ std::string SectionText(const SectionCapacities& s) {
     }
     const std::string body = RenderTextTable(table, "  ");
     // The header row is empty: drop it.
-    return s.designation + " (" + s.shape + "), grade " + s.grade + "\n" +
-           body.substr(body.find('\n') + 1);
+    return s.designation + " (" + s.shape + "), grade " + s.grade + ", " + RuleSetWords(s.rules) +
+           "\n" + body.substr(body.find('\n') + 1);
 }
 
-int RunSectionCommand(const std::string& designation, const std::string& grade, bool json) {
-    const auto capacities = ComputeSectionCapacities(designation, grade);
+int RunSectionCommand(const std::string& designation, const std::string& grade, RuleSet rules,
+                      bool json) {
+    const auto capacities = ComputeSectionCapacities(designation, grade, rules);
     if (!capacities) {
         std::cerr << "as4100: section " << designation
                   << ": the checker does not handle this shape yet\n";

@@ -1,4 +1,4 @@
-// `as4100 section DESIGNATION [--grade G] [--json]` and `as4100 sections [--family F]`.
+// `as4100 section DESIGNATION [--grade G] [--rules R] [--json]` and `as4100 sections [--family F]`.
 #pragma once
 
 #include <optional>
@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "app/Rules.h"
 #include "host/Section.h"
 #include "host/SteelGrade.h"
 
@@ -14,6 +15,7 @@ namespace as4100 {
 // What the section calculator gives for a catalogue section with no actions applied.
 struct SectionCapacities {
     std::string designation, shape, grade;
+    RuleSet rules = RuleSet::AsWritten;  // the shear yield stress follows it (cl. 5.11.4)
     double fy = 0, fu = 0, Ag = 0, kf = 0;
     std::string classX, classY, classCompression;
     double Zex = 0, Zey = 0;
@@ -29,18 +31,21 @@ struct SectionCapacities {
 // Throws InputError for an unknown section or grade; empty when the checker does not handle
 // the section's shape.
 std::optional<SectionCapacities> ComputeSectionCapacities(const std::string& designation,
-                                                          const std::string& grade);
+                                                          const std::string& grade,
+                                                          RuleSet rules = RuleSet::AsWritten);
 
 // The same for a member's own section and grade (a user section too); empty when the checker
 // does not handle the shape.
 std::optional<SectionCapacities> MemberSectionCapacities(const Arbor::Data::CSection& section,
-                                                         const Arbor::Data::CSteelGrade& grade);
+                                                         const Arbor::Data::CSteelGrade& grade,
+                                                         RuleSet rules = RuleSet::AsWritten);
 
 nlohmann::ordered_json SectionJson(const SectionCapacities& s);
 std::string SectionText(const SectionCapacities& s);
 
 // The commands: print to standard output and return the exit status.
-int RunSectionCommand(const std::string& designation, const std::string& grade, bool json);
+int RunSectionCommand(const std::string& designation, const std::string& grade, RuleSet rules,
+                      bool json);
 int RunSectionsCommand(const std::string& family);
 
 }  // namespace as4100

@@ -90,6 +90,8 @@ int main(int argc, char** argv) {
         ->required();
     sectionCmd->add_option("--grade", grade, "Steel grade (default: the family's usual grade)");
     sectionCmd->add_flag("--json", sectionJson, "Print JSON (SI)");
+    std::string sectionRules = "checker";
+    sectionCmd->add_option("--rules", sectionRules, rulesHelp)->check(ruleSets);
 
     std::string family;
     auto* sectionsCmd = app.add_subcommand("sections", "List the section catalogue");
@@ -152,7 +154,11 @@ int main(int argc, char** argv) {
 
     auto runCommand = [&] {
         if (*checkCmd) return as4100::RunCheckCommand(check);
-        if (*sectionCmd) return as4100::RunSectionCommand(designation, grade, sectionJson);
+        if (*sectionCmd) {
+            return as4100::RunSectionCommand(
+                designation, grade,
+                as4100::RuleSetOf(sectionRules).value_or(as4100::RuleSet::AsWritten), sectionJson);
+        }
         if (*sectionsCmd) return as4100::RunSectionsCommand(family);
         if (*sizeCmd) return as4100::RunSizeCommand(size);
         if (*batchCmd) {

@@ -58,6 +58,7 @@ struct Combined {
     double moa = 0.0, noz = 0.0, alphaBc = 0.0;
     double mResultant = 0.0;  // √(MxMax² + MyMax²), circular sections
     End end[2];
+    double exponent = kBiaxialExponent;  // 1 for bending about one axis by the clause
     double util1 = 0.0, util2 = 0.0, util = 0.0;
 };
 
@@ -115,11 +116,20 @@ Kind Classify(CAS4100_98Section& section, bool tension) {
     return section.IsCircular() ? Kind::Circular : Kind::Other;
 }
 
-// Combination of the per-end utilisations by cl. 8.4.5.1: the worse end about each axis.
-void BiaxialUtilisation(Combined& c, double End::*capacityX, double End::*capacityY) {
-    auto term = [](double m, double capacity) {
-        return std::pow(std::fabs(m) / (kPhi * capacity), kBiaxialExponent);
+// Combination of the per-end utilisations by cl. 8.4.5.1: the worse end about each axis. With
+// bending about one axis only, the standard's reading takes the ratio itself (cl. 8.4.2.2,
+// 8.4.4): the exponent changes the figure, never the verdict.
+void BiaxialUtilisation(Combined& c, const CAS4100_98Section& section, double End::*capacityX,
+                        double End::*capacityY) {
+    auto ratio = [](double m, double capacity) { return std::fabs(m) / (kPhi * capacity); };
+    auto present = [&](double End::*m, double End::*capacity) {
+        return std::max(ratio(c.end[0].*m, c.end[0].*capacity),
+                        ratio(c.end[1].*m, c.end[1].*capacity)) >=
+               CAS4100_98Section::kNoMomentRatio;
     };
+    c.exponent = section.CombinedExponent(
+        kBiaxialExponent, present(&End::mx, capacityX) && present(&End::my, capacityY));
+    auto term = [&](double m, double capacity) { return std::pow(ratio(m, capacity), c.exponent); };
     c.util1 =
         std::max(term(c.end[0].mx, c.end[0].*capacityX), term(c.end[1].mx, c.end[1].*capacityX));
     c.util2 =
@@ -193,7 +203,7 @@ void EvaluateTension(Combined& c) {
     }
 }
 
-void Evaluate(Combined& c) {
+void Evaluate(Combined& c, const CAS4100_98Section& section) {
     const bool compact = c.kind == Kind::CompactI || c.kind == Kind::CompactRectangular;
     if (c.tension) {
         EvaluateTension(c);
@@ -205,7 +215,7 @@ void Evaluate(Combined& c) {
     if (c.kind == Kind::Circular) {
         CircularUtilisation(c);
     } else {
-        BiaxialUtilisation(c, &End::mc, c.tension ? &End::mry : &End::miy);
+        BiaxialUtilisation(c, section, &End::mc, c.tension ? &End::mry : &End::miy);
     }
 }
 
@@ -463,8 +473,10 @@ struct UtilNames {
 void ReportBiaxial(const Report& r, const UtilNames& names) {
     const Combined& c = r.c;
     const CDesFormat& f = r.f;
+    const bool linear = c.exponent == 1.0;
     auto term = [&](double m, double capacity) {
-        return L"pow(" + r.m(m) + L"/(" + r.phi() + L"*" + r.m(capacity) + L"),1.4)";
+        const CString ratio = r.m(m) + L"/(" + r.phi() + L"*" + r.m(capacity) + L")";
+        return linear ? ratio : L"pow(" + ratio + L",1.4)";
     };
     const End& e1 = c.end[0];
     const End& e2 = c.end[1];
@@ -481,7 +493,19 @@ void ReportBiaxial(const Report& r, const UtilNames& names) {
            L"\n     = " + f.Util(c.util) + L"\n");
 }
 
+// Bending about one axis by the standard's reading: the ratios without the exponent.
+void ReportUniaxial(const Report& r, const UtilNames& names) {
+    WriteRuleNote(r.result, RuleSet::Standard,
+                  L"bending about one axis, no exponent (cl. 8.4.2.2, 8.4.4)");
+    ReportBiaxial(r, names);
+}
+
 void ReportBiaxialCompression(const Report& r) {
+    if (r.c.exponent == 1.0) {
+        return ReportUniaxial(r, {L"Util = Mx/(Phi*Mcx) + My/(Phi*Miy)",
+                                  L"Util1 = max(MxMax/(Phi*Mcx1), MxMin/(Phi*Mcx2) )",
+                                  L"Util2 = max(MyMax/(Phi*Miy1), MyMin/(Phi*Miy2) )", &End::miy});
+    }
     ReportBiaxial(
         r, {L"Util = pow(Mx/(Phi*Mcx),1.4) + pow(My/(Phi*Miy),1.4)",
             L"Util1 = max(pow(MxMax/(Phi*Mcx1),1.4), pow(MxMin/(Phi*Mcx2),1.4) )",
@@ -489,6 +513,11 @@ void ReportBiaxialCompression(const Report& r) {
 }
 
 void ReportBiaxialTension(const Report& r) {
+    if (r.c.exponent == 1.0) {
+        return ReportUniaxial(r, {L"Util = Mx/(Phi*Mtx) + My/(Phi*Mry)",
+                                  L"Util1 = max(MxMax/(Phi*Mtx1), MxMin/(Phi*Mtx2) )",
+                                  L"Util2 = max(MyMax/(Phi*Mry1), MyMin/(Phi*Mry2) )", &End::mry});
+    }
     ReportBiaxial(
         r, {L"Util = pow(Mx/(Phi*Mtx),1.4) + pow(My/(Phi*Mry),1.4)",
             L"Util1 = max(pow(MxMax/(Phi*Mtx1),1.4), pow(MxMin/(Phi*Mtx2),1.4) )",
@@ -743,7 +772,7 @@ bool CAS4100_98Member::CheckBucklingInteraction(const CInteractionData& record) 
             WriteRuleNote(result, rules_, L"Mbxo = alphas*Msx (cl. 8.4.4.1)");
         }
     }
-    Evaluate(c);
+    Evaluate(c, *section);
     if (result) result->SetUtilBucklingCombined(c.util);
     if (IsTextOn(result)) ReportCase({result, result->DesFormat(), c});
     return true;

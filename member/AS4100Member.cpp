@@ -90,7 +90,8 @@ CAS4100_98Member::CAS4100_98Member(const CAS4100_98Member& other)
       alphaM_(other.alphaM_),
       deltaStrong_(other.deltaStrong_),
       deltaWeak_(other.deltaWeak_),
-      rules_(other.rules_) {
+      rules_(other.rules_),
+      keepUniaxialExponent_(other.keepUniaxialExponent_) {
     if (CMemberResult* result = Result()) {
         result->IniDynaArray(1);
         result->SetCurrentIndex(0);
@@ -128,6 +129,7 @@ bool CAS4100_98Member::SetSection(const Arbor::Data::CSection& section) {
             section_->SetArborSec(sectionRecord_, Result());
             section_->SetCodeName(Name(DesOpt()));
             section_->SetRules(rules_);
+            section_->SetUniaxialExponentKept(keepUniaxialExponent_);
             return true;
         },
         false);
@@ -142,9 +144,12 @@ bool CAS4100_98Member::SetSteelDesignProp(const CSteelGrade& grade) {
     return true;
 }
 
-void CAS4100_98Member::SetRuleSet(RuleSet rules) {
+void CAS4100_98Member::SetRuleSet(RuleSet rules, bool keepUniaxialExponent) {
     rules_ = rules;
-    if (section_) section_->SetRules(rules);
+    keepUniaxialExponent_ = keepUniaxialExponent;
+    if (!section_) return;
+    section_->SetRules(rules);
+    section_->SetUniaxialExponentKept(keepUniaxialExponent);
 }
 
 void CAS4100_98Member::SetEquivalentUniformMomentFactor(double alphaM) {

@@ -41,7 +41,9 @@ class AS4100_EXPORT CAS4100_98Member : public CSteelMemberGen {
 
     // The reading of AS 4100 the checks apply, chosen per member (default: the rules as
     // written, so a host that never sets it sees no change; docs/departures.md).
-    void SetRuleSet(RuleSet rules);
+    // keepUniaxialExponent: under the standard's reading, the combined checks with bending
+    // about one axis keep the biaxial exponent of the rules as written (the watch's comparison).
+    void SetRuleSet(RuleSet rules, bool keepUniaxialExponent = false);
     RuleSet GetRuleSet() const { return rules_; }
 
     // Moment modification factor αm of a segment (cl. 5.6.1.1).
@@ -140,6 +142,7 @@ class AS4100_EXPORT CAS4100_98Member : public CSteelMemberGen {
     std::optional<double> deltaStrong_;
     std::optional<double> deltaWeak_;
     RuleSet rules_ = RuleSet::AsWritten;
+    bool keepUniaxialExponent_ = false;
 };
 
 }  // namespace Arbor::Steel::SteelAS4100

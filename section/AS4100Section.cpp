@@ -34,6 +34,10 @@ double CAS4100_98Section::TensileStrength() const {
 double CAS4100_98Section::ShearYieldStress(double plateThickness) const {
     return rules_ == RuleSet::Standard ? Grade().DesignStrength(plateThickness) : DesignStressMin();
 }
+double CAS4100_98Section::CombinedExponent(double biaxial, bool bothAxes) const {
+    const bool clauseForm = rules_ == RuleSet::Standard && !uniaxialExponentKept_ && !bothAxes;
+    return clauseForm ? 1.0 : biaxial;
+}
 double CAS4100_98Section::YoungsModulus() const {
     return Grade().YoungsModulus();
 }

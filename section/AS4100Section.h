@@ -120,6 +120,16 @@ class CAS4100_98Section : public CSectionCodeBase {
     // the member and carried by every clone.
     RuleSet Rules() const { return rules_; }
     void SetRules(RuleSet rules) { rules_ = rules; }
+    // Under the standard's reading, keep the biaxial exponent on combined checks with bending
+    // about one axis (the watch on the rules, which compares without this difference).
+    void SetUniaxialExponentKept(bool kept) { uniaxialExponentKept_ = kept; }
+    // Exponent of the combined ratios: the biaxial one (1.4, or γ of cl. 8.3.4) by the rules as
+    // written or when both moments are present; 1 for bending about one axis by the standard's
+    // reading (cl. 8.3.2, 8.3.3, 8.4.2.2, 8.4.4).
+    double CombinedExponent(double biaxial, bool bothAxes) const;
+    // A moment ratio below this counts as no moment about that axis (our choice: its term
+    // raised to 1.4 would be below 1e-8).
+    static constexpr double kNoMomentRatio = 1e-6;
     // fy for the shear capacity of a plate of thickness t: the section's design stress by the
     // rules as written, the plate's own fy by the standard's reading (cl. 5.11.4).
     double ShearYieldStress(double plateThickness) const;
@@ -185,6 +195,7 @@ class CAS4100_98Section : public CSectionCodeBase {
     std::map<int, double> cache2_;
     CString codeName_;
     RuleSet rules_ = RuleSet::AsWritten;
+    bool uniaxialExponentKept_ = false;
 };
 
 }  // namespace Arbor::Steel::SteelAS4100

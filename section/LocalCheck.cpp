@@ -267,7 +267,13 @@ double BiaxialInteraction(const Section& s, const CombinedInputs& in, CMemberRes
         CappedReducedCapacity(ReducedMinorCapacity(s, in, ratio), in.minor.capacity, s.Rules());
     const double rx = in.mx / (kPhi * mrx);
     const double ry = in.my / (kPhi * mry);
-    const double uc = std::pow(rx, gamma) + std::pow(ry, gamma);
+    const double exponent =
+        s.CombinedExponent(gamma, rx >= Section::kNoMomentRatio && ry >= Section::kNoMomentRatio);
+    if (exponent != gamma) {
+        WriteRuleNote(result, s.Rules(),
+                      L"bending about one axis, Mx <= Phi*Mrx or My <= Phi*Mry (cl. 8.3.2, 8.3.3)");
+    }
+    const double uc = std::pow(rx, exponent) + std::pow(ry, exponent);
     StoreUtil(result, &CMemberResult::SetUtilLocalCombined, uc);
     if (uc >= 1.0) AddFlag(result, ResultFlag::LocalFail);
     if (IsTextOn(result)) {
@@ -277,8 +283,8 @@ double BiaxialInteraction(const Section& s, const CombinedInputs& in, CMemberRes
         result->AddOutputString(L"My/(Phi*Mry) = " + f.Moment(in.my) + L"/(" + f.NoDim(kPhi) +
                                 L"*" + f.Moment(mry) + L")= " + f.NoDim(ry) + L"\n");
         result->AddOutputString(L"(Mx/(Phi*Mrx))^gamma + (My/(Phi*Mry))^gamma = " + f.NoDim(rx) +
-                                L"^" + f.NoDim(gamma) + L" + " + f.NoDim(ry) + L"^" +
-                                f.NoDim(gamma) + L" = " + f.Util(uc) + L"\n");
+                                L"^" + f.NoDim(exponent) + L" + " + f.NoDim(ry) + L"^" +
+                                f.NoDim(exponent) + L" = " + f.Util(uc) + L"\n");
     }
     return uc;
 }
