@@ -20,6 +20,7 @@
 #include "app/InputFile.h"
 #include "app/JsonField.h"
 #include "app/JsonOutput.h"
+#include "app/JsonWriter.h"
 #include "app/MemberFile.h"
 #include "app/RunCheck.h"
 
@@ -92,22 +93,19 @@ struct LineOutcome {
     bool failed = false;
 };
 
-// {"line": 7, "id": ...} and a document {...} joined into one object, the line first.
-std::string JoinObjects(const nlohmann::ordered_json& head, const std::string& document) {
-    std::string text = head.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-    text.pop_back();
-    if (document.size() > 2) text += "," + document.substr(1);
-    return text;
-}
-
-// One input line's output line (without its "\n").
+// One input line's output line (without its "\n"): {"line": 7, "id": ..., then the result
+// document's members, or "title" (when the line gave one) and "error".
 std::string CheckLine(MemberChecker& checker, const std::string& line, bool tooLong,
                       std::size_t lineNumber, bool quick, std::optional<RuleSet> rules,
                       LineOutcome& outcome) {
     // The line number alone, not the input's name: a pipe and a file give the same lines.
     const std::string where = "line " + std::to_string(lineNumber);
-    nlohmann::ordered_json head;
-    head["line"] = lineNumber;
+    std::string head;  // the object's first members, up to "id"
+    JsonWriter w(head);
+    w.BeginObject();
+    w.Key("line");
+    w.Unsigned(lineNumber);
+    std::size_t headEnd = head.size();
     std::string title;
     try {
         if (tooLong)
@@ -122,7 +120,9 @@ std::string CheckLine(MemberChecker& checker, const std::string& line, bool tooL
                 if (!id->is_string() && !id->is_number()) {
                     JsonField(*id, "id", where).Refuse("must be a string or a number");
                 }
-                head["id"] = *id;
+                w.Key("id");
+                w.Raw(id->dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
+                headEnd = head.size();
             }
             if (const auto t = document.find("title"); t != document.end() && t->is_string()) {
                 title = t->get<std::string>();
@@ -132,13 +132,21 @@ std::string CheckLine(MemberChecker& checker, const std::string& line, bool tooL
             checker.Run(ParseMember(document, where), {quick, false, rules});
         outcome.cases = result.cases.size();
         outcome.failed = !result.AllPass();
-        return JoinObjects(head, ResultJson(result).dump(-1, ' ', false,
-                                                         nlohmann::json::error_handler_t::replace));
+        WriteResultMembers(w, result);
+        w.EndObject();
+        return head;
     } catch (const std::exception& e) {
         outcome.refused = true;
-        if (!title.empty()) head["title"] = title;
-        head["error"] = e.what();
-        return head.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+        head.resize(headEnd);  // nothing of a result left half-written
+        JsonWriter tail(head, /*afterMember=*/true);
+        if (!title.empty()) {
+            tail.Key("title");
+            tail.String(title);
+        }
+        tail.Key("error");
+        tail.String(e.what());
+        tail.EndObject();
+        return head;
     }
 }
 

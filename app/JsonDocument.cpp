@@ -1,6 +1,9 @@
 // Parsing an input document with bounded nesting: a SAX handler that builds the document
 // itself, so the depth, duplicate keys and the place of a bad number are known as they come.
+#include <charconv>
+#include <cmath>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/InputError.h"
@@ -121,9 +124,220 @@ class BoundedDocumentBuilder {
     std::vector<Frame> frames_;
 };
 
+// The plain documents a program writes (ASCII strings with simple escapes, numbers within
+// range, unique keys, shallow nesting) read in one pass with no lexer tokens or SAX events.
+// Anything else - an error, a \u escape, a multi-byte character, a number out of range, a key
+// given twice, deep nesting - gives up, and the bounded SAX parse above reads the text again:
+// it is the one that decides what is refused and with which message. Iterative, like it.
+class PlainReader {
+  public:
+    explicit PlainReader(std::string_view text)
+        : at_(text.data()), end_(text.data() + text.size()) {}
+
+    // The document, or false (nothing is refused here).
+    bool Read(json& root) {
+        std::vector<json*> open;  // the containers open, innermost last
+        json* slot = &root;       // where the next value goes
+        for (;;) {
+            SkipSpace();
+            if (at_ == end_) return false;
+            const char c = *at_;
+            if (c == '{' || c == '[') {
+                if (open.size() >= kMaxJsonDepth) return false;
+                ++at_;
+                *slot = c == '{' ? json::object() : json::array();
+                open.push_back(slot);
+                SkipSpace();
+                if (at_ != end_ && *at_ == (c == '{' ? '}' : ']')) {
+                    ++at_;
+                    open.pop_back();
+                } else {
+                    slot = NextSlot(*open.back());
+                    if (!slot) return false;
+                    continue;
+                }
+            } else if (!Scalar(*slot)) {
+                return false;
+            }
+            // After a value: the end, or a comma or the close of the innermost container.
+            for (;;) {
+                SkipSpace();
+                if (open.empty()) return at_ == end_;
+                if (at_ == end_) return false;
+                json& container = *open.back();
+                const char close = container.is_object() ? '}' : ']';
+                if (*at_ == ',') {
+                    ++at_;
+                    slot = NextSlot(container);
+                    if (!slot) return false;
+                    break;
+                }
+                if (*at_ != close) return false;
+                ++at_;
+                open.pop_back();
+            }
+        }
+    }
+
+  private:
+    void SkipSpace() {
+        while (at_ != end_ && (*at_ == ' ' || *at_ == '\t' || *at_ == '\n' || *at_ == '\r')) ++at_;
+    }
+
+    // The place of the container's next value: a new array element, or a new key's value
+    // (after its name and colon). Null on anything unexpected or a key given twice.
+    json* NextSlot(json& container) {
+        if (container.is_array()) {
+            container.get_ref<json::array_t&>().emplace_back();
+            return &container.get_ref<json::array_t&>().back();
+        }
+        SkipSpace();
+        std::string name;
+        if (at_ == end_ || *at_ != '"' || !String(name)) return nullptr;
+        SkipSpace();
+        if (at_ == end_ || *at_ != ':') return nullptr;
+        ++at_;
+        auto [place, inserted] =
+            container.get_ref<json::object_t&>().emplace(std::move(name), nullptr);
+        return inserted ? &place->second : nullptr;
+    }
+
+    bool Scalar(json& slot) {
+        const char c = *at_;
+        if (c == '"') {
+            std::string text;
+            if (!String(text)) return false;
+            slot = std::move(text);
+            return true;
+        }
+        if (c == '-' || (c >= '0' && c <= '9')) return Number(slot);
+        if (Word("true"))
+            slot = true;
+        else if (Word("false"))
+            slot = false;
+        else if (Word("null"))
+            slot = nullptr;
+        else
+            return false;
+        return true;
+    }
+
+    bool Word(std::string_view word) {
+        if (static_cast<std::size_t>(end_ - at_) < word.size() ||
+            std::string_view(at_, word.size()) != word) {
+            return false;
+        }
+        at_ += word.size();
+        return true;
+    }
+
+    // At the opening quote. Printable ASCII and the one-letter escapes only.
+    bool String(std::string& text) {
+        ++at_;
+        const char* run = at_;
+        for (;;) {
+            if (at_ == end_) return false;
+            const auto byte = static_cast<unsigned char>(*at_);
+            if (byte == '"') break;
+            if (byte < 0x20 || byte >= 0x80) return false;
+            if (byte != '\\') {
+                ++at_;
+                continue;
+            }
+            text.append(run, at_);
+            if (++at_ == end_) return false;
+            const char escaped = Unescaped(*at_);
+            if (escaped == 0) return false;
+            text += escaped;
+            run = ++at_;
+        }
+        text.append(run, at_);
+        ++at_;
+        return true;
+    }
+
+    static char Unescaped(char c) {
+        switch (c) {
+            case '"':
+                return '"';
+            case '\\':
+                return '\\';
+            case '/':
+                return '/';
+            case 'b':
+                return '\b';
+            case 'f':
+                return '\f';
+            case 'n':
+                return '\n';
+            case 'r':
+                return '\r';
+            case 't':
+                return '\t';
+            default:
+                return 0;  // \u and anything else: left to the full parse
+        }
+    }
+
+    bool Digits() {
+        const char* start = at_;
+        while (at_ != end_ && *at_ >= '0' && *at_ <= '9') ++at_;
+        return at_ != start;
+    }
+
+    // JSON's grammar; stored as nlohmann stores it: a whole number as a signed (negative) or
+    // unsigned integer when it fits, anything else as a double (correctly rounded, as strtod).
+    bool Number(json& slot) {
+        const char* start = at_;
+        const bool negative = *at_ == '-';
+        if (negative) ++at_;
+        if (at_ == end_) return false;
+        if (*at_ == '0') {
+            ++at_;
+        } else if (!Digits()) {
+            return false;
+        }
+        bool whole = true;
+        if (at_ != end_ && *at_ == '.') {
+            ++at_;
+            if (!Digits()) return false;
+            whole = false;
+        }
+        if (at_ != end_ && (*at_ == 'e' || *at_ == 'E')) {
+            ++at_;
+            if (at_ != end_ && (*at_ == '+' || *at_ == '-')) ++at_;
+            if (!Digits()) return false;
+            whole = false;
+        }
+        if (whole && negative) {
+            json::number_integer_t v = 0;
+            if (std::from_chars(start, at_, v).ec == std::errc()) {
+                slot = v;
+                return true;
+            }
+        } else if (whole) {
+            json::number_unsigned_t v = 0;
+            if (std::from_chars(start, at_, v).ec == std::errc()) {
+                slot = v;
+                return true;
+            }
+        }
+        double v = 0.0;
+        const auto [end, ec] = std::from_chars(start, at_, v);
+        if (ec != std::errc() || end != at_ || !std::isfinite(v)) return false;
+        slot = v;
+        return true;
+    }
+
+    const char* at_;
+    const char* end_;
+};
+
 }  // namespace
 
 json ParseJsonDocument(std::string_view text, const std::string& source) {
+    json document;
+    if (PlainReader(text).Read(document)) return document;
     BoundedDocumentBuilder builder(source);
     json::sax_parse(text, &builder);
     return builder.Take();

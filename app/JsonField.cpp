@@ -1,5 +1,6 @@
 #include "app/JsonField.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string_view>
@@ -29,7 +30,7 @@ std::string ShortDump(const nlohmann::json& value) {
 }
 
 void JsonField::Refuse(const std::string& problem, const std::string& hint) const {
-    const std::string where = path_.empty() ? "(top level)" : path_;
+    const std::string where = path_.Empty() ? "(top level)" : std::string(path_.View());
     std::string message = *source_ + ": " + where + ": " + problem + ", got " + ShortDump(*value_);
     if (!hint.empty()) message += "; " + hint;
     throw InputError(message);
@@ -40,36 +41,57 @@ std::string PathKey(std::string_view key) {
 }
 
 bool JsonField::Has(const char* key) const {
-    return value_->is_object() && value_->contains(key);
+    if (!value_->is_object()) return false;
+    const auto& object = value_->get_ref<const nlohmann::json::object_t&>();
+    return object.find(key) != object.end();
+}
+
+FieldPath JsonField::ChildPath(const char* key) const {
+    FieldPath path = path_;
+    if (!path.Empty()) path.Append(".");
+    path.Append(key);
+    return path;
 }
 
 JsonField JsonField::Member(const char* key) const {
     if (!value_->is_object()) Refuse("must be an object");
-    if (!value_->contains(key)) Refuse(std::string("missing field \"") + key + "\"");
-    const std::string childPath = path_.empty() ? key : path_ + "." + key;
-    return JsonField(value_->at(key), childPath, *source_);
+    const auto& object = value_->get_ref<const nlohmann::json::object_t&>();
+    const auto found = object.find(key);
+    if (found == object.end()) Refuse(std::string("missing field \"") + key + "\"");
+    return JsonField(found->second, ChildPath(key), *source_);
 }
 
 std::optional<JsonField> JsonField::Optional(const char* key) const {
-    if (!Has(key)) return std::nullopt;
-    return Member(key);
+    if (!value_->is_object()) return std::nullopt;
+    const auto& object = value_->get_ref<const nlohmann::json::object_t&>();
+    const auto found = object.find(key);
+    if (found == object.end()) return std::nullopt;
+    return JsonField(found->second, ChildPath(key), *source_);
 }
 
 void JsonField::RequireObject(const std::vector<std::string_view>& allowed) const {
+    RequireKeys(allowed.data(), allowed.size());
+}
+
+void JsonField::RequireObject(std::initializer_list<std::string_view> allowed) const {
+    RequireKeys(allowed.begin(), allowed.size());
+}
+
+void JsonField::RequireKeys(const std::string_view* allowed, std::size_t count) const {
     if (!value_->is_object()) Refuse("must be an object");
-    for (const auto& item : value_->items()) {
-        const std::string& key = item.key();
+    for (const auto& [key, value] : value_->get_ref<const nlohmann::json::object_t&>()) {
         if (IsNoteKey(key)) continue;
         bool known = false;
-        for (std::string_view name : allowed) known = known || key == name;
+        for (std::size_t i = 0; i < count && !known; ++i) known = key == allowed[i];
         if (!known) {
             std::string list;
-            for (std::string_view name : allowed) {
-                list += (list.empty() ? "" : ", ") + std::string(name);
+            for (std::size_t i = 0; i < count; ++i) {
+                list += (list.empty() ? "" : ", ") + std::string(allowed[i]);
             }
             const std::string shown = PathKey(key);
-            const std::string childPath = path_.empty() ? shown : path_ + "." + shown;
-            JsonField(item.value(), childPath, *source_)
+            const std::string childPath =
+                path_.Empty() ? shown : std::string(path_.View()) + "." + shown;
+            JsonField(value, childPath, *source_)
                 .Refuse("unknown field", "expected one of: " + list);
         }
     }
@@ -81,7 +103,13 @@ std::size_t JsonField::ArraySize() const {
 }
 
 JsonField JsonField::Element(std::size_t index) const {
-    return JsonField(value_->at(index), path_ + "[" + std::to_string(index) + "]", *source_);
+    char digits[24];
+    digits[0] = '[';
+    char* end = std::to_chars(digits + 1, digits + sizeof digits - 1, index).ptr;
+    *end++ = ']';
+    FieldPath path = path_;
+    path.Append(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+    return JsonField(value_->at(index), std::move(path), *source_);
 }
 
 double JsonField::Number() const {

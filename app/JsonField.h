@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,13 +14,42 @@
 
 namespace as4100 {
 
+// A field's path, held inline (no allocation) while it is short, as nearly all are.
+class FieldPath {
+  public:
+    FieldPath() = default;
+    explicit FieldPath(std::string_view text) { Append(text); }
+
+    std::string_view View() const {
+        return spilled_ ? std::string_view(long_) : std::string_view(short_, size_);
+    }
+    bool Empty() const { return View().empty(); }
+    void Append(std::string_view part) {
+        if (!spilled_ && size_ + part.size() <= kShort) {
+            part.copy(short_ + size_, part.size());
+            size_ += static_cast<std::uint8_t>(part.size());
+            return;
+        }
+        if (!spilled_) long_.assign(short_, size_);
+        spilled_ = true;
+        long_ += part;
+    }
+
+  private:
+    static constexpr std::size_t kShort = 94;
+    std::uint8_t size_ = 0;
+    bool spilled_ = false;
+    char short_[kShort];
+    std::string long_;
+};
+
 class JsonField {
   public:
     JsonField(const nlohmann::json& value, std::string path, const std::string& source)
-        : value_(&value), path_(std::move(path)), source_(&source) {}
+        : value_(&value), path_(path), source_(&source) {}
 
     const nlohmann::json& Value() const { return *value_; }
-    const std::string& Path() const { return path_; }
+    std::string Path() const { return std::string(path_.View()); }
 
     // Object members. Member() refuses a missing key; Optional() gives nothing for it.
     bool Has(const char* key) const;
@@ -27,6 +58,7 @@ class JsonField {
     // Refuses anything but an object, and any key outside `allowed` (keys beginning with "_"
     // and the key "comment" are notes and always allowed).
     void RequireObject(const std::vector<std::string_view>& allowed) const;
+    void RequireObject(std::initializer_list<std::string_view> allowed) const;
 
     // Arrays.
     std::size_t ArraySize() const;  // refuses a non-array
@@ -43,8 +75,13 @@ class JsonField {
     [[noreturn]] void Refuse(const std::string& problem, const std::string& hint = {}) const;
 
   private:
+    void RequireKeys(const std::string_view* allowed, std::size_t count) const;
+    JsonField(const nlohmann::json& value, FieldPath path, const std::string& source)
+        : value_(&value), path_(std::move(path)), source_(&source) {}
+    FieldPath ChildPath(const char* key) const;
+
     const nlohmann::json* value_;
-    std::string path_;
+    FieldPath path_;
     const std::string* source_;
 };
 

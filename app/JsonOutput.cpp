@@ -2,94 +2,151 @@
 
 #include <cmath>
 
+#include "app/JsonWriter.h"
 #include "app/LtSegments.h"
 #include "app/ResultWords.h"
 
 namespace as4100 {
 
-namespace {
-
 using nlohmann::ordered_json;
 
-ordered_json UtilJson(const EntryResult& entry) {
-    ordered_json util = ordered_json::object();
+namespace {
+
+void WriteNumber(JsonWriter& w, const char* key, double value) {
+    w.Key(key);
+    w.Number(value);
+}
+
+void WriteText(JsonWriter& w, const char* key, std::string_view text) {
+    w.Key(key);
+    w.String(text);
+}
+
+void WriteFlag(JsonWriter& w, const char* key, bool value) {
+    w.Key(key);
+    w.Bool(value);
+}
+
+void WriteUtil(JsonWriter& w, const EntryResult& entry) {
+    w.BeginObject();
     for (const UtilKindWords& kind :
          entry.buckling ? BucklingUtilKinds(entry.principal) : LocalUtilKinds(entry.principal)) {
-        util[kind.key] = NumberJson(entry.util[static_cast<size_t>(kind.kind)]);
+        w.Key(kind.key);
+        w.Number(entry.util[static_cast<size_t>(kind.kind)]);
     }
-    return util;
+    w.EndObject();
 }
 
-ordered_json EntryJson(const EntryResult& entry) {
-    ordered_json out;
-    out["index"] = entry.index;
-    out["kind"] = entry.buckling ? "buckling" : "local";
-    if (!entry.buckling) out["subspan"] = entry.subSpan;
-    if (entry.piece > 0) out["piece"] = entry.piece;
-    out["util"] = UtilJson(entry);
-    return out;
+void WriteEntry(JsonWriter& w, const EntryResult& entry) {
+    w.BeginObject();
+    w.Key("index");
+    w.Integer(entry.index);
+    WriteText(w, "kind", entry.buckling ? "buckling" : "local");
+    if (!entry.buckling) {
+        w.Key("subspan");
+        w.Integer(entry.subSpan);
+    }
+    if (entry.piece > 0) {
+        w.Key("piece");
+        w.Integer(entry.piece);
+    }
+    w.Key("util");
+    WriteUtil(w, entry);
+    w.EndObject();
 }
 
-ordered_json SpansJson(const std::vector<SpanLength>& spans) {
-    ordered_json list = ordered_json::array();
+// The point indices and positions a span or segment runs between.
+template <typename Span>
+void WriteEnds(JsonWriter& w, const Span& s) {
+    w.Key("from");
+    w.Unsigned(s.from);
+    w.Key("to");
+    w.Unsigned(s.to);
+    WriteNumber(w, "x_from", s.xFrom);
+    WriteNumber(w, "x_to", s.xTo);
+}
+
+void WriteSpans(JsonWriter& w, const char* key, const std::vector<SpanLength>& spans) {
+    w.Key(key);
+    w.BeginArray();
     for (const SpanLength& s : spans) {
-        list.push_back({{"from", s.from},
-                        {"to", s.to},
-                        {"x_from", NumberJson(s.xFrom)},
-                        {"x_to", NumberJson(s.xTo)},
-                        {"le", NumberJson(s.le)},
-                        {"r", NumberJson(s.r)}});
+        w.BeginObject();
+        WriteEnds(w, s);
+        WriteNumber(w, "le", s.le);
+        WriteNumber(w, "r", s.r);
+        w.EndObject();
     }
-    return list;
+    w.EndArray();
 }
 
 // A lateral-torsional segment: its ends and restraint types, critical flange, the factors
 // and le = kt·kl·kr·L it was checked with (no radius of gyration: none enters cl. 5.6).
-ordered_json SegmentJson(const LtSegment& s) {
-    ordered_json out = {
-        {"from", s.from},
-        {"to", s.to},
-        {"x_from", NumberJson(s.xFrom)},
-        {"x_to", NumberJson(s.xTo)},
-        {"length", NumberJson(s.length)},
-        {"end_types", {RestraintTypeWord(s.endLeft), RestraintTypeWord(s.endRight)}},
-        {"critical_flange", s.criticalFlange},
-        {"cantilever", s.cantilever},
-        {"moment", NumberJson(s.moment)},
-        {"kt", NumberJson(s.kt)},
-        {"kl", NumberJson(s.kl)},
-        {"kr", NumberJson(s.kr)},
-        {"le", NumberJson(s.le)},
-        {"alpha_m", NumberJson(s.alphaM)},
-        {"checked", s.status == LtSegment::Status::Checked}};
-    if (s.overridden) out["le_overridden"] = true;
-    if (!s.why.empty()) out["not_required"] = s.why;
-    return out;
+void WriteSegment(JsonWriter& w, const LtSegment& s) {
+    w.BeginObject();
+    WriteEnds(w, s);
+    WriteNumber(w, "length", s.length);
+    w.Key("end_types");
+    w.BeginArray();
+    w.String(RestraintTypeWord(s.endLeft));
+    w.String(RestraintTypeWord(s.endRight));
+    w.EndArray();
+    w.Key("critical_flange");
+    w.Integer(s.criticalFlange);
+    WriteFlag(w, "cantilever", s.cantilever);
+    WriteNumber(w, "moment", s.moment);
+    WriteNumber(w, "kt", s.kt);
+    WriteNumber(w, "kl", s.kl);
+    WriteNumber(w, "kr", s.kr);
+    WriteNumber(w, "le", s.le);
+    WriteNumber(w, "alpha_m", s.alphaM);
+    WriteFlag(w, "checked", s.status == LtSegment::Status::Checked);
+    if (s.overridden) {
+        WriteFlag(w, "le_overridden", true);
+    }
+    if (!s.why.empty()) {
+        WriteText(w, "not_required", s.why);
+    }
+    w.EndObject();
 }
 
-ordered_json CaseJson(const CaseResult& c) {
-    ordered_json out;
-    out["name"] = c.name;
-    out["ran"] = c.ran;
-    out["pass"] = c.pass;
-    out["governing"] = NumberJson(c.governing);
-    out["governs"] = c.governs;
-    out["flags"] = c.flags;
-    out["flag_words"] = FlagWords(c.flags);
-    ordered_json entries = ordered_json::array();
-    for (const EntryResult& entry : c.entries) entries.push_back(EntryJson(entry));
-    out["entries"] = entries;
-    out["effective_lengths"] = {{"major", SpansJson(c.lengths.major)},
-                                {"minor", SpansJson(c.lengths.minor)},
-                                {"lateral_torsional", ordered_json::array()}};
-    for (const LtSegment& s : c.ltSegments) {
-        out["effective_lengths"]["lateral_torsional"].push_back(SegmentJson(s));
-    }
+void WriteStrings(JsonWriter& w, const char* key, const std::vector<std::string>& texts) {
+    w.Key(key);
+    w.BeginArray();
+    for (const std::string& text : texts) w.String(text);
+    w.EndArray();
+}
+
+void WriteCase(JsonWriter& w, const CaseResult& c) {
+    w.BeginObject();
+    WriteText(w, "name", c.name);
+    WriteFlag(w, "ran", c.ran);
+    WriteFlag(w, "pass", c.pass);
+    WriteNumber(w, "governing", c.governing);
+    WriteText(w, "governs", c.governs);
+    w.Key("flags");
+    w.Unsigned(c.flags);
+    WriteStrings(w, "flag_words", FlagWords(c.flags));
+    w.Key("entries");
+    w.BeginArray();
+    for (const EntryResult& entry : c.entries) WriteEntry(w, entry);
+    w.EndArray();
+    w.Key("effective_lengths");
+    w.BeginObject();
+    WriteSpans(w, "major", c.lengths.major);
+    WriteSpans(w, "minor", c.lengths.minor);
+    w.Key("lateral_torsional");
+    w.BeginArray();
+    for (const LtSegment& s : c.ltSegments) WriteSegment(w, s);
+    w.EndArray();
+    w.EndObject();
     if (c.standard) {
-        out["standard"] = {{"governing", NumberJson(c.standard->governing)},
-                           {"governed_by", c.standard->governedBy}};
+        w.Key("standard");
+        w.BeginObject();
+        WriteNumber(w, "governing", c.standard->governing);
+        WriteText(w, "governed_by", c.standard->governedBy);
+        w.EndObject();
     }
-    return out;
+    w.EndObject();
 }
 
 }  // namespace
@@ -100,24 +157,38 @@ ordered_json NumberJson(double value) {
     return value;
 }
 
-ordered_json ResultJson(const MemberResult& result) {
-    ordered_json out;
-    out["title"] = result.title;
-    out["section"] = result.section;
-    out["grade"] = result.grade;
-    out["rules"] = RuleSetName(result.rules);
-    out["warnings"] = result.warnings;
-    ordered_json stations = ordered_json::array();
+void WriteResultMembers(JsonWriter& w, const MemberResult& result) {
+    WriteText(w, "title", result.title);
+    WriteText(w, "section", result.section);
+    WriteText(w, "grade", result.grade);
+    WriteText(w, "rules", RuleSetName(result.rules));
+    WriteStrings(w, "warnings", result.warnings);
+    w.Key("added_points");
+    w.BeginArray();
     for (const AddedStation& s : result.stations) {
-        stations.push_back({{"x", NumberJson(s.x)},
-                            {"subspan", s.subSpan + 1},
-                            {"why", s.extremum ? "moment extremum" : "regular station"}});
+        w.BeginObject();
+        WriteNumber(w, "x", s.x);
+        w.Key("subspan");
+        w.Integer(s.subSpan + 1);
+        WriteText(w, "why", s.extremum ? "moment extremum" : "regular station");
+        w.EndObject();
     }
-    out["added_points"] = stations;
-    ordered_json cases = ordered_json::array();
-    for (const CaseResult& c : result.cases) cases.push_back(CaseJson(c));
-    out["cases"] = cases;
-    return out;
+    w.EndArray();
+    w.Key("cases");
+    w.BeginArray();
+    for (const CaseResult& c : result.cases) WriteCase(w, c);
+    w.EndArray();
+}
+
+ordered_json ResultJson(const MemberResult& result) {
+    std::string text;
+    JsonWriter w(text);
+    w.BeginObject();
+    WriteResultMembers(w, result);
+    w.EndObject();
+    // The written text read back: one definition of the document, and the same values (the
+    // shortest digits of a double read back give that double).
+    return ordered_json::parse(text);
 }
 
 }  // namespace as4100

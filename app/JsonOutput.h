@@ -4,11 +4,14 @@
 
 #include <nlohmann/json.hpp>
 
+#include "app/JsonWriter.h"
 #include "app/RunCheck.h"
 
 namespace as4100 {
 
 nlohmann::ordered_json NumberJson(double value);
 nlohmann::ordered_json ResultJson(const MemberResult& result);
+// The members of that document ("title": …, "cases": […]) written into an open object.
+void WriteResultMembers(JsonWriter& writer, const MemberResult& result);
 
 }  // namespace as4100
