@@ -15,6 +15,7 @@
 #include <cmath>
 #include <cstdint>
 #include <utility>
+#include <vector>
 
 namespace Arbor::Util {
 
@@ -29,9 +30,18 @@ constexpr std::ptrdiff_t kMaxNumberLength = 63;
 // that its further pieces are appended without reallocating.
 constexpr size_t kLineRoom = 96;
 
+// Buffers kept for reuse at most (a beam's full report is about 350 pieces), and the least
+// room a buffer is given, so that a recycled one takes most lines without reallocating.
+constexpr size_t kMaxPooledBuffers = 1024;
+constexpr size_t kLeastLineBuffer = 160;
+
+std::vector<CString>& LinePool() {
+    thread_local std::vector<CString> pool;
+    return pool;
+}
+
 CString Joined(std::wstring_view left, std::wstring_view right) {
-    CString text;
-    text.reserve(left.size() + right.size() + kLineRoom);
+    CString text = TakeLineBuffer(left.size() + right.size() + kLineRoom);
     text.append(left);
     text.append(right);
     return text;
@@ -49,59 +59,56 @@ bool NonFinite(double value, CFormatted& text) {
     return true;
 }
 
-// Writes |value| rounded to `decimals` decimals as printf does (the exact binary value, ties
-// to even) into `digits`, sign left out; returns the end, or null when the value is out of
-// the range worked in integers (|value| below 1e12, at most six decimals).
-char* ExactFixed(double value, int decimals, char* digits) {
+// |value| × 10^decimals rounded to an integer as printf rounds (the exact binary value, ties
+// to even); false when the value is out of the range worked in integers (|value| below 1e12,
+// at most six decimals).
+bool ExactScaled(double value, int decimals, std::uint64_t& rounded) {
     constexpr std::uint64_t kPow10[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
-    if (decimals < 0 || decimals > kMaxDecimals || !(std::fabs(value) < 1e12)) return nullptr;
+    if (decimals < 0 || decimals > kMaxDecimals || !(std::fabs(value) < 1e12)) return false;
     // value = mantissa × 2^-shift exactly; below 2^52 the shift is always positive
     const auto bits = std::bit_cast<std::uint64_t>(value);
     const auto biased = static_cast<int>((bits >> 52) & 0x7FF);
     const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
     const std::uint64_t mantissa = biased == 0 ? fraction : fraction | (std::uint64_t{1} << 52);
     const int shift = 1075 - (biased == 0 ? 1 : biased);
+    rounded = 0;
+    if (shift >= 100) return true;  // the scaled value is far below one half
     const unsigned __int128 scaled =
         static_cast<unsigned __int128>(mantissa) * kPow10[static_cast<size_t>(decimals)];
-    std::uint64_t rounded = 0;
-    if (shift < 100) {  // beyond, the scaled value is far below one half
-        rounded = static_cast<std::uint64_t>(scaled >> shift);
-        const unsigned __int128 rest = scaled & ((static_cast<unsigned __int128>(1) << shift) - 1);
-        const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
-        if (rest > half || (rest == half && (rounded & 1))) ++rounded;
-    }
-    char reversed[24];
-    int count = 0;
-    do {
-        reversed[count++] = static_cast<char>('0' + rounded % 10);
-        rounded /= 10;
-    } while (rounded != 0 || count <= decimals);
-    while (count > decimals) *digits++ = reversed[--count];
-    if (decimals > 0) *digits++ = '.';
-    while (count > 0) *digits++ = reversed[--count];
-    return digits;
+    rounded = static_cast<std::uint64_t>(scaled >> shift);
+    const unsigned __int128 rest = scaled & ((static_cast<unsigned __int128>(1) << shift) - 1);
+    const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
+    if (rest > half || (rest == half && (rounded & 1))) ++rounded;
+    return true;
 }
 
 // value with `decimals` decimals, then the unit. A value that rounds to zero prints without a
 // minus sign ("0.00", not "-0.00").
 CFormatted Fixed(double value, int decimals, std::wstring_view unit) {
+    std::uint64_t rounded = 0;
+    if (ExactScaled(value, decimals, rounded)) {
+        const bool zero = rounded == 0;
+        // digits written backwards from the end, the point after `decimals` of them
+        char digits[32];
+        char* first = digits + sizeof digits;
+        int count = 0;
+        do {
+            *--first = static_cast<char>('0' + rounded % 10);
+            rounded /= 10;
+            if (++count == decimals) *--first = '.';
+        } while (rounded != 0 || count <= decimals);
+        if (std::signbit(value) && !zero) *--first = '-';
+        return CFormatted(first, static_cast<size_t>(digits + sizeof digits - first), unit);
+    }
     // 309 integer digits of the largest double, sign, point and the decimals
     char digits[320];
-    digits[0] = '-';
-    const char* last = ExactFixed(value, decimals, digits + 1);
-    if (!last) {
-        const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value,
-                                                std::chars_format::fixed, decimals);
-        last = error == std::errc() ? end : digits;
-        if (last - digits > kMaxNumberLength) last = digits + kMaxNumberLength;
-    } else if (!std::signbit(value)) {
-        digits[0] = '+';  // dropped below
-    }
+    const auto [end, error] =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
+    const char* last = error == std::errc() ? end : digits;
+    if (last - digits > kMaxNumberLength) last = digits + kMaxNumberLength;
     const char* first = digits;
     const auto nonZero = [](char c) { return c >= '1' && c <= '9'; };
-    if (first != last &&
-        (*first == '+' || (*first == '-' && std::none_of(first + 1, last, nonZero))))
-        ++first;
+    if (first != last && *first == '-' && std::none_of(first + 1, last, nonZero)) ++first;
     return CFormatted(first, static_cast<size_t>(last - first), unit);
 }
 
@@ -140,6 +147,25 @@ CFormatted::CFormatted(const char* digits, size_t count, std::wstring_view unit)
 
 CFormatted::CFormatted(std::wstring_view text) : size_(std::min(text.size(), kCapacity)) {
     std::copy(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(size_), text_);
+}
+
+CString TakeLineBuffer(size_t capacity) {
+    std::vector<CString>& pool = LinePool();
+    CString buffer;
+    if (!pool.empty()) {
+        buffer = std::move(pool.back());
+        pool.pop_back();
+    }
+    buffer.reserve(std::max(capacity, kLeastLineBuffer));
+    return buffer;
+}
+
+void ReturnLineBuffer(CString&& buffer) {
+    std::vector<CString>& pool = LinePool();
+    // only heap buffers are worth keeping
+    if (buffer.capacity() <= CString().capacity() || pool.size() >= kMaxPooledBuffers) return;
+    buffer.clear();
+    pool.push_back(std::move(buffer));
 }
 
 CString operator+(const wchar_t* left, const CFormatted& right) {

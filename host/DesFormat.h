@@ -27,6 +27,12 @@ class CFormatted {
     std::size_t size_ = 0;
 };
 
+// Report line buffers recycled between checks: a line joined from a formatted value is built
+// in a buffer taken here (room for `capacity` characters), and the result holding it gives it
+// back when it is reset, so that a repeated check allocates no text. Thread-local pool.
+CString TakeLineBuffer(std::size_t capacity);
+void ReturnLineBuffer(CString&& buffer);
+
 CString operator+(const wchar_t* left, const CFormatted& right);
 CString operator+(const CString& left, const CFormatted& right);
 CString operator+(CString&& left, const CFormatted& right);

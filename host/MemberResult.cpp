@@ -65,7 +65,17 @@ void CMemberResult::AddFlags(unsigned flags) {
 // still cannot write into a quick check.
 void CMemberResult::AddOutputString(const CString& markup) {
     if (!textEnabled_) return;
-    report_.push_back({indent_, markup});
+    CString text = Util::TakeLineBuffer(markup.size());
+    text.assign(markup);
+    report_.push_back({indent_, std::move(text)});
+}
+
+void CMemberResult::AddOutputString(const wchar_t* markup) {
+    if (!textEnabled_) return;
+    const std::wstring_view view(markup);
+    CString text = Util::TakeLineBuffer(view.size());
+    text.assign(view);
+    report_.push_back({indent_, std::move(text)});
 }
 
 void CMemberResult::AddOutputString(CString&& markup) {
@@ -85,6 +95,7 @@ void CMemberResult::Reset() {
     overall_ = 0.0;
     textEnabled_ = true;
     indent_ = 0;
+    for (ReportPiece& piece : report_) Util::ReturnLineBuffer(std::move(piece.text));
     report_.clear();
 }
 

@@ -112,6 +112,7 @@ class CMemberResult {
     bool TextEnabled() const { return textEnabled_; }
     void AddOutputString(const CString& markup);
     void AddOutputString(CString&& markup);  // takes the caller's temporary, no copy
+    void AddOutputString(const wchar_t* markup);
     const std::vector<ReportPiece>& Report() const { return report_; }
     int IndentLevel() const { return indent_; }
     void PushIndent() { ++indent_; }
@@ -123,7 +124,8 @@ class CMemberResult {
     const CDesFormat& DesFormat() const { return format_; }
 
     // Back to a fresh result (one entry, no flags, no report, text on); the storage of the
-    // entries and of the report is kept for the next check.
+    // entries and of the report is kept for the next check (the text buffers go back to the
+    // line buffer pool).
     void Reset();
 
   private:
