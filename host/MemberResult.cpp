@@ -64,17 +64,18 @@ void CMemberResult::AddFlags(unsigned flags) {
 // Lines offered while text is off are dropped, so a caller that forgot to test TextEnabled
 // still cannot write into a quick check.
 void CMemberResult::AddOutputString(const CString& markup) {
-    if (!textEnabled_) return;
-    CString text = Util::TakeLineBuffer(markup.size());
-    text.assign(markup);
-    report_.push_back({indent_, std::move(text)});
+    AddCopy(markup);
 }
 
 void CMemberResult::AddOutputString(const wchar_t* markup) {
+    AddCopy(markup);
+}
+
+// A copied line goes into a recycled buffer, so that a repeated check allocates no text.
+void CMemberResult::AddCopy(std::wstring_view markup) {
     if (!textEnabled_) return;
-    const std::wstring_view view(markup);
-    CString text = Util::TakeLineBuffer(view.size());
-    text.assign(view);
+    CString text = Util::TakeLineBuffer(markup.size());
+    text.assign(markup);
     report_.push_back({indent_, std::move(text)});
 }
 

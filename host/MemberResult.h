@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 #include <vector>
 
 #include "host/CString.h"
@@ -129,6 +130,8 @@ class CMemberResult {
     void Reset();
 
   private:
+    void AddCopy(std::wstring_view markup);
+
     std::vector<Entry> entries_;
     int current_ = 0;
     bool bucklingEntry_ = false;
