@@ -220,6 +220,8 @@ bool CAS4100_98Member::Check() const {
     return NoThrow(
         [this] {
             if (!PrepareCheck(true)) return false;
+            // βm and δ of a span are shared by its buckling records and local checks.
+            const SpanMemo::Scope memo(spanMemo_);
             CMemberResult* result = Result();
             if (result->TextEnabled()) {
                 AddStringInput(section_->SectPropString(result->DesFormat()));
@@ -240,6 +242,8 @@ bool CAS4100_98Member::QuickCheck() const {
     return NoThrow(
         [this] {
             if (!PrepareCheck(false)) return false;
+            // βm and δ of a span are shared by its buckling records and local checks.
+            const SpanMemo::Scope memo(spanMemo_);
             Result()->EnableText(false);
             if (IsLocalOnly()) {
                 SizeResult(false);
