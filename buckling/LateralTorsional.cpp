@@ -194,7 +194,7 @@ bool CAS4100_98Member::CheckSpanLT(const CInteractionData& record) const {
     // cl. 4.4.2.2: the end moments amplified for the compression of the major-axis span.
     const double delta =
         MomentAmplificationFactorStrongAxis(span.GetCMPIndexLeft(), span.GetCMPIndexRight(),
-                                            span.IsLoaded(false), record.NStarX, record.Nomx);
+                                            IsSpanLoaded(span), record.NStarX, record.Nomx);
     const bool amplified = std::fabs(delta - 1.0) >= 0.0001;
     const CString prefix = amplified ? L"Amplified moment " : L"";
     if (amplified && IsTextOn(result)) {

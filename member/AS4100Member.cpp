@@ -326,16 +326,16 @@ bool CAS4100_98Member::CheckLocal() const {
         const CInteractionData& record = RecordFor(i);
         if (i == 0 || record.SpanXX != RecordFor(i - 1).SpanXX) {
             const CAS4100Span& span = record.SpanXX;
-            deltaMajor = MomentAmplificationFactorStrongAxis(
-                span.GetCMPIndexLeft(), span.GetCMPIndexRight(), span.IsLoaded(false),
-                record.NStarX, record.Nomx);
+            deltaMajor =
+                MomentAmplificationFactorStrongAxis(span.GetCMPIndexLeft(), span.GetCMPIndexRight(),
+                                                    IsSpanLoaded(span), record.NStarX, record.Nomx);
             ReportAmplification(L"strong", L"major", record.NStarX, record.Nomx, deltaMajor);
         }
         if (i == 0 || record.SpanYY != RecordFor(i - 1).SpanYY) {
             const CAS4100Span& span = record.SpanYY;
             deltaMinor =
                 MomentAmplificationFactorWeakAxis(span.GetCMPIndexLeft(), span.GetCMPIndexRight(),
-                                                  span.IsLoaded(false), record.NStarY, record.Nomy);
+                                                  IsSpanLoaded(span), record.NStarY, record.Nomy);
             ReportAmplification(L"weak", L"minor", record.NStarY, record.Nomy, deltaMinor);
         }
 

@@ -137,7 +137,7 @@ class AS4100_EXPORT CAS4100_98Member : public CSteelMemberGen {
                           int cmpRight, bool loaded, bool strongAxis) const;
     double BetaM_x(const CSpan& span) const;
     double BetaM_y(const CSpan& span) const;
-    bool IsSpanLoaded(const CSpan& span) const;  // span.IsLoaded(false), once per walk
+    bool IsSpanLoaded(const CSpan& span) const;  // span.IsLoaded(false), once per check
 
     std::shared_ptr<CAS4100_98Section> section_;
     // The calculator took the record at SetSection: a check need not validate it again.
