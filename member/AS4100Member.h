@@ -64,6 +64,12 @@ class AS4100_EXPORT CAS4100_98Member : public CSteelMemberGen {
     CAS4100_98Member(const CAS4100_98Member& other);
     CAS4100_98Member& operator=(const CAS4100_98Member&) = delete;
 
+    // A literal report line goes out as it is: no string is built with the report off.
+    using CSteelMemberGen::AddStringInput;
+    void AddStringInput(const wchar_t* text) const {
+        if (Result() && Result()->TextEnabled()) CSteelMemberGen::AddStringInput(text);
+    }
+
     // Member driver.
     bool PrepareCheck(bool reportUnhandled) const;
     bool IsLocalOnly() const;
