@@ -45,25 +45,32 @@ void ReportSegmentAmplification(CMemberResult* result, const CAS4100_98Section& 
                             section.CodeName() + L" clause 4.4.2.2)\n\n");
 }
 
-void ReportMoment(CMemberResult* result, const CString& name, double m) {
-    if (IsTextOn(result)) result->AddOutputString(name + result->DesFormat().Moment(m) + L"\n");
+// The moment line `prefix``name` value; the text is built only when it is written.
+void ReportMoment(CMemberResult* result, const wchar_t* prefix, const wchar_t* name, double m) {
+    if (IsTextOn(result)) {
+        result->AddOutputString(CString(prefix) + name + result->DesFormat().Moment(m) + L"\n");
+    }
 }
 
-void ReportUtil(CMemberResult* result, const CString& name, double util) {
+void ReportMoment(CMemberResult* result, const wchar_t* name, double m) {
+    ReportMoment(result, L"", name, m);
+}
+
+void ReportUtil(CMemberResult* result, const wchar_t* name, double util) {
     if (IsTextOn(result)) result->AddOutputString(name + result->DesFormat().Util(util) + L"\n");
 }
 
 // Lateral-torsional buckling does not apply: the section capacities at the two end moments.
 SegmentEnds StoredSectionCapacities(CAS4100_98Section& section, const EndMoments& m, bool reverse,
-                                    double delta, const CString& prefix, CMemberResult* result) {
+                                    double delta, const wchar_t* prefix, CMemberResult* result) {
     SegmentEnds ends;
     ends.mb1 = SectionCapacityAt(section, reverse ? m.min : m.max);
     ends.mb2 = reverse ? SectionCapacityAt(section, m.max) : ends.mb1;
     ends.m1 = m.max;
     ends.m2 = m.min;
     WriteLine(result, L"Values stored for use in buckling interaction...\n");
-    ReportMoment(result, prefix + L"Mx1 = ", AmplifiedMoment(delta, m.max));
-    ReportMoment(result, prefix + L"Mx2 = ", AmplifiedMoment(delta, m.min));
+    ReportMoment(result, prefix, L"Mx1 = ", AmplifiedMoment(delta, m.max));
+    ReportMoment(result, prefix, L"Mx2 = ", AmplifiedMoment(delta, m.min));
     ReportMoment(result, L"Msx1 = ", ends.mb1);
     ReportMoment(result, L"Msx2 = ", ends.mb2);
     return ends;
@@ -89,7 +96,7 @@ EndCheck CheckEnd(CAS4100_98Section& section, const CAS4100Span& span, double mo
 
 SegmentEnds MemberCapacities(CAS4100_98Section& section, const CAS4100Span& span,
                              const EndMoments& m, bool reverse, double alphaM, bool overridden,
-                             double le, double delta, const CString& prefix,
+                             double le, double delta, const wchar_t* prefix,
                              CMemberResult* result) {
     SegmentEnds ends;
     if (reverse) {
@@ -97,10 +104,10 @@ SegmentEnds MemberCapacities(CAS4100_98Section& section, const CAS4100Span& span
         WriteLine(result, L"Reverse curvature\n");
         const EndCheck end1 = CheckEnd(section, span, m.min, alphaM, overridden, le, delta, result);
         const EndCheck end2 = CheckEnd(section, span, m.max, alphaM, overridden, le, delta, result);
-        ReportMoment(result, prefix + L"Mx1 = ", end1.mx);
+        ReportMoment(result, prefix, L"Mx1 = ", end1.mx);
         ReportMoment(result, L"Mb1 = Mbx =", end1.mb);
         ReportUtil(result, L"Util1 = ", end1.util);
-        ReportMoment(result, prefix + L"Mx2 = ", end2.mx);
+        ReportMoment(result, prefix, L"Mx2 = ", end2.mx);
         ReportMoment(result, L"Mb2 = Mbx =", end2.mb);
         ReportUtil(result, L"Util2 = ", end2.util);
         ends = {end1.mb, end2.mb, m.min, m.max, std::max(end1.util, end2.util)};
@@ -110,7 +117,7 @@ SegmentEnds MemberCapacities(CAS4100_98Section& section, const CAS4100Span& span
     WriteLine(result, L"Single curvature bending in this span\n");
     const double moment = std::fabs(m.min) <= std::fabs(m.max) ? m.max : m.min;
     const EndCheck end = CheckEnd(section, span, moment, alphaM, overridden, le, delta, result);
-    ReportMoment(result, prefix + L"Mx = ", end.mx);
+    ReportMoment(result, prefix, L"Mx = ", end.mx);
     ReportUtil(result, L"Util = ", end.util);
     return {end.mb, end.mb, moment, moment, end.util};
 }
@@ -194,9 +201,9 @@ bool CAS4100_98Member::CheckSpanLT(const CInteractionData& record) const {
     // cl. 4.4.2.2: the end moments amplified for the compression of the major-axis span.
     const double delta =
         MomentAmplificationFactorStrongAxis(span.GetCMPIndexLeft(), span.GetCMPIndexRight(),
-                                            span.IsLoaded(false), record.NStarX, record.Nomx);
+                                            IsSpanLoaded(span), record.NStarX, record.Nomx);
     const bool amplified = std::fabs(delta - 1.0) >= 0.0001;
-    const CString prefix = amplified ? L"Amplified moment " : L"";
+    const wchar_t* prefix = amplified ? L"Amplified moment " : L"";
     if (amplified && IsTextOn(result)) {
         ReportSegmentAmplification(result, *section_, record.NStarX, record.Nomx, delta);
     }

@@ -739,7 +739,7 @@ bool CAS4100_98Member::CheckBucklingInteraction(const CInteractionData& record) 
     c.ncxInPlane = record.NcxInPlane;
     c.ncyInPlane = record.NcyInPlane;
 
-    const CString codeName = section->CodeName();
+    const CString& codeName = section->CodeName();
     const CAS4100Span& spanX = record.SpanXX;
     const CAS4100Span& spanY = record.SpanYY;
     Amplify(c, &End::mx,

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <vector>
 
 #include "member/AS4100Member.h"
 #include "section/RuleNote.h"
@@ -39,21 +38,18 @@ double EndMomentRatio(double start, double end) {
     return Clamp(-smaller / larger);
 }
 
-// Moment diagram sampled along a span: positions from its start, actual moments M and the
-// moments m of a unit load at mid-span of a simple span of the same length.
-struct SampledMoments {
-    std::vector<double> x, M, m;
-    int mid = -1;  // the sample at mid-span
-    void Add(double xi, double Mi, double mi) {
-        x.push_back(xi);
-        M.push_back(Mi);
-        m.push_back(mi);
-    }
+// One sample of the moment diagram along a span: position from its start, actual moment M and
+// the moment m of a unit load at mid-span of a simple span of the same length.
+struct MomentSample {
+    double x = 0.0, M = 0.0, m = 0.0;
 };
 
-SampledMoments SampleSpan(const MemberPointVec& points, const SubSpanVec& subSpans, int left,
-                          int right, int component) {
-    SampledMoments s;
+// Calls visit(sample, isMid) for the samples of the span between member points `left` and
+// `right` in order: every member point, mid-span (interpolated when no point is within the
+// tolerance) and the far end. Nothing is stored, so a check allocates nothing for it.
+template <typename Visit>
+void VisitSamples(const MemberPointVec& points, const SubSpanVec& subSpans, int left, int right,
+                  int component, Visit visit) {
     const double start = points[static_cast<size_t>(left)].Position();
     const double L = points[static_cast<size_t>(right)].Position() - start;
     const double half = L / 2.0;
@@ -62,45 +58,58 @@ SampledMoments SampleSpan(const MemberPointVec& points, const SubSpanVec& subSpa
         return subSpans[static_cast<size_t>(p)].GetMomentsLeft()[component];
     };
 
+    // The point samples before mid-span are sent one behind, so the last of them can be
+    // marked as mid-span when it lies there.
+    MomentSample pending;
+    bool hasPending = false;
     int p = left;
-    for (; p < right && position(p) <= half + kMidSpanTolerance; ++p)
-        s.Add(position(p), leftMoment(p), position(p) / 2.0);
+    for (; p < right && position(p) <= half + kMidSpanTolerance; ++p) {
+        if (hasPending) visit(pending, false);
+        pending = {position(p), leftMoment(p), position(p) / 2.0};
+        hasPending = true;
+    }
     const int lastBefore = p - 1;
-    if (std::fabs(s.x.back() - half) <= kMidSpanTolerance) {
-        s.mid = static_cast<int>(s.x.size()) - 1;
+    if (std::fabs(pending.x - half) <= kMidSpanTolerance) {
+        visit(pending, true);
     } else {
+        visit(pending, false);
         // Mid-span lies inside sub-span `lastBefore`: its moment by linear interpolation.
         const CSubSpan& sub = subSpans[static_cast<size_t>(lastBefore)];
         const double x0 = position(lastBefore);
         const double t = (half - x0) / (position(lastBefore + 1) - x0);
         const double M0 = sub.GetMomentsLeft()[component];
-        s.Add(half, M0 + t * (sub.GetMomentsRight()[component] - M0), L / 4.0);
-        s.mid = static_cast<int>(s.x.size()) - 1;
+        visit(MomentSample{half, M0 + t * (sub.GetMomentsRight()[component] - M0), L / 4.0}, true);
     }
-    for (; p < right; ++p) s.Add(position(p), leftMoment(p), L / 4.0 - (position(p) - half) / 2.0);
-    s.Add(L, subSpans[static_cast<size_t>(right - 1)].GetMomentsRight()[component], 0.0);
-    return s;
+    for (; p < right; ++p)
+        visit(MomentSample{position(p), leftMoment(p), L / 4.0 - (position(p) - half) / 2.0},
+              false);
+    visit(
+        MomentSample{L, subSpans[static_cast<size_t>(right - 1)].GetMomentsRight()[component], 0.0},
+        false);
 }
 
-// ∫ f(x) m(x) dx over the samples, f and m linear between samples; the two-point Gauss rule
-// integrates each segment exactly.
-template <typename F>
-double VirtualWork(const SampledMoments& s, F f) {
-    const double offset = 1.0 / std::sqrt(3.0);
-    double sum = 0.0;
-    for (size_t i = 0; i + 1 < s.x.size(); ++i) {
-        const double halfLength = (s.x[i + 1] - s.x[i]) / 2.0;
-        const double centre = (s.x[i + 1] + s.x[i]) / 2.0;
+// ∫ f(x) M m dx-style sums over consecutive samples, f and m linear between samples; the
+// two-point Gauss rule integrates each segment exactly. Add(a, b, f) adds the segment a→b.
+class VirtualWork {
+  public:
+    template <typename F>
+    void Add(const MomentSample& a, const MomentSample& b, F f) {
+        const double halfLength = (b.x - a.x) / 2.0;
+        const double centre = (b.x + a.x) / 2.0;
         for (double sign : {-1.0, 1.0}) {
-            const double xg = centre + sign * halfLength * offset;
-            const double t = halfLength > 0.0 ? (xg - s.x[i]) / (2.0 * halfLength) : 0.0;
-            const double M = s.M[i] + t * (s.M[i + 1] - s.M[i]);
-            const double m = s.m[i] + t * (s.m[i + 1] - s.m[i]);
-            sum += halfLength * f(xg, M) * m;
+            const double xg = centre + sign * halfLength * offset_;
+            const double t = halfLength > 0.0 ? (xg - a.x) / (2.0 * halfLength) : 0.0;
+            const double M = a.M + t * (b.M - a.M);
+            const double m = a.m + t * (b.m - a.m);
+            sum_ += halfLength * f(xg, M) * m;
         }
     }
-    return sum;
-}
+    double Sum() const { return sum_; }
+
+  private:
+    double offset_ = 1.0 / std::sqrt(3.0);
+    double sum_ = 0.0;
+};
 
 }  // namespace
 
@@ -154,14 +163,28 @@ SpanValues BetaMOfMemberSpan(const MemberPointVec& points, const SubSpanVec& sub
     }
     // cl. 4.4.2.2(b): βm = 1 − 2 δct/δcw from mid-span deflections by virtual work. An end
     // moment that bends the span the same way as the transverse load is left out of δcw.
-    const SampledMoments s = SampleSpan(points, subSpans, left, right, component);
-    const double L = s.x.back();
-    const double Mt = s.M[static_cast<size_t>(s.mid)] - 0.5 * M1 - 0.5 * M2;
+    double Mmid = 0.0, L = 0.0;
+    VisitSamples(points, subSpans, left, right, component, [&](const MomentSample& s, bool mid) {
+        if (mid) Mmid = s.M;
+        L = s.x;
+    });
+    const double Mt = Mmid - 0.5 * M1 - 0.5 * M2;
     const double M1w = M1 * Mt > 0.0 ? 0.0 : M1;
     const double M2w = M2 * Mt > 0.0 ? 0.0 : M2;
-    v.deltaCt = VirtualWork(s, [](double, double M) { return M; }) / EI;
-    v.deltaCw =
-        VirtualWork(s, [&](double x, double M) { return M - (M1w + (M2w - M1w) * x / L); }) / EI;
+    VirtualWork total, withoutEnds;
+    MomentSample previous;
+    bool first = true;
+    VisitSamples(points, subSpans, left, right, component, [&](const MomentSample& s, bool) {
+        if (!first) {
+            total.Add(previous, s, [](double, double M) { return M; });
+            withoutEnds.Add(previous, s,
+                            [&](double x, double M) { return M - (M1w + (M2w - M1w) * x / L); });
+        }
+        previous = s;
+        first = false;
+    });
+    v.deltaCt = total.Sum() / EI;
+    v.deltaCw = withoutEnds.Sum() / EI;
     v.betaM =
         std::fabs(v.deltaCw) < kZeroDeflection ? 1.0 : Clamp(1.0 - 2.0 * v.deltaCt / v.deltaCw);
     return v;

@@ -1,8 +1,8 @@
 // Values of a buckling span that every record the span covers shares (βm and the moment
 // amplification's βm of cl. 4.4.2.2, whether the span is loaded), worked out once per buckling
-// walk instead of once per record. The memo holds values only inside a walk (Scope): between
-// checks the host may change points, sub-spans, section, grade or rule set, so each walk starts
-// empty and outside a walk every value is worked out afresh.
+// walk instead of once per record. The memo holds values only inside a walk or a whole check
+// (Scope): between checks the host may change points, sub-spans, section, grade or rule set, so
+// each check starts empty and outside one every value is worked out afresh.
 #pragma once
 
 #include <array>
@@ -23,16 +23,22 @@ class SpanMemo {
   public:
     enum class Kind { Loaded, BetaMx, BetaMy, AmplificationStrong, AmplificationWeak };
 
-    // On for the lifetime of the scope, empty at both ends.
+    // On for the lifetime of the scope, empty at both ends. A scope inside another (a whole
+    // check around its buckling walk) keeps the outer one's values.
     class Scope {
       public:
-        explicit Scope(SpanMemo& memo) : memo_(memo) { memo_.Reset(true); }
-        ~Scope() { memo_.Reset(false); }
+        explicit Scope(SpanMemo& memo) : memo_(memo), outer_(!memo.on_) {
+            if (outer_) memo_.Reset(true);
+        }
+        ~Scope() {
+            if (outer_) memo_.Reset(false);
+        }
         Scope(const Scope&) = delete;
         Scope& operator=(const Scope&) = delete;
 
       private:
         SpanMemo& memo_;
+        bool outer_;
     };
 
     // The values of span [left, right] of `kind` (and `variant`, a caller's flag), from

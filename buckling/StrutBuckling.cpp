@@ -8,6 +8,7 @@
 
 #include "buckling/SpanActions.h"
 #include "member/AS4100Member.h"
+#include "section/RuleNote.h"
 
 namespace Arbor::Steel::SteelAS4100 {
 
@@ -69,9 +70,9 @@ CRestraint CommonRestraint(const CSpan& span) {
                       0, 0.0);
 }
 
-// (|M| / (φ Mc))^1.4 of one end.
-double Term(double moment, double capacity) {
-    return std::pow(std::fabs(moment) / (kPhi * capacity), kExponent);
+// |M| / (φ Mc) of one end.
+double Ratio(double moment, double capacity) {
+    return std::fabs(moment) / (kPhi * capacity);
 }
 
 // What the strut lateral-torsional check found for its span.
@@ -239,6 +240,7 @@ struct StrutInteraction {
     PrincipalEnd end1, end2;
     EndCapacities c1, c2;
     double xHi = 0.0, xLo = 0.0, yHi = 0.0, yLo = 0.0;
+    double exponent = kExponent;  // 1 for bending about one principal axis by the clause
     double util1 = 0.0, util2 = 0.0, util = 0.0;
 };
 
@@ -351,18 +353,35 @@ void ReportValues(CMemberResult* result, const CInteractionData& r, bool single,
     }
 }
 
+// A formula line without its exponent: "pow(R,1.4)" becomes "R".
+CString WithoutExponent(const wchar_t* text) {
+    CString line(text);
+    for (size_t at; (at = line.find(L"pow(")) != CString::npos;) {
+        line.erase(at, 4);
+        const size_t close = line.find(L",1.4)", at);
+        if (close == CString::npos) break;
+        line.erase(close, 5);
+    }
+    return line;
+}
+
 template <size_t N>
 void ReportFormulas(CMemberResult* result, const FormulaLine (&lines)[N],
                     const StrutInteraction& s) {
+    const bool linear = s.exponent == 1.0;
     for (const FormulaLine& l : lines) {
-        result->AddOutputString(CString(l.text) + L"\n     = " +
-                                Value(result->DesFormat(), s, l.quantity) + L"\n");
+        result->AddOutputString((linear ? WithoutExponent(l.text) : CString(l.text)) +
+                                L"\n     = " + Value(result->DesFormat(), s, l.quantity) + L"\n");
     }
 }
 
 void ReportStrutInteraction(CMemberResult* result, const CInteractionData& record, bool single,
                             bool tension, const StrutInteraction& s) {
     ReportValues(result, record, single, s);
+    if (s.exponent == 1.0) {
+        WriteRuleNote(result, RuleSet::Standard,
+                      L"bending about one axis, no exponent (cl. 8.4.2.2, 8.4.4)");
+    }
     if (tension) {
         single ? ReportFormulas(result, kTensionSingle, s)
                : ReportFormulas(result, kTensionPerEnd, s);
@@ -449,8 +468,13 @@ bool CAS4100_98Member::CheckStrutBucklingInteraction(const CInteractionData& rec
     s.xLo = xLo;
     s.yHi = yHi;
     s.yLo = yLo;
-    s.util1 = std::max(Term(end1.mu, s.c1.mc), Term(end2.mu, s.c2.mc));
-    s.util2 = std::max(Term(end1.mv, s.c1.mv), Term(end2.mv, s.c2.mv));
+    const double ru = std::max(Ratio(end1.mu, s.c1.mc), Ratio(end2.mu, s.c2.mc));
+    const double rv = std::max(Ratio(end1.mv, s.c1.mv), Ratio(end2.mv, s.c2.mv));
+    // With bending about one principal axis the standard's reading takes the ratio itself.
+    s.exponent = section_->CombinedExponent(kExponent, ru >= CAS4100_98Section::kNoMomentRatio &&
+                                                           rv >= CAS4100_98Section::kNoMomentRatio);
+    s.util1 = std::pow(ru, s.exponent);
+    s.util2 = std::pow(rv, s.exponent);
     s.util = s.util1 + s.util2;
     if (result) result->SetUtilBucklingCombined(s.util);
     if (WantsText(result)) ReportStrutInteraction(result, record, single, axial.tension, s);

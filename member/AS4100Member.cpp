@@ -220,6 +220,8 @@ bool CAS4100_98Member::Check() const {
     return NoThrow(
         [this] {
             if (!PrepareCheck(true)) return false;
+            // βm and δ of a span are shared by its buckling records and local checks.
+            const SpanMemo::Scope memo(spanMemo_);
             CMemberResult* result = Result();
             if (result->TextEnabled()) {
                 AddStringInput(section_->SectPropString(result->DesFormat()));
@@ -240,6 +242,8 @@ bool CAS4100_98Member::QuickCheck() const {
     return NoThrow(
         [this] {
             if (!PrepareCheck(false)) return false;
+            // βm and δ of a span are shared by its buckling records and local checks.
+            const SpanMemo::Scope memo(spanMemo_);
             Result()->EnableText(false);
             if (IsLocalOnly()) {
                 SizeResult(false);
@@ -322,16 +326,16 @@ bool CAS4100_98Member::CheckLocal() const {
         const CInteractionData& record = RecordFor(i);
         if (i == 0 || record.SpanXX != RecordFor(i - 1).SpanXX) {
             const CAS4100Span& span = record.SpanXX;
-            deltaMajor = MomentAmplificationFactorStrongAxis(
-                span.GetCMPIndexLeft(), span.GetCMPIndexRight(), span.IsLoaded(false),
-                record.NStarX, record.Nomx);
+            deltaMajor =
+                MomentAmplificationFactorStrongAxis(span.GetCMPIndexLeft(), span.GetCMPIndexRight(),
+                                                    IsSpanLoaded(span), record.NStarX, record.Nomx);
             ReportAmplification(L"strong", L"major", record.NStarX, record.Nomx, deltaMajor);
         }
         if (i == 0 || record.SpanYY != RecordFor(i - 1).SpanYY) {
             const CAS4100Span& span = record.SpanYY;
             deltaMinor =
                 MomentAmplificationFactorWeakAxis(span.GetCMPIndexLeft(), span.GetCMPIndexRight(),
-                                                  span.IsLoaded(false), record.NStarY, record.Nomy);
+                                                  IsSpanLoaded(span), record.NStarY, record.Nomy);
             ReportAmplification(L"weak", L"minor", record.NStarY, record.Nomy, deltaMinor);
         }
 

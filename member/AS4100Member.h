@@ -64,6 +64,12 @@ class AS4100_EXPORT CAS4100_98Member : public CSteelMemberGen {
     CAS4100_98Member(const CAS4100_98Member& other);
     CAS4100_98Member& operator=(const CAS4100_98Member&) = delete;
 
+    // A literal report line goes out as it is: no string is built with the report off.
+    using CSteelMemberGen::AddStringInput;
+    void AddStringInput(const wchar_t* text) const {
+        if (Result() && Result()->TextEnabled()) CSteelMemberGen::AddStringInput(text);
+    }
+
     // Member driver.
     bool PrepareCheck(bool reportUnhandled) const;
     bool IsLocalOnly() const;
@@ -137,7 +143,7 @@ class AS4100_EXPORT CAS4100_98Member : public CSteelMemberGen {
                           int cmpRight, bool loaded, bool strongAxis) const;
     double BetaM_x(const CSpan& span) const;
     double BetaM_y(const CSpan& span) const;
-    bool IsSpanLoaded(const CSpan& span) const;  // span.IsLoaded(false), once per walk
+    bool IsSpanLoaded(const CSpan& span) const;  // span.IsLoaded(false), once per check
 
     std::shared_ptr<CAS4100_98Section> section_;
     // The calculator took the record at SetSection: a check need not validate it again.
