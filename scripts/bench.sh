@@ -30,9 +30,10 @@ size_ms="$(for _ in $(seq 21); do
     python3 -c 'import json, sys; print(json.load(sys.stdin)["seconds"] * 1e3)'
 done | sort -g | sed -n 11p)"
 
-# Scaling in member points: instructions per point under callgrind (when valgrind is there).
+# Instruction counts under callgrind (when valgrind is there): reference members, long members,
+# scaling in member points, the batch line.
 if command -v valgrind >/dev/null; then
-  COUNT_PARTS=scaling "$root/scripts/count.sh" "$build" >"$counts"
+  COUNT_LONG=1 "$root/scripts/count.sh" "$build" >"$counts"
 fi
 
 python3 - "$json" "$out" "$full_line" "$quick_line" "$size_ms" "$counts" <<'PY'
@@ -83,6 +84,8 @@ with open(out, "w") as f:
     scaling = {}
     for line in open(counts):
         name, value = line.split("\t")
+        if not name.startswith("scaling/"):
+            continue
         _, kind, points = name.split("/")
         scaling[(kind, int(points.split("_")[0]))] = int(value)
     f.write("\n## Scaling\n\n")
@@ -99,5 +102,8 @@ with open(out, "w") as f:
         for points in sorted({p for _, p in scaling}):
             row = [f"{scaling.get((k, points), 0) / 1e3:.1f} k" for k in ("compact", "noncompact")]
             f.write(f"| {points} | {row[0]} | {row[1]} |\n")
-print(open(out).read())
 PY
+if [ -s "$counts" ]; then
+  { echo; python3 "$root/scripts/counts_md.py" "$counts"; } >>"$out"
+fi
+cat "$out"
