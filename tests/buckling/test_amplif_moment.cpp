@@ -93,16 +93,6 @@ TEST(AmplifBetaM, LoadedSpanByVirtualWorkAgainstClosedForm) {
     }
 }
 
-TEST(AmplifBetaM, ReportLines) {
-    MomentMember f(2, [](double x) { return 20e3 - 10e3 * x; });  // 20, −40 kN·m
-    A::FactorBetaM(f.member, 0, 2, false, true);
-    EXPECT_EQ(f.Report(), L"beta_m (strong axis) = 0.500 (ref: AS 4100-1998 clause 4.4.2.2)\n");
-    f.result.Reset();
-    A::FactorBetaM(f.member, 0, 2, true, false);
-    EXPECT_EQ(FirstOutOfOrder(f.Report(), {L"delta_ct ", L"\ndelta_cw ", L"beta_m (weak axis) = "}),
-              L"");
-}
-
 TEST(AmplifDelta, StrongAndWeakAxisFromTheSpanMomentsOrTheUsersFactors) {
     // Major axis: 20 and −40 kN·m (βm = 0.5, cm = 0.4); minor: uniform (βm = −1, cm = 1).
     TestMember f({{0.0, kFEnd}, {5.0, kFEnd}}, {Bending(0, 20e3, -40e3, 0, 0, 0, 5e3)});

@@ -46,7 +46,6 @@ TEST(AxialSpan, MinorAxisFailureSetsItsFlag) {
     EXPECT_NEAR(f.Util(UtilKind::BucklingAxialMinor), 700e3 / (0.9 * 0.541 * kNs), 2e-3);
     EXPECT_NE(f.result.Flags() & ResultFlag::MinorBucklingFail, 0u);
     EXPECT_EQ(f.result.Flags() & ResultFlag::MajorBucklingFail, 0u);
-    EXPECT_TRUE(f.Has(L"<b><red>Fail:</red></b> YY Axial Buckling\n"));
 }
 
 TEST(AxialSpan, EffectiveLengthsOfASwaySpanAndOfTheUsersOverride) {
@@ -177,7 +176,6 @@ TEST(TorsionalCheck, CompressedMonosymmetricSegment) {
     EXPECT_FALSE(fails.Check());
     EXPECT_NEAR(fails.Util(), 1.481481, 1e-6);
     EXPECT_NE(fails.result.Flags() & ResultFlag::TorsionalBucklingFail, 0u);
-    EXPECT_TRUE(fails.Has(L"<b><red>Fail:</red></b> Torsional Axial Buckling\n"));
 }
 
 TEST(TorsionalCheck, NotRequiredForDoublySymmetricSectionsTensionOrSquareSections) {
@@ -218,7 +216,6 @@ TEST(TorsionalCheck, HeldAgainstTwistAlongItsLengthOrInsufficientlyRestrained) {
     // An L end and a U end make no segment: the effective length is unbounded.
     Column loose(-200e3, Monosymmetric(), kLEnd, kUEnd);
     EXPECT_FALSE(loose.Check());
-    EXPECT_TRUE(loose.Has(L"<b><red>Fail:</red></b> Insufficient restraint\n"));
     EXPECT_EQ(loose.Util(), kInf);
     EXPECT_DOUBLE_EQ(loose.Record(0).NcTorsion, 0.0);
     EXPECT_NE(loose.result.Flags() & ResultFlag::TorsionalBucklingFail, 0u);
@@ -244,11 +241,6 @@ TEST(FlexuralTorsionalCheck, UsesTheLargerCompression) {
     FlexuralTorsional f;
     EXPECT_TRUE(f.Check());
     EXPECT_NEAR(f.Util(), 0.555556, 1e-6);  // 200/(0.9 × 400)
-    const CString spans = f.Span(0, 1).GetString(f.result.DesFormat());
-    // The heading ends without a line break after the torsional span.
-    EXPECT_EQ(f.result.Report().front().text, L"Major Axis Span: " + spans +
-                                                  L"\nMinor Axis Span: " + spans +
-                                                  L"\nTorsional Span: " + spans);
     EXPECT_TRUE(f.Has(L"Util = N/(phi*Nc)\n     = "));
 }
 

@@ -48,7 +48,6 @@ TEST(LTCheck, SingleCurvatureUniformMomentEitherSign) {
     EXPECT_FALSE(fails.Check());
     EXPECT_NEAR(fails.Util(UtilKind::BucklingLT), 100e3 / (0.9 * kMbUniform), 1e-4);
     EXPECT_NE(fails.result.Flags() & ResultFlag::LTBucklingFail, 0u);
-    EXPECT_TRUE(fails.Has(L"<b><red>Fail:</red></b> LT Buckling\n"));
 }
 
 TEST(LTCheck, ReverseCurvatureChecksEachEndAtItsMoment) {
@@ -64,7 +63,6 @@ TEST(LTCheck, ReverseCurvatureChecksEachEndAtItsMoment) {
     EXPECT_DOUBLE_EQ(r.Mx2, 80e3);
     // max(40/(0.9 × 160), 80/(0.9 × 185.85)) = max(0.2778, 0.4783)
     EXPECT_NEAR(f.Util(UtilKind::BucklingLT), 0.47828, 1e-4);
-    EXPECT_TRUE(f.Has(L"Reverse curvature\n"));
     EXPECT_TRUE(f.Has(L"Mb1 = Mbx =" + f.Moment(160e3) + L"\n"));
 }
 
