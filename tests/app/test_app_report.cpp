@@ -103,12 +103,13 @@ MarkupLine Line(int level, const std::wstring& text) {
     return {level, {{MarkupToken::Text, text}}};
 }
 
-std::vector<std::wstring> Texts(const std::vector<MarkupLine>& lines) {
-    std::vector<std::wstring> out;
+// Each line as "level text", one a line.
+std::wstring Texts(const std::vector<MarkupLine>& lines) {
+    std::wstring out;
     for (const MarkupLine& l : lines) {
-        std::wstring t;
-        for (const MarkupToken& k : l.tokens) t += k.kind == MarkupToken::Text ? k.text : L"";
-        out.push_back(std::to_wstring(l.level) + L" " + t);
+        out += std::to_wstring(l.level) + L" ";
+        for (const MarkupToken& k : l.tokens) out += k.kind == MarkupToken::Text ? k.text : L"";
+        out += L"\n";
     }
     return out;
 }
@@ -133,22 +134,11 @@ TEST(ReportFold, RepeatedBodiesFoldToTheFirstWithTheirPlaces) {
     lines.push_back(Line(2, L"short again"));
     lines.push_back(Line(3, L"Util = 0.1"));
 
-    const std::vector<std::wstring> expected{L"1 SubSpan 1",
-                                             L"2 LH end",
-                                             L"3 Applies also at: RH end.",
-                                             L"3 Vu = 0.6 fy Aw",
-                                             L"3    = 500 kN",
-                                             L"3 Util = 0.1",
-                                             L"2 RH end",
-                                             L"3 Same derivation and values as at LH end.",
-                                             L"2 Other",
-                                             L"3 Vu = 0.6 fy Aw",
-                                             L"3    = 600 kN",
-                                             L"3 Util = 0.1",
-                                             L"2 short",
-                                             L"3 Util = 0.1",
-                                             L"2 short again",
-                                             L"3 Util = 0.1"};
+    const std::wstring expected =
+        L"1 SubSpan 1\n2 LH end\n3 Applies also at: RH end.\n3 Vu = 0.6 fy Aw\n3    = 500 kN\n"
+        L"3 Util = 0.1\n2 RH end\n3 Same derivation and values as at LH end.\n2 Other\n"
+        L"3 Vu = 0.6 fy Aw\n3    = 600 kN\n3 Util = 0.1\n2 short\n3 Util = 0.1\n2 short again\n"
+        L"3 Util = 0.1\n";
     EXPECT_EQ(Texts(FoldRepeatedBlocks(lines)), expected);
 }
 

@@ -133,13 +133,17 @@ TEST(Classification, ClassesModuliFormFactorAndFlagsOfEachShape) {
         CAS4100_98Section& s = c.probe->Section();
         CMemberResult xx, yy, comp;
         EXPECT_EQ(s.BucklingClassXX(&xx), c.xx);
-        if (c.yy != Unworked) EXPECT_EQ(s.BucklingClassYY(&yy), c.yy);
+        if (c.yy != Unworked) {
+            EXPECT_EQ(s.BucklingClassYY(&yy), c.yy);
+        }
         EXPECT_EQ(c.probe->Comp(&comp), c.comp);
         EXPECT_EQ(xx.Flags(), c.xxFlags);
         EXPECT_EQ(yy.Flags(), c.yyFlags);
         EXPECT_EQ(comp.Flags(), c.compFlags);
         EXPECT_NEAR(s.ZxxEffective() * 1e6, c.zex, 0.005);
-        if (!std::isnan(c.zey)) EXPECT_NEAR(s.ZyyEffective() * 1e6, c.zey, 0.005);
+        if (!std::isnan(c.zey)) {
+            EXPECT_NEAR(s.ZyyEffective() * 1e6, c.zey, 0.005);
+        }
         EXPECT_NEAR(s.AreaCompEffective() / s.Area(), c.kf, 0.00005);
     }
     // The plastic/elastic ratio caps the compact modulus at k·Z.
