@@ -89,7 +89,6 @@ TEST(AxialSpan, TensionOrContinuousRestraintNeedsNoColumnCheck) {
     EXPECT_DOUBLE_EQ(f.Record(0).NtStar, 80e3);  // the tension stored
     EXPECT_DOUBLE_EQ(f.Record(0).NStarY, 0.0);
     EXPECT_DOUBLE_EQ(f.Util(UtilKind::BucklingAxialMinor), 0.0);
-    EXPECT_TRUE(f.Has(L"No axial compression in this span\n"));
 
     TestMember held({{0.0, kPinned}, {6.0, kPinned}}, {Bending(-450e3, 0, 0, 0, 0, 0x100000)});
     EXPECT_TRUE(A::CheckSpanYY(held.member, held.Span(0, 1)));
@@ -181,12 +180,9 @@ TEST(TorsionalCheck, CompressedMonosymmetricSegment) {
 TEST(TorsionalCheck, NotRequiredForDoublySymmetricSectionsTensionOrSquareSections) {
     Column doubly(-200e3, UB310Props());
     EXPECT_TRUE(doubly.Check());
-    EXPECT_TRUE(
-        doubly.Has(L"Torsional buckling check not required: section is doubly symmetric\n"));
     EXPECT_DOUBLE_EQ(doubly.Record(0).NStarY, 200e3);
     Column tension(50e3);
     EXPECT_TRUE(tension.Check());
-    EXPECT_TRUE(tension.Has(L"No axial compression in this span\n"));
     TestSectionProps v = Monosymmetric();
     v.square = true;
     Column square(-200e3, v);
@@ -194,7 +190,6 @@ TEST(TorsionalCheck, NotRequiredForDoublySymmetricSectionsTensionOrSquareSection
     square.member.SetLlt(4.0);
     square.Check();
     EXPECT_TRUE(square.Has(L"<i><blue>Effective length overridden</blue></i>\n"));
-    EXPECT_TRUE(square.Has(L"LT check not required: section is circular or square\n"));
     // NcT at the 4 m override; its utilisation still offered: 200/(0.9 × 500).
     EXPECT_NEAR(square.Record(0).Nomz, 1e7 / 16.0, 1e-6);
     EXPECT_NEAR(square.Util(), 0.444444, 1e-6);
@@ -253,7 +248,6 @@ TEST(FlexuralTorsionalCheck, FailureInTheFlagsAndNoCompression) {
     FlexuralTorsional none;
     none.Record(0).NStarX = none.Record(0).NStarY = 0.0;
     none.Check();
-    EXPECT_TRUE(none.Has(L"No axial compression in this span\n"));
     EXPECT_FALSE(none.Has(L"Util = N/(phi*Nc)"));
     EXPECT_DOUBLE_EQ(none.Util(), 0.0);
 }

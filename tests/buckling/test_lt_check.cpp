@@ -103,7 +103,6 @@ TEST(LTCheck, NotRequiredPathsStoreSectionCapacities) {
               L"");
     Beam6 none(Bending(-50e3, 0.0, 0.0));
     EXPECT_TRUE(none.Check());
-    EXPECT_TRUE(none.Has(L"No major axis moment in this span\n"));
     for (Beam6* b : {&held, &square, &none}) {
         EXPECT_FALSE(b->Record(0).LTApplies);
         EXPECT_DOUBLE_EQ(b->Util(UtilKind::BucklingLT), 0.0);
@@ -116,9 +115,6 @@ TEST(LTCheck, FullyRestrainedSegmentNeedsRestrainedEnds) {
     auto restrained = [](TestSectionProps& v) { v.fullyRestrained = true; };
     Beam6 f(Bending(0, 150e3, 150e3), restrained);
     f.Check();
-    EXPECT_TRUE(
-        f.Has(L"LT check not required: span is satisfied the conditions framed in "
-              L"AS4100:1988 cl. 5.3.2.4 \n"));
     EXPECT_FALSE(f.Record(0).LTApplies);
     // An L end is neither F nor P: the segment is checked whatever its slenderness.
     Beam6 lEnd(Bending(0, 60e3, 60e3), restrained, kLEnd);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "common/TestSections.h"
+#include "shapes/IcalcSupport.h"
 
 namespace {
 
@@ -15,20 +16,6 @@ using K = UtilKind;
 constexpr unsigned kFixedF = kFEnd | RestraintBit::RotationXX | RestraintBit::RotationYY;
 // A fly brace: both flanges held laterally with twist restraint, no support.
 constexpr unsigned kBrace = RestraintBit::TranslationYY | 512 | 1024 | 128 | 64;
-
-// A tee by dimensions (D 200, flange 150 × 12, stem 8) in a 250 MPa grade.
-Arbor::Data::CSection Tee() {
-    Arbor::Data::CSection tee(L"T 200x150");
-    tee.SetShape(Arbor::Data::SecShape::T);
-    tee.SetDimensions({0.2, 0.15, 0.012, 0.008, 0.0});
-    return tee;
-}
-CSteelGrade G250() {
-    Arbor::Data::GradeBand band;
-    band.fy = 250e6;
-    band.fu = 410e6;
-    return CSteelGrade(L"G", {band});
-}
 
 struct Row {
     const char* what;
@@ -108,13 +95,14 @@ std::vector<Row> Rows() {
           {K::BucklingAxialFlexuralTorsion, 0.42888},
           {K::BucklingAxialMinor, 0.81742}},
          {L"NcrTF = Beta/2.*( NcrX+NcrT - sqrt("}},
-        // Tee strut, 2.5 m, 200 kN; slender stem tip: kf = 0.8547, Ns = 706 kN, αb = 1. NcrT =
-        // 1356.95 → NcT = 453.66 kN; NcrTF = 768.31 (NcrY = 1068.45) → NcTF = 358.93 kN.
+        // Tee (D 200, flange 150 × 12, stem 8, fy 250) strut, 2.5 m, 200 kN; slender stem tip:
+        // kf = 0.8547, Ns = 706 kN, αb = 1. NcrT = 1356.95 → NcT = 453.66 kN; NcrTF = 768.31
+        // (NcrY = 1068.45) → NcTF = 358.93 kN.
         {"tee strut",
          {{0.0, kFEnd}, {2.5, kFEnd}},
          {Bending(-200e3, 0, 0)},
-         Tee(),
-         G250(),
+         icalc::Dimensioned(Arbor::Data::SecShape::T, {200, 150, 12, 8, 0}),
+         icalc::OneBand(250, 410),
          {{K::BucklingAxialTorsion, 0.48985}, {K::BucklingAxialFlexuralTorsion, 0.61913}},
          {L"NcrTF = Beta/2.*( NcrY+NcrT - sqrt("}},
         // 150x150x6SHS, compact: Ms = 62.30 kN·m, Ns = 1165.5, Nc = 859.59, Nomb = 1394.1 kN.

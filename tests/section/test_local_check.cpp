@@ -109,22 +109,16 @@ TEST(LocalCheck, ReportLinesShowTheHandValues) {
                          L"N/(Phi*Ns) + Mx/(Phi*Msxx) + My/(Phi*Msyy)\n\t= ( "));
 }
 
-// Strut: u-u moment in the major slot, v-v in the minor one, no torsion check; a tie has a
-// heading of its own and no class line.
+// Strut: u-u moment in the major slot, v-v in the minor one, no torsion check; a tie has no
+// class line (the strut and tie wording is pinned by the golden reports of the angles).
 TEST(LocalCheck, StrutAndTie) {
     const CMemberResult strut = Check("250UB37.3", Strut, -100e3, 10e3, 0.0);
-    EXPECT_EQ(strut.Report()[0].text, L"Compression check\n");
     EXPECT_EQ(strut.Report()[1].text, L"Section is: <b>Compact</b> in compression\n");
-    EXPECT_TRUE(HasPiece(strut, L"<b>X axis shear:</b>\n\t<i>ref. AS 4100:1998 cl. 5.11.1</i>\n"));
     EXPECT_NEAR(Util(strut, UtilKind::LocalMomMajor), 10e3 * std::sqrt(0.5) / (kPhi * 128e3), 1e-9);
     EXPECT_NEAR(Util(strut, UtilKind::LocalMomMinor), 10e3 * std::sqrt(0.5) / (kPhi * 32e3), 1e-9);
     EXPECT_FALSE(strut.GetEntry(0).set[static_cast<int>(UtilKind::LocalTorsion)]);
-    EXPECT_TRUE(Contains(strut, L"N/(Phi*Ns) + Mu/(Phi*Msuu) + Mv/(Phi*Msvv) = ( "));
 
     const CMemberResult tie = Check("250UB37.3", Strut, 100e3, 10e3, 0.0);
-    EXPECT_EQ(tie.Report()[0].text, L"Tension check:\n");
-    EXPECT_TRUE(
-        HasPiece(tie, L"<b>Minor axis shear:</b>\n\t<i>ref. AS 4100:1998 cl. 5.11.1</i>\n"));
     EXPECT_FALSE(Contains(tie, L"Section is:"));
 }
 
@@ -153,7 +147,7 @@ TEST(LocalCheck, FlagsAtAndAboveOne) {
 }
 
 // Tcsv of 310UB40.4 = 157·10³ mm⁴ · (320 MPa/√3)/10.2 mm = 2.8437 kN·m: 4.9 % stores the ratio
-// only, 5 % also warns.
+// only, 5 % also warns (the warning's wording is pinned by the golden reports).
 TEST(LocalCheck, TorsionWarningFromFivePercent) {
     const double tcsv = Catalogued("310UB40.4", "300PLUS").TorsionCapacity(nullptr);
     EXPECT_NEAR(tcsv, 2843.73, 0.01);
@@ -163,14 +157,6 @@ TEST(LocalCheck, TorsionWarningFromFivePercent) {
 
     const CMemberResult warned = Check("310UB40.4", Plain, 0.0, 0.0, 0.0, 0.05 * tcsv);
     EXPECT_EQ(warned.Flags() & Flag::TorsionWarning, Flag::TorsionWarning);
-    EXPECT_TRUE(HasPiece(warned,
-                         L"<b><orange>Warning:</orange></b> Torsion not properly "
-                         L"supported!\n"));
-    EXPECT_TRUE(HasPiece(warned,
-                         L"Applied torsion causes shear stress of greater than 5% of "
-                         L"capacity\n"));
-    EXPECT_TRUE(HasPiece(warned, L"\tT/Tcsv = ( " + warned.DesFormat().Moment(0.05 * tcsv)));
-    EXPECT_TRUE(HasPiece(warned, L" / " + warned.DesFormat().Moment(tcsv)));
 }
 
 TEST(LocalCheck, NullOrSilentResultWritesNothing) {
