@@ -67,7 +67,8 @@ TEST(TensionCapacity, YieldOfGrossAreaOrFractureOfNetArea) {
     EXPECT_NEAR(s.Pt(nullptr), 974.27e3, 0.01);
 }
 
-// cl. 5.12.3: Vvm = Vv up to 0.75·φ·Ms, Vv·(2.2 − 1.6·M/(φ·Ms)) up to φ·Ms, zero from there.
+// cl. 5.12.3: Vvm = Vv up to 0.75·φ·Ms, Vv·(2.2 − 1.6·M/(φ·Ms)) up to φ·Ms, zero from there
+// (the report lines of both axes are pinned by the golden reports).
 TEST(ShearMomentInteraction, ReductionBand) {
     StandIn s = Beam();
     const double vv = 356e3;
@@ -78,21 +79,9 @@ TEST(ShearMomentInteraction, ReductionBand) {
         s.SetMomentXX(m * kPhi * kMsx);
         EXPECT_NEAR(s.InteractionShearCapacity(vv, true, nullptr), factor * vv, 1e-6 * vv) << m;
     }
-    s.SetMomentXX(0.875 * kPhi * kMsx);
-    CMemberResult result;
-    s.InteractionShearCapacity(vv, true, &result);
-    const auto& f = result.DesFormat();
-    ASSERT_EQ(result.Report().size(), 1u);
-    EXPECT_EQ(result.Report()[0].text, L"Vvm = Vv*(2.2 - 1.6*Mx/(Phi*Msx))\n    = " + f.Force(vv) +
-                                           L"*(2.2 - 1.6*" + f.Moment(0.875 * kPhi * kMsx) + L"/(" +
-                                           f.NoDim(0.9) + L"*" + f.Moment(kMsx) + L"))\n    = " +
-                                           f.Force(0.8 * vv) + L"\n");
-    // At φ·Ms exactly: none, with the message.
+    // At φ·Ms exactly: none.
     s.SetMomentXX(kPhi * s.DesignStressMin() * s.ZxxEffective());
-    CMemberResult atCapacity;
-    EXPECT_EQ(s.InteractionShearCapacity(vv, true, &atCapacity), 0.0);
-    EXPECT_EQ(ReportText(atCapacity),
-              L"Major axis moment utilzation exceeds unity. Shear capacity is assumed as zero\n");
+    EXPECT_EQ(s.InteractionShearCapacity(vv, true, nullptr), 0.0);
 }
 
 // The minor axis uses My and Msy; the major moment does not enter.
@@ -101,10 +90,7 @@ TEST(ShearMomentInteraction, MinorAxisUsesMyAndMsy) {
     s.SetMomentXX(kPhi * kMsx * 1.01);
     EXPECT_EQ(s.InteractionShearCapacity(1e5, false, nullptr), 1e5);
     s.SetMomentYY(kPhi * 44496.0 * 1.01);
-    CMemberResult result;
-    EXPECT_EQ(s.InteractionShearCapacity(1e5, false, &result), 0.0);
-    EXPECT_EQ(ReportText(result),
-              L"Minor axis moment utilzation exceeds unity. Shear capacity is assumed as zero\n");
+    EXPECT_EQ(s.InteractionShearCapacity(1e5, false, nullptr), 0.0);
 }
 
 // An eccentricity moment of more than 1e-6 enters the design moment as max(|M + ΔM|, |M|).
