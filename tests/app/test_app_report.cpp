@@ -146,8 +146,8 @@ std::string Example(const char* name) {
     return std::string(AS4100_SOURCE_DIR) + "/examples/" + name + ".json";
 }
 
-// The title block from the file and the command line, the comment, the detail levels, failures
-// coloured and flags in words.
+// The title block from the file and the command line, the comment, the detail levels; a failing
+// member's document and page: exit 1, failures coloured, flags in words, standalone UTF-8.
 TEST(HtmlReport, TitleBlockDetailLevelsAndFailures) {
     const ScratchDir dir;
     json doc = test::BaseMember();
@@ -167,13 +167,23 @@ TEST(HtmlReport, TitleBlockDetailLevelsAndFailures) {
     }
     EXPECT_EQ(s.find("class=\"markup\""), std::string::npos);
 
-    doc["section"] = "150UB14.0";  // fails
-    ASSERT_EQ(RunProgram("check " + dir.Write("bad.json", doc.dump()) + " --report " + full +
-                         " --paper letter")
-                  .status,
-              1);
+    // A failing member: exit 1, its JSON document on standard output and the page beside it.
+    doc["section"] = "150UB14.0";
+    const test::ProgramRun bad = RunProgram("check --json " + dir.Write("bad.json", doc.dump()) +
+                                            " --report " + full + " --paper letter");
+    ASSERT_EQ(bad.status, 1) << bad.err;
+    const json c = json::parse(bad.out)["cases"][0];
+    EXPECT_FALSE(c["pass"].get<bool>());
+    EXPECT_EQ(c["governing"], "inf");  // moment beyond capacity: shear capacity zero
+    EXPECT_NE(std::find(c["flag_words"].begin(), c["flag_words"].end(), "failed"),
+              c["flag_words"].end());
     const std::string f = ReadFile(full);
     EXPECT_EQ(TagProblem(f), "");
+    EXPECT_EQ(f.rfind("<!DOCTYPE html>", 0), 0u);
+    for (const char* says : {"<b><span class=\"red\">Fail:</span></b>",
+                             "<td class=\"fail\">FAIL</td>", "mm²" /* UTF-8 intact */})
+        EXPECT_NE(f.find(says), std::string::npos) << says;
+    EXPECT_EQ(f.find("http"), std::string::npos);  // standalone
     EXPECT_NE(f.find("J-17 &lt;Depot&gt;"), std::string::npos);
     EXPECT_NE(f.find("\\3c Depot>"), std::string::npos);  // in the page heading's CSS string
     EXPECT_NE(f.find("size: letter portrait"), std::string::npos);

@@ -88,26 +88,21 @@ TEST(CatalogueUnits, EveryFamilysColumnsInSI) {
         const char* name;
         std::vector<double> dimsMm;
         std::vector<std::pair<double P::*, double>> published;  // NaN: not published
+        // clang-format off
     } rows[] = {
-        {"310UB40.4",
-         {304, 165, 10.2, 165, 10.2, 6.1, 11.5},
-         {{&P::Ag, 5210 * mm2},
-          {&P::Ix, 86.4e6 * mm4},
-          {&P::Zx, 569e3 * mm3},
-          {&P::Sx, 633e3 * mm3},
-          {&P::Iy, 7.65e6 * mm4},
-          {&P::J, 157e3 * mm4},
+        {"310UB40.4", {304, 165, 10.2, 165, 10.2, 6.1, 11.5},
+         {{&P::Ag, 5210 * mm2}, {&P::Ix, 86.4e6 * mm4}, {&P::Zx, 569e3 * mm3},
+          {&P::Sx, 633e3 * mm3}, {&P::Iy, 7.65e6 * mm4}, {&P::J, 157e3 * mm4},
           {&P::Iw, 165e9 * mm6}}},
         {"150PFC", {150, 75, 9.5, 6, 10}, {{&P::Zy, 25.7e3 * mm3}, {&P::Iw, 4.59e9 * mm6}}},
-        {"100x100x10EA",
-         {100, 100, 9.5, 8, 5},
+        {"100x100x10EA", {100, 100, 9.5, 8, 5},
          {{&P::Zx, 23.6e3 * mm3}, {&P::Ix, 1.70e6 * mm4}, {&P::Iw, nan}}},
-        {"168.3x7.1CHS",
-         {168.3, 7.1},
+        {"168.3x7.1CHS", {168.3, 7.1},
          {{&P::Ix, 11.7e6 * mm4}, {&P::Iy, 11.7e6 * mm4}, {&P::J, nan}}},
         {"150x50x5RHS", {150, 50, 5, 5}, {{&P::Zy, 30.6e3 * mm3}}},
         {"100x100x6SHS", {100, 100, 6, 6}, {{&P::Sy, 73.5e3 * mm3}}},
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const CatalogueEntry* e = Cat().FindSection(row.name);
