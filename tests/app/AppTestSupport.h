@@ -35,6 +35,12 @@ inline nlohmann::json BaseMember() {
     })");
 }
 
+// A sub-span's end actions: forces [N, Vmajor, Vminor] and moments [T, Mmajor, Mminor].
+inline nlohmann::json Sub(nlohmann::json fl, nlohmann::json fr, nlohmann::json ml,
+                          nlohmann::json mr) {
+    return {{"forces_left", fl}, {"forces_right", fr}, {"moments_left", ml}, {"moments_right", mr}};
+}
+
 // Every force and moment of the first case times `factor`.
 inline nlohmann::json ScaledLoads(nlohmann::json doc, double factor) {
     for (nlohmann::json& s : doc["cases"][0]["subspans"])

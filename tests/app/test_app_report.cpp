@@ -32,12 +32,8 @@ MemberInput Member(const std::vector<double>& x, const std::vector<std::array<do
         if (i < restraints.size() && !restraints[i].is_null()) point["restraint"] = restraints[i];
         doc["points"].push_back(point);
     }
-    for (const auto& [vl, vr, ml, mr] : subs) {
-        doc["subspans"].push_back({{"forces_left", {0, vl, 0}},
-                                   {"forces_right", {0, vr, 0}},
-                                   {"moments_left", {0, ml, 0}},
-                                   {"moments_right", {0, mr, 0}}});
-    }
+    for (const auto& [vl, vr, ml, mr] : subs)
+        doc["subspans"].push_back(test::Sub({0, vl, 0}, {0, vr, 0}, {0, ml, 0}, {0, mr, 0}));
     return ParseMember(doc, "test");
 }
 

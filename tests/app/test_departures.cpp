@@ -21,10 +21,7 @@ namespace {
 using Arbor::Steel::UtilKind;
 using nlohmann::json;
 
-// Sub-span end actions [N, Vmajor, Vminor], [T, Mmajor, Mminor] in kN and kN·m.
-json Sub(json fl, json fr, json ml, json mr) {
-    return {{"forces_left", fl}, {"forces_right", fr}, {"moments_left", ml}, {"moments_right", mr}};
-}
+using test::Sub;  // in kN and kN·m here
 
 // A 300PLUS member in m and kN; points are (x, restraint names) pairs.
 json Member(json section, std::vector<std::pair<double, json>> points, json subspans) {

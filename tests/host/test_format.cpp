@@ -104,6 +104,7 @@ TEST(DesFormatDigits, SignificantFiguresAndIntegers) {
     EXPECT_EQ(f.Int(-2147483647 - 1), L"-2147483648");
     EXPECT_EQ(f.Int(123), L"123");
     EXPECT_EQ(f.NoDim(kInf), L"inf");
+    EXPECT_EQ(f.LFourth(-kInf), L"-inf");
 }
 
 TEST(Utf8, ReportSymbolsFourByteSequencesAndMalformedInput) {

@@ -114,8 +114,8 @@ TEST(ShearMomentInteraction, EccentricityMomentNeverLowersTheDesignMoment) {
     EXPECT_DOUBLE_EQ(s.EnhancedMomentYY(nullptr), 7e2);
 }
 
-// The block's wording is pinned by the golden reports (default ratio, classes, mono-symmetric
-// principal values); a ratio of the user's shows, and writing the block leaves the actions.
+// The block's wording is pinned by the golden reports (default ratio, classes); a ratio of the
+// user's shows, writing the block leaves the actions, and a mono-symmetric I adds Iuu, Ixy, α.
 TEST(SectionReport, UsersRatioAndTheActionsKept) {
     CSectionCalcI s = Catalogued("310UB40.4", "Grade 350");
     s.SetPlasticElasticRatio(1.2);
@@ -130,4 +130,8 @@ TEST(SectionReport, UsersRatioAndTheActionsKept) {
     EXPECT_TRUE(Contains(text, L"\tOverall/Compression: <b>Slender</b>\n"));
     EXPECT_EQ(s.ForceAxial(), 5e6);
     EXPECT_EQ(s.MomentXX(), -2e5);
+    // A mono-symmetric I adds its principal values.
+    const std::wstring mono = FromPlates({400, 300, 25, 150, 6, 8}, 300).SectPropString(f);
+    EXPECT_TRUE(Contains(mono, L"\tIuu  = ") && Contains(mono, L"\tIxy  = "));
+    EXPECT_TRUE(Contains(mono, L"\tAlpha  = " + f.NoDim(0.0) + L" deg\n"));
 }
