@@ -180,6 +180,37 @@ TEST(IGeometrySetArborSec, WeldedCategories) {
     }
 }
 
+// Properties are kept per thread by dimensions: sections that differ in one dimension only,
+// more of them than are kept, each give their own properties when they come again.
+TEST(IGeometrySetArborSec, SectionsComingAgainGiveTheirOwnProperties) {
+    const std::vector<double> base{400, 300, 20, 200, 16, 10, 6};
+    std::vector<std::vector<double>> sections;
+    for (int round = 1; round <= 6; ++round) {
+        for (size_t i = 0; i < base.size(); ++i) {
+            std::vector<double> d = base;
+            d[i] += round;  // stays an I section
+            sections.push_back(d);
+        }
+    }
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const std::vector<double>& d : sections) {
+            std::vector<double> dims;
+            for (double v : d) dims.push_back(v * mm);
+            Geometry g;
+            ASSERT_TRUE(g.SetArborSec(MakeSection(dims, Shape::WeldedI, Category::HW), nullptr));
+            const GrossProperties p = Compute(d, d[6]);
+            EXPECT_EQ(g.Area(), p.area);
+            EXPECT_EQ(g.Ybar(), p.ybar);
+            EXPECT_EQ(g.Ixx(), p.ixx);
+            EXPECT_EQ(g.Iyy(), p.iyy);
+            EXPECT_EQ(g.Sxx(), p.sxx);
+            EXPECT_EQ(g.J(), p.j);
+            EXPECT_EQ(g.Gamma(), p.iw);
+            EXPECT_EQ(g.YbarPlastic(), p.ybarPlastic);
+        }
+    }
+}
+
 TEST(IGeometryMirror, SwapsTheFlangesAndKeepsPublishedValues) {
     CSection section = MonoSection(6.0);
     Arbor::Data::PublishedProperties published;
