@@ -13,9 +13,8 @@
 //   axis is the same (no minor-axis load) and βm of the minor axis meets only M*y = 0.
 // 5 (critical flange), 6 (cantilever): both flanges held alike at every point and along every
 //   sub-span, so end types, continuous restraint and segment ends read the same whichever
-//   flange is critical; member ends supported and held laterally make no segment a cantilever
-//   under either reading; a point supported in-plane is never U, so the support bit does not
-//   change a segment's validity.
+//   flange is critical, and the segments and cantilevers are the same (SegmentsReadAlike);
+//   then so are kt, kl, kr and αm.
 // 7 (Mrx ≤ Msx, web term): without axial force the clause's Mrx is at least k·Msx with
 //   k = min(1, 1 + 0.18·(82 − λw)/(82 − λwy)), so its section check is at most
 //   (M*x/(φ·k·Msx))^1.4, required to stay within the governing ratio.
@@ -68,19 +67,40 @@ bool IsSupported(const CRestraint& r) {
     return r.IsRestrained(Bit::TranslationXX);
 }
 
-// Departures 5 and 6.
+// U (cl. 5.4.2.4) whichever flange is critical, once both flanges are held alike.
+bool IsUnrestrained(const CRestraint& r) {
+    return !r.IsRestrained(Bit::Flange1);
+}
+
+// Departures 5 and 6. The checker's segment search types a segment's ends against flange 1
+// (flange 2 for a cantilever), calls a segment at an unsupported member end a cantilever and
+// lets the support bit pick the validity rule; the clause's types them against the critical
+// flange and calls a segment a cantilever when one end is a U member end and the other is not.
+// With both flanges held alike the types agree; with each member end either held (supported,
+// not U) or a free tip (unsupported, U), at most one tip, no supported point U and, beside a
+// tip, every other point either U or supported, every segment the search tries is valid and
+// a cantilever alike under both (a segment starts at a held end or at the end of a valid one,
+// never at a U point inside the member).
 bool SegmentsReadAlike(const MemberInput& member, const LoadCase& loadCase) {
-    for (const Arbor::Steel::CMemberPoint& p : member.points) {
-        const CRestraint& r = p.GetRestraint();
-        if (!FlangesHeldAlike(r)) return false;
-        if (IsSupported(r) && CAS4100Span::RestType(true, r) == Type::U) return false;
-    }
     for (const Arbor::Steel::CSubSpan& s : loadCase.subSpans) {
         if (!FlangesHeldAlike(s.GetRestraint())) return false;
     }
+    int tips = 0;
     for (const auto* end : {&member.points.front(), &member.points.back()}) {
-        const CRestraint& r = end->GetRestraint();
-        if (!IsSupported(r) || !r.IsRestrained(Bit::Flange1)) return false;
+        const bool supported = IsSupported(end->GetRestraint());
+        const bool unrestrained = IsUnrestrained(end->GetRestraint());
+        if (!supported && unrestrained) {
+            ++tips;
+        } else if (!supported || unrestrained) {
+            return false;  // neither held nor a free tip
+        }
+    }
+    if (tips > 1) return false;
+    for (const Arbor::Steel::CMemberPoint& p : member.points) {
+        const CRestraint& r = p.GetRestraint();
+        if (!FlangesHeldAlike(r)) return false;
+        if (IsSupported(r) && IsUnrestrained(r)) return false;
+        if (tips == 1 && !IsSupported(r) && !IsUnrestrained(r)) return false;
     }
     return true;
 }
