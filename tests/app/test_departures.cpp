@@ -284,19 +284,6 @@ json FloorBeamActions(double scale, const char* key = nullptr, int component = 0
     return m;
 }
 
-// The member with its middle point held laterally but not supported in-plane.
-json HeldUnsupported(json m) {
-    m["points"][m["points"].size() / 2]["restraint"] = {{"names", kHeld}};
-    return m;
-}
-
-// The member with both ends free.
-json FreeEnds(json m) {
-    m["points"].front().erase("restraint");
-    m["points"].back().erase("restraint");
-    return m;
-}
-
 // The case runs again unless every departure is shown not to raise the governing ratio; where
 // it is skipped, the standard's reading indeed stays within the watch's margin.
 TEST(StandardWatch, RunsTheStandardAgainOnlyWhereADepartureMayGovern) {
@@ -305,23 +292,26 @@ TEST(StandardWatch, RunsTheStandardAgainOnlyWhereADepartureMayGovern) {
     json uniform = Member("310UB40.4", {{0, kF}, {3, kHeld}, {6, kF}},
                           {Sub({0, 0, 0}, {0, 0, 0}, {0, 50, 0}, {0, 50, 0}),
                            Sub({0, 0, 0}, {0, 0, 0}, {0, 50, 0}, {0, 50, 0})});
+    json heldUnsupported = Example("cantilever");  // beside the free tip
+    heldUnsupported["points"][1]["restraint"] = {{"names", kHeld}};
+    json freeEnds = FloorBeam(kHeld);
+    for (json* end : {&freeEnds["points"].front(), &freeEnds["points"].back()}) {
+        end->erase("restraint");
+    }
     const struct {
         const char* what;
         json member;
         bool mayGovern;
     } rows[] = {
         {"floor beam", Example("floor-beam"), false},
-        {"floor beam, lighter", FloorBeamActions(0.5), false},
         {"section check near Ms", held, true},
         {"axial compression", FloorBeamActions(1.0, "forces_left", 0, -50), true},
-        {"axial tension", FloorBeamActions(1.0, "forces_right", 0, 50), true},
         {"minor-axis moment", FloorBeamActions(1.0, "moments_left", 2, 5), true},
         {"brace on the tension flange", FloorBeam({"lateral", "flange1"}), true},
         {"cantilever", Example("cantilever"), false},
-        {"cantilever, held unsupported", HeldUnsupported(Example("cantilever")), true},
-        {"both ends free", FreeEnds(FloorBeam(kHeld)), true},
+        {"cantilever, held unsupported", heldUnsupported, true},
+        {"both ends free", freeEnds, true},
         {"uniform moment segments", uniform, true},
-        {"channel", ChannelFloorBeam(), true},
     };
     for (const auto& row : rows) {
         const WatchView v = Watch(row.member);
