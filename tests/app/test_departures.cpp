@@ -266,12 +266,9 @@ WatchView Watch(const json& file) {
 // The floor beam with every end action scaled and, where given, set in one component.
 json FloorBeamActions(double scale, const char* key = nullptr, int component = 0,
                       double value = 0.0) {
-    json m = FloorBeam(kHeld);
-    for (json& s : m["cases"][0]["subspans"]) {
-        for (const char* k : {"forces_left", "forces_right", "moments_left", "moments_right"}) {
-            for (json& v : s[k]) v = scale * v.get<double>();
-            if (key && std::string(key) == k) s[k][component] = value;
-        }
+    json m = test::ScaledLoads(FloorBeam(kHeld), scale);
+    if (key) {
+        for (json& s : m["cases"][0]["subspans"]) s[key][component] = value;
     }
     return m;
 }
