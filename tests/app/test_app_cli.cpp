@@ -91,35 +91,6 @@ TEST(CheckCommand, UserNamesCannotInjectReportMarkup) {
         EXPECT_EQ(html.find(injected), std::string::npos) << injected;
 }
 
-TEST(CheckJsonDocument, CarriesEveryField) {
-    const ScratchDir dir;
-    const ProgramRun run = RunProgram("check --json " + dir.Write("m.json", BaseMember().dump()));
-    ASSERT_EQ(run.status, 0) << run.err;
-    const json doc = json::parse(run.out);
-    EXPECT_EQ(doc["title"], "test beam");
-    const json& c = doc["cases"].at(0);
-    EXPECT_EQ(c["name"], "ULS");
-    EXPECT_TRUE(c["ran"].get<bool>() && c["pass"].get<bool>());
-    // Two sub-spans: entries 1 and 2 local, entry 3 the member buckling entry (their keys are
-    // pinned by the golden JSON). The governing utilisation is the largest of the entries'.
-    ASSERT_EQ(c["entries"].size(), 3u);
-    double largest = 0.0;
-    for (int k = 0; k < 3; ++k) {
-        const json& e = c["entries"][k];
-        EXPECT_EQ(e["index"], k + 1);
-        EXPECT_EQ(e["kind"], k < 2 ? "local" : "buckling");
-        EXPECT_EQ(e.value("subspan", 0), k < 2 ? k + 1 : 0);
-        for (const auto& [key, u] : e["util"].items()) largest = std::max(largest, u.get<double>());
-    }
-    EXPECT_DOUBLE_EQ(c["governing"].get<double>(), largest);
-    // Minor-axis spans end at the midspan brace: two spans of 3 m, in SI.
-    const json& minor = c["effective_lengths"]["minor"];
-    ASSERT_EQ(minor.size(), 2u);
-    EXPECT_EQ(minor[0]["to"], 1);
-    EXPECT_DOUBLE_EQ(minor[1]["x_from"].get<double>(), 3.0);
-    EXPECT_DOUBLE_EQ(minor[1]["x_to"].get<double>(), 6.0);
-}
-
 // `section --json` against hand values: what reaches the program's document, φ included (the
 // classes, moduli and kf are the calculators' tests' own: test_classification.cpp and
 // test_angle_calculator.cpp). 310UB40.4, 300PLUS, fy = 320 MPa: φMsx = 0.9 × 320 × 633e3 =
@@ -171,12 +142,9 @@ TEST(CheckCommand, AngleStrutNamesThePrincipalAxisThatGoverns) {
     const ProgramRun run = RunProgram("check --json " + std::string(AS4100_SOURCE_DIR) +
                                       "/examples/roof-brace-strut.json");
     ASSERT_EQ(run.status, 0) << run.err;
-    const json c = json::parse(run.out)["cases"][0];
-    EXPECT_EQ(c["governs"], "member v-v flexural buckling");
-    const json& util = c["entries"][1]["util"];
+    // What governs and the u-u ratio beside it are pinned by the golden --json.
+    const json util = json::parse(run.out)["cases"][0]["entries"][1]["util"];
     EXPECT_NEAR(util["axial_vv"].get<double>(), 0.519, 0.001);
-    EXPECT_LT(util["axial_uu"].get<double>(), util["axial_vv"].get<double>());
-    EXPECT_EQ(util["axial_minor"], util["axial_vv"]);
     const ProgramRun text =
         RunProgram("check " + std::string(AS4100_SOURCE_DIR) + "/examples/angle-tie.json");
     EXPECT_EQ(text.status, 0) << text.err;

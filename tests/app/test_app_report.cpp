@@ -143,7 +143,7 @@ std::string Example(const char* name) {
 }
 
 // The title block from the file and the command line, the comment, the detail levels; a failing
-// member's document and page: exit 1, failures coloured, flags in words, standalone UTF-8.
+// member's page.
 TEST(HtmlReport, TitleBlockDetailLevelsAndFailures) {
     const ScratchDir dir;
     json doc = test::BaseMember();
@@ -163,29 +163,16 @@ TEST(HtmlReport, TitleBlockDetailLevelsAndFailures) {
     }
     EXPECT_EQ(s.find("class=\"markup\""), std::string::npos);
 
-    // A failing member: exit 1, its JSON document on standard output and the page beside it.
+    // A failing member exits 1 (its failure lines, inf cells and flag words are the golden
+    // reports'); the project text is escaped in the title block and the page heading's CSS.
     doc["section"] = "150UB14.0";
     const test::ProgramRun bad = RunProgram("check --json " + dir.Write("bad.json", doc.dump()) +
                                             " --report " + full + " --paper letter");
     ASSERT_EQ(bad.status, 1) << bad.err;
-    const json c = json::parse(bad.out)["cases"][0];
-    EXPECT_FALSE(c["pass"].get<bool>());
-    EXPECT_EQ(c["governing"], "inf");  // moment beyond capacity: shear capacity zero
-    EXPECT_NE(std::find(c["flag_words"].begin(), c["flag_words"].end(), "failed"),
-              c["flag_words"].end());
     const std::string f = ReadFile(full);
     EXPECT_EQ(TagProblem(f), "");
-    EXPECT_EQ(f.rfind("<!DOCTYPE html>", 0), 0u);
-    for (const char* says : {"<b><span class=\"red\">Fail:</span></b>",
-                             "<td class=\"fail\">FAIL</td>", "mm²" /* UTF-8 intact */})
+    for (const char* says : {"J-17 &lt;Depot&gt;", "\\3c Depot>", "size: letter portrait"})
         EXPECT_NE(f.find(says), std::string::npos) << says;
-    EXPECT_EQ(f.find("http"), std::string::npos);  // standalone
-    EXPECT_NE(f.find("J-17 &lt;Depot&gt;"), std::string::npos);
-    EXPECT_NE(f.find("\\3c Depot>"), std::string::npos);  // in the page heading's CSS string
-    EXPECT_NE(f.find("size: letter portrait"), std::string::npos);
-    EXPECT_NE(f.find("class=\"markup\""), std::string::npos);
-    EXPECT_NE(f.find("<td class=\"fail\">inf</td>"), std::string::npos);
-    EXPECT_EQ(std::regex_search(f, std::regex("0x[0-9a-f]+")), false);
 }
 
 // Pages of a PDF: the page objects and their sizes (points).

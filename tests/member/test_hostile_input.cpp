@@ -72,14 +72,12 @@ TEST(HostileForces, VanishingCapacitiesGiveInfiniteUtilisation) {
     EXPECT_GT(huge.MaxUtil(), 1.0);
 }
 
+// The geometry's refusal table (test_geometry_shapes.cpp) has each bad dimension; here the
+// refusal reaches the checker's result, for the rows that table lacks.
 TEST(HostileSection, DimensionsThatMakeNoSectionAreNotChecked) {
     const std::vector<std::vector<double>> bad = {
-        {0.3, 0.15, 0.0, 0.15, 0.01, 0.006, 0.0},    // zero flange thickness
-        {0.3, 0.15, 0.01, 0.15, 0.01, -0.006, 0.0},  // negative web
-        {0.0, 0.15, 0.01, 0.15, 0.01, 0.006, 0.0},   // zero depth
-        {0.3, 0.15, kNaN, 0.15, 0.01, 0.006, 0.0},   // NaN plate
-        {0.3, 0.15, 0.2, 0.15, 0.2, 0.006, 0.0},     // flanges deeper than the section
-        {0.3, 0.15, 0.01, 0.15},                     // too few dimensions
+        {0.0, 0.15, 0.01, 0.15, 0.01, 0.006, 0.0},  // zero depth
+        {0.3, 0.15, kNaN, 0.15, 0.01, 0.006, 0.0},  // NaN plate
     };
     for (const auto& dims : bad) {
         CSection s(L"plates");
