@@ -48,7 +48,7 @@ void ReportSegmentAmplification(CMemberResult* result, const CAS4100_98Section& 
 // The moment line `prefix``name` value; the text is built only when it is written.
 void ReportMoment(CMemberResult* result, const wchar_t* prefix, const wchar_t* name, double m) {
     if (IsTextOn(result)) {
-        result->AddOutputString(CString(prefix) + name + result->DesFormat().Moment(m) + L"\n");
+        result->AddOutputString(JoinLine({prefix, name}) + result->DesFormat().Moment(m) + L"\n");
     }
 }
 

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <utility>
 
 #include "buckling/SpanActions.h"
 #include "member/AS4100Member.h"
@@ -225,11 +226,11 @@ struct Report {
     CMemberResult* result;
     const CDesFormat& f;
     const Combined& c;
-    CString phi() const { return f.NoDim(kPhi); }
-    CString n() const { return f.Force(c.n); }
-    CString ns() const { return f.Force(c.ns); }
-    CString m(double value) const { return f.Moment(value); }
-    void Line(const CString& text) const { result->AddOutputString(text); }
+    CFormatted phi() const { return f.NoDim(kPhi); }
+    CFormatted n() const { return f.Force(c.n); }
+    CFormatted ns() const { return f.Force(c.ns); }
+    CFormatted m(double value) const { return f.Moment(value); }
+    void Line(CString&& text) const { result->AddOutputString(std::move(text)); }
 };
 
 // A formula name in the single form and for each end.
@@ -254,10 +255,10 @@ void ReportFormula(const Report& r, const Formula& formula) {
     const int ends = r.c.perEnd ? 2 : 1;
     for (int i = 0; i < ends; ++i) {
         const End& e = r.c.end[i];
-        r.Line(CString(formula.names.For(r.c.perEnd, i)) + L"\n     = " + formula.values(r, e) +
+        r.Line(JoinLine({formula.names.For(r.c.perEnd, i), L"\n     = "}) + formula.values(r, e) +
                L"\n     = " + r.m(e.*formula.raw) + L"\n");
         if (formula.limit.single && e.*formula.value < e.*formula.raw) {
-            r.Line(CString(formula.limit.For(r.c.perEnd, i)) + r.m(e.*formula.value) + L"\n");
+            r.Line(JoinLine({formula.limit.For(r.c.perEnd, i)}) + r.m(e.*formula.value) + L"\n");
         }
     }
 }
@@ -305,7 +306,7 @@ const Formula kMixCompact{
     {L"Mix = Msx*((1 - bx)*ax + 1.18*bx*sqrt(ax))", L"Mix1 = Msx1*((1 - bx)*ax + 1.18*bx*sqrt(ax))",
      L"Mix2 = Msx2*((1 - bx)*ax + 1.18*bx*sqrt(ax))"},
     [](const Report& r, const End& e) -> CString {
-        const CString bx = r.f.NoDim(r.c.bx), ax = r.f.NoDim(r.c.ax);
+        const CFormatted bx = r.f.NoDim(r.c.bx), ax = r.f.NoDim(r.c.ax);
         return r.m(e.msx) + L"*((1 - " + bx + L")*" + ax + L" + 1.18*" + bx + L"*sqrt(" + ax +
                L"))";
     },
@@ -317,7 +318,7 @@ const Formula kMiyCompact{
     {L"Miy = Msy*((1 - by)*ay + 1.18*by*sqrt(ay))", L"Miy1 = Msy1*((1 - by)*ay + 1.18*by*sqrt(ay))",
      L"Miy2 = Msy2*((1 - by)*ay + 1.18*by*sqrt(ay))"},
     [](const Report& r, const End& e) -> CString {
-        const CString by = r.f.NoDim(r.c.by), ay = r.f.NoDim(r.c.ay);
+        const CFormatted by = r.f.NoDim(r.c.by), ay = r.f.NoDim(r.c.ay);
         return r.m(e.msy) + L"*((1 - " + by + L")*" + ay + L" + 1.18*" + by + L"*sqrt(" + ay +
                L"))";
     },
@@ -481,13 +482,13 @@ void ReportBiaxial(const Report& r, const UtilNames& names) {
     const End& e1 = c.end[0];
     const End& e2 = c.end[1];
     if (!c.perEnd) {
-        r.Line(CString(names.single) + L"\n     = " + term(e1.mx, e1.mc) + L" + " +
+        r.Line(JoinLine({names.single, L"\n     = "}) + term(e1.mx, e1.mc) + L" + " +
                term(e1.my, e1.*names.capacityY) + L"\n     = " + f.Util(c.util) + L"\n");
         return;
     }
-    r.Line(CString(names.util1) + L"\n     = max(" + term(e1.mx, e1.mc) + L", " +
+    r.Line(JoinLine({names.util1, L"\n     = max("}) + term(e1.mx, e1.mc) + L", " +
            term(e2.mx, e2.mc) + L" )\n     = " + f.Util(c.util1) + L"\n");
-    r.Line(CString(names.util2) + L"\n     = max(" + term(e1.my, e1.*names.capacityY) + L", " +
+    r.Line(JoinLine({names.util2, L"\n     = max("}) + term(e1.my, e1.*names.capacityY) + L", " +
            term(e2.my, e2.*names.capacityY) + L" )\n     = " + f.Util(c.util2) + L"\n");
     r.Line(L"Util = Util1 + Util2\n     = " + f.Util(c.util1) + L" + " + f.Util(c.util2) +
            L"\n     = " + f.Util(c.util) + L"\n");
@@ -526,8 +527,8 @@ void ReportBiaxialTension(const Report& r) {
 
 void ReportCircular(const Report& r, const wchar_t* name) {
     const End& e = r.c.end[0];
-    r.Line(CString(name) + L"\n     = " + r.m(r.c.mResultant) + L"/(" + r.phi() + L"*" + r.m(e.mc) +
-           L")\n     = " + r.f.Util(r.c.util) + L"\n");
+    r.Line(JoinLine({name, L"\n     = "}) + r.m(r.c.mResultant) + L"/(" + r.phi() + L"*" +
+           r.m(e.mc) + L")\n     = " + r.f.Util(r.c.util) + L"\n");
 }
 
 void ReportCircularCompression(const Report& r) {

@@ -220,9 +220,10 @@ double CAS4100_98Member::FactorBetaM(int cmpLeft, int cmpRight, bool loaded,
         result->AddOutputString(L"delta_ct " + result->DesFormat().LengthSmall(v.deltaCt) + L"\n");
         result->AddOutputString(L"delta_cw " + result->DesFormat().LengthSmall(v.deltaCw) + L"\n");
     }
-    result->AddOutputString(CString(L"beta_m ") + (strongAxis ? L"(strong axis)" : L"(weak axis)") +
-                            L" = " + result->DesFormat().NoDim(v.betaM) + L" (ref: " +
-                            section_->CodeName() + L" clause 4.4.2.2)\n");
+    result->AddOutputString(
+        JoinLine({L"beta_m ", strongAxis ? L"(strong axis)" : L"(weak axis)", L" = "}) +
+        result->DesFormat().NoDim(v.betaM) + L" (ref: " + section_->CodeName() +
+        L" clause 4.4.2.2)\n");
     return v.betaM;
 }
 

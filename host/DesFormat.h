@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <initializer_list>
 #include <string_view>
 
 #include "host/CString.h"
@@ -17,6 +19,9 @@ class CFormatted {
 
     CFormatted() = default;
     CFormatted(const char* digits, std::size_t count, std::wstring_view unit);
+    // The decimal text of scaled / 10^decimals (decimals 0 to 6; a minus sign first when
+    // `negative`), then the unit.
+    CFormatted(std::uint64_t scaled, int decimals, bool negative, std::wstring_view unit);
     explicit CFormatted(std::wstring_view text);
 
     std::wstring_view View() const { return {text_, size_}; }
@@ -32,6 +37,8 @@ class CFormatted {
 // back when it is reset, so that a repeated check allocates no text. Thread-local pool.
 CString TakeLineBuffer(std::size_t capacity);
 void ReturnLineBuffer(CString&& buffer);
+// The pieces joined in one such buffer, for a line that starts without a formatted value.
+CString JoinLine(std::initializer_list<std::wstring_view> pieces);
 
 CString operator+(const wchar_t* left, const CFormatted& right);
 CString operator+(const CString& left, const CFormatted& right);
@@ -73,4 +80,6 @@ class CDesFormat {
 
 namespace Arbor::Steel {
 using Arbor::Util::CDesFormat;
+using Arbor::Util::CFormatted;
+using Arbor::Util::JoinLine;
 }

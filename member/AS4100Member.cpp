@@ -116,11 +116,13 @@ void CAS4100_98Member::Clear() {
     interaction_.clear();
     section_.reset();
     sectionAccepted_ = false;
+    propertyText_.valid = false;
 }
 
 bool CAS4100_98Member::SetSection(const Arbor::Data::CSection& section) {
     return NoThrow(
         [&] {
+            propertyText_.valid = false;
             sectionRecord_ = section;
             section_.reset();
             sectionAccepted_ = false;
@@ -201,6 +203,27 @@ bool CAS4100_98Member::PrepareCheck(bool reportUnhandled) const {
     return ValidateInputData() && result != nullptr;
 }
 
+// The section property block is a pure function of the calculator's section, grade and
+// options (its revision) and of the signs of its moments (-1, 0 or 1: the classes of some
+// shapes test M > 0, M >= 0 or M <= 0), and the formatter has no state: it is built again
+// only when one of them has changed, not for every check.
+const CString& CAS4100_98Member::SectionPropertyText(const CDesFormat& format) const {
+    const auto sign = [](double m) { return (m > 0.0 ? 1 : 0) - (m < 0.0 ? 1 : 0); };
+    PropertyText& kept = propertyText_;
+    const unsigned revision = section_->Revision();
+    const int signMx = sign(section_->MomentXX());
+    const int signMy = sign(section_->MomentYY());
+    if (!kept.valid || kept.revision != revision || kept.signMx != signMx ||
+        kept.signMy != signMy) {
+        kept.text = section_->SectPropString(format);
+        kept.valid = true;
+        kept.revision = revision;
+        kept.signMx = signMx;
+        kept.signMy = signMy;
+    }
+    return kept.text;
+}
+
 // With the effective length override on and all three lengths zero the member gets no
 // buckling check.
 bool CAS4100_98Member::IsLocalOnly() const {
@@ -223,9 +246,7 @@ bool CAS4100_98Member::Check() const {
             // βm and δ of a span are shared by its buckling records and local checks.
             const SpanMemo::Scope memo(spanMemo_);
             CMemberResult* result = Result();
-            if (result->TextEnabled()) {
-                AddStringInput(section_->SectPropString(result->DesFormat()));
-            }
+            if (result->TextEnabled()) AddStringInput(SectionPropertyText(result->DesFormat()));
             if (IsLocalOnly()) {
                 SizeResult(false);
                 return CheckLocal();
@@ -270,14 +291,14 @@ void CAS4100_98Member::ReportAmplification(const wchar_t* axisWord, const wchar_
     if (!WantsText(result) || std::fabs(delta - 1.0) < kReportedFactorDiff) return;
     const CDesFormat& f = result->DesFormat();
     result->AddOutputString(L"Axis force = " + f.Force(nStar) + L"\n");
-    result->AddOutputString(L"Axial load capacity (" + CString(axisWord) + L" axis) = " +
+    result->AddOutputString(JoinLine({L"Axial load capacity (", axisWord, L" axis) = "}) +
                             f.Force(nom) + L"\n");
-    result->AddOutputString(L"Moment amplification factor to " + CString(momentWord) +
-                            L" axis moments = " + f.NoDim(delta) + L" (ref: " +
-                            section_->CodeName() + L" clause 4.4.2.2)\n");
-    result->AddOutputString(L"This " + CString(axisWord) +
-                            L" axis moment amplification factor is also applied to the "
-                            L"following subspans\n\n");
+    result->AddOutputString(
+        JoinLine({L"Moment amplification factor to ", momentWord, L" axis moments = "}) +
+        f.NoDim(delta) + L" (ref: " + section_->CodeName() + L" clause 4.4.2.2)\n");
+    result->AddOutputString(JoinLine({L"This ", axisWord,
+                                      L" axis moment amplification factor is also applied to "
+                                      L"the following subspans\n\n"}));
 }
 
 bool CAS4100_98Member::CheckLocalEnd(CAS4100_98Section& section, const wchar_t* label,
@@ -286,7 +307,7 @@ bool CAS4100_98Member::CheckLocalEnd(CAS4100_98Section& section, const wchar_t* 
     CMemberResult* result = Result();
     const CMemberPoint& point = GetMemberPointVec()[static_cast<size_t>(pointIndex)];
     if (WantsText(result)) {
-        result->AddOutputString(CString(label) + L"Position = " +
+        result->AddOutputString(JoinLine({label, L"Position = "}) +
                                 result->DesFormat().Length(point.Position()) + L"\n");
     }
     section.SetMemberForces(forces);

@@ -82,6 +82,7 @@ class AS4100_EXPORT CAS4100_98Member : public CSteelMemberGen {
     void ReportAmplification(const wchar_t* axisWord, const wchar_t* momentWord, double nStar,
                              double nom, double delta) const;
     void ReportUnhandledShape() const;
+    const CString& SectionPropertyText(const CDesFormat& format) const;
     bool QuickCheckStop() const;  // quick-check mode and the result marked failed (bit 4)
 
     // Span search and effective lengths (cl. 4.6.3, 5.6.3).
@@ -150,6 +151,18 @@ class AS4100_EXPORT CAS4100_98Member : public CSteelMemberGen {
     bool sectionAccepted_ = false;
     mutable std::vector<CInteractionData> interaction_;
     mutable SpanMemo spanMemo_;  // per-span values during a buckling walk
+    // The section property block of the report as last built, with what it was built from:
+    // the calculator's revision and the signs of its moments (the class about an axis of a
+    // mono-symmetric section depends on them). SetSection and Clear drop it; copies start
+    // without it.
+    struct PropertyText {
+        bool valid = false;
+        unsigned revision = 0;
+        int signMx = 0;
+        int signMy = 0;
+        CString text;
+    };
+    mutable PropertyText propertyText_;
     Arbor::Data::CSection sectionRecord_;
     std::optional<double> alphaM_;
     std::optional<double> deltaStrong_;

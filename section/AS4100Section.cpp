@@ -96,20 +96,11 @@ CAS4100_98Section::BucklingClass CAS4100_98Section::Worst(BucklingClass a, Buckl
     return Compact;
 }
 
-CString CAS4100_98Section::GetLBCString(BucklingClass c) {
-    switch (c) {
-        case Invalid:
-            return L"Invalid";
-        case Compact:
-            return L"Compact";
-        case NonCompact:
-            return L"NonCompact";
-        case Slender:
-            return L"Slender";
-        case Deform:
-            return L"Deform";
-    }
-    return {};
+// The word of a class; the words are kept, so that a report line takes them without a copy.
+const CString& CAS4100_98Section::GetLBCString(BucklingClass c) {
+    static const CString kWords[] = {L"Invalid", L"Compact", L"NonCompact", L"Slender", L"Deform"};
+    static const CString kNone;
+    return c >= Invalid && c <= Deform ? kWords[c] : kNone;
 }
 
 // The design moment with the eccentricity moment of the axial force: the signed value of the

@@ -220,7 +220,7 @@ class CAS4100_98Section : public CSectionCodeBase {
     }
 
     static BucklingClass Worst(BucklingClass a, BucklingClass b);
-    static CString GetLBCString(BucklingClass c);
+    static const CString& GetLBCString(BucklingClass c);
 
     // The actions here are not changed by a check: the classes of the overall check are
     // asked on the object itself, so these calls go through a non-const path.

@@ -67,7 +67,7 @@ struct CombinedRatio {
 
 // The line is built only when text is on: quick checks do no string work.
 void OpenHeading(CMemberResult* result, const wchar_t* heading, const wchar_t* clause) {
-    if (IsTextOn(result)) result->AddOutputString(CString(heading) + clause);
+    if (IsTextOn(result)) result->AddOutputString(JoinLine({heading, clause}));
 }
 
 // The moment that reduces the shear capacity in one direction. The rules as written reduce
@@ -336,7 +336,8 @@ void FlagFailures(std::initializer_list<double> ratios, double un, double umajor
 
 void CAS4100_98Section::WriteClassLine(CMemberResult* result, BucklingClass cls,
                                        const wchar_t* tail) {
-    if (IsTextOn(result)) result->AddOutputString(L"Section is: <b>" + GetLBCString(cls) + tail);
+    if (IsTextOn(result))
+        result->AddOutputString(JoinLine({L"Section is: <b>", GetLBCString(cls), tail}));
 }
 
 void CAS4100_98Section::LocalCapacityCheck(CMemberResult* result) const {

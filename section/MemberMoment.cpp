@@ -22,9 +22,9 @@ using MomentSymbols = CAS4100_98Section::MomentSymbols;
 void ReportSlendernessReduction(CMemberResult* result, const MomentSymbols& sym, double ms,
                                 double mo, double alphaS) {
     const CDesFormat& f = result->DesFormat();
-    const CString msText = f.Moment(ms);
-    const CString moa = f.Moment(mo);
-    result->AddOutputString(L"AlphaS = 0.6*(sqrt( (" + CString(sym.ms) + L"/dMoa)" + kSquared +
+    const CFormatted msText = f.Moment(ms);
+    const CFormatted moa = f.Moment(mo);
+    result->AddOutputString(JoinLine({L"AlphaS = 0.6*(sqrt( (", sym.ms}) + L"/dMoa)" + kSquared +
                             L" + 3.) - " + sym.ms + L"/Moa)\n       = 0.6*(sqrt( (" + msText +
                             L"/" + moa + L")" + kSquared + L" + 3.) - " + msText + L"/" + moa +
                             L")\n       = " + f.NoDim(alphaS) + L"\n");
@@ -67,7 +67,7 @@ double CAS4100_98Section::MemberMomentCapacity(double ms, double mo, double alph
     const double alphaS = SlendernessReductionFactor(ms, mo);
     const double mb = alphaM * alphaS * ms;  // cl. 5.6.1.1(a)
     if (IsTextOn(result)) {
-        result->AddOutputString(CString(symbols.ms) + L" = " + result->DesFormat().Moment(ms) +
+        result->AddOutputString(JoinLine({symbols.ms, L" = "}) + result->DesFormat().Moment(ms) +
                                 L"\n");
         ReportSlendernessReduction(result, symbols, ms, mo, alphaS);
         ReportMemberCapacity(result, symbols, alphaM, alphaS, ms, mb);

@@ -119,7 +119,8 @@ double CSectionCalcAngle::Moa(const CAS4100Span& span, CMemberResult* result, bo
     const double mo = std::sqrt(ElasticBuckling::kPiSquared * e * Ivv() / (le * le) * g * J());
     if (IsTextOn(result)) {
         const CDesFormat& f = result->DesFormat();
-        const CString es = f.Stress(e), gs = f.Stress(g), iv = f.LFourth(Ivv()), j = f.LFourth(J());
+        const CFormatted es = f.Stress(e), gs = f.Stress(g), iv = f.LFourth(Ivv()),
+                         j = f.LFourth(J());
         result->AddOutputString(L"E = " + es + L", G = " + gs + L"\nIy = " + iv + L", J = " + j +
                                 L"\n");
         result->AddOutputString(L"Moa = sqrt( Pi\u00B2*E*Iy/Le\u00B2*G*J )\n    = sqrt( Pi\u00B2*" +

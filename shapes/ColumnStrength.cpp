@@ -23,13 +23,14 @@ bool WantsText(const CMemberResult* result) {
 void ReportCurve(CMemberResult* result, const ColumnCurveFactors& f, double Ns,
                  const wchar_t* alphaAValues) {
     const CDesFormat& fmt = result->DesFormat();
-    const CString lambdaN = fmt.NoDim(f.lambdaN);
-    const CString lambda = fmt.NoDim(f.lambda);
-    const CString xi = fmt.NoDim(f.xi);
-    result->AddOutputString(L"AlphaA = 2100*(LambdaN-13.5)/(LambdaN\u00b2- 15.3*LambdaN + 2050)\n" +
-                            CString(alphaAValues) + L"2100*(" + lambdaN + L"-13.5)/(" + lambdaN +
-                            L"\u00b2- 15.3*" + lambdaN + L" + 2050)\n       = " +
-                            fmt.NoDim(f.alphaA) + L"\n");
+    const CFormatted lambdaN = fmt.NoDim(f.lambdaN);
+    const CFormatted lambda = fmt.NoDim(f.lambda);
+    const CFormatted xi = fmt.NoDim(f.xi);
+    result->AddOutputString(
+        JoinLine({L"AlphaA = 2100*(LambdaN-13.5)/(LambdaN\u00b2- 15.3*LambdaN + 2050)\n",
+                  alphaAValues}) +
+        L"2100*(" + lambdaN + L"-13.5)/(" + lambdaN + L"\u00b2- 15.3*" + lambdaN +
+        L" + 2050)\n       = " + fmt.NoDim(f.alphaA) + L"\n");
     result->AddOutputString(L"Lambda = LambdaN + AlphaA*AlphaB\n       = " + lambdaN + L"+" +
                             fmt.NoDim(f.alphaA) + L"*" + fmt.NoDim(f.alphaB) + L"\n       = " +
                             lambda + L"\n");
@@ -47,7 +48,7 @@ void ReportCurve(CMemberResult* result, const ColumnCurveFactors& f, double Ns,
 }
 
 void ReportNcIsNs(CMemberResult* result, const wchar_t* why, double Ns) {
-    result->AddOutputString(CString(L"Nc = Ns,  ") + why + L"\n   = " +
+    result->AddOutputString(JoinLine({L"Nc = Ns,  ", why, L"\n   = "}) +
                             result->DesFormat().Force(Ns) + L"\n");
 }
 
@@ -110,8 +111,8 @@ double FlexuralColumnCapacity(const CAS4100_98Section& section, double le, doubl
     const double r = std::sqrt(I / A);
     ncr = kPiSquared * section.YoungsModulus() * I / (le * le);
     if (WantsText(result)) {
-        result->AddOutputString(CString(L"Determination of Nc") + axisLabel +
-                                L"\n<i>ref AS4100:1998 cl. 6.3.3</i>\n");
+        result->AddOutputString(
+            JoinLine({L"Determination of Nc", axisLabel, L"\n<i>ref AS4100:1998 cl. 6.3.3</i>\n"}));
     }
     // cl. 6.2.1: Ns = kf An fy with An = Ag.
     const double kf = section.AreaCompEffective() / A;

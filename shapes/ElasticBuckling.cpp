@@ -24,12 +24,12 @@ bool IsFOrL(unsigned code) {
 void ReportMoa(CMemberResult* result, const CAS4100_98Section& section, double iw, double le,
                double moa) {
     const CDesFormat& f = result->DesFormat();
-    const CString e = f.Stress(section.YoungsModulus());
-    const CString g = f.Stress(section.ShearModulus());
-    const CString iy = f.LFourth(section.Iyy());
-    const CString j = f.LFourth(section.J());
-    const CString w = f.LSixth(iw);
-    const CString l = f.Length(le);
+    const CFormatted e = f.Stress(section.YoungsModulus());
+    const CFormatted g = f.Stress(section.ShearModulus());
+    const CFormatted iy = f.LFourth(section.Iyy());
+    const CFormatted j = f.LFourth(section.J());
+    const CFormatted w = f.LSixth(iw);
+    const CFormatted l = f.Length(le);
     result->AddOutputString(L"E = " + e + L", G = " + g + L"\nIy = " + iy + L", J = " + j +
                             L", Iw = " + w + L"\n");
     result->AddOutputString(

@@ -41,8 +41,8 @@ double ClosedSectionMoa(double E, double G, double iyy, double j, double le) {
 
 void ReportMoa(CMemberResult* result, const CAS4100_98Section& s, double le, double moa) {
     const CDesFormat& f = result->DesFormat();
-    const CString e = f.Stress(s.YoungsModulus()), g = f.Stress(s.ShearModulus());
-    const CString iy = f.LFourth(s.Iyy()), j = f.LFourth(s.J());
+    const CFormatted e = f.Stress(s.YoungsModulus()), g = f.Stress(s.ShearModulus());
+    const CFormatted iy = f.LFourth(s.Iyy()), j = f.LFourth(s.J());
     result->AddOutputString(L"E = " + e + L", G = " + g + L"\nIy = " + iy + L", J = " + j + L"\n");
     result->AddOutputString(L"Moa = sqrt( Pi\u00B2*E*Iy/Le\u00B2*G*J )\n    = sqrt( Pi\u00B2*" + e +
                             L"*" + iy + L"/" + f.Length(le) + L"\u00B2*" + g + L"*" + j +

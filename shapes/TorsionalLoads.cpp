@@ -41,9 +41,9 @@ const wchar_t* AlphaAValues(AlphaALine line) {
 void ReportSlenderness(CMemberResult* result, const wchar_t* loadName, double ns, double ncr,
                        double lambdaN) {
     const CDesFormat& f = result->DesFormat();
-    result->AddOutputString(CString(L"LambdaN = 90*sqrt(Ns/") + loadName +
-                            L")\n        = 90*sqrt(" + f.Force(ns) + L"/" + f.Force(ncr) + L")\n" +
-                            L"        = " + f.NoDim(lambdaN) + L"\n");
+    result->AddOutputString(
+        JoinLine({L"LambdaN = 90*sqrt(Ns/", loadName, L")\n        = 90*sqrt("}) + f.Force(ns) +
+        L"/" + f.Force(ncr) + L")\n" + L"        = " + f.NoDim(lambdaN) + L"\n");
 }
 
 // The curve of cl. 6.3.3 from the modified slenderness, limited to Ns.
@@ -86,7 +86,7 @@ void ReportFlexuralTorsionalLoad(CMemberResult* result, const TorsionalShape& sh
         shape.coupled == CoupledAxis::XX
             ? L"NcrTF = Beta/2.*( NcrX+NcrT - sqrt( (NcrX+NcrT)^2. - 4.*NcrX*NcrT/Beta) ) \n"
             : L"NcrTF = Beta/2.*( NcrY+NcrT - sqrt( (NcrY+NcrT)^2. - 4.*NcrY*NcrT/Beta) ) \n";
-    result->AddOutputString(CString(formula) + L"      = " + f.Force(ncrTF) + L"\n");
+    result->AddOutputString(JoinLine({formula, L"      = "}) + f.Force(ncrTF) + L"\n");
 }
 
 }  // namespace

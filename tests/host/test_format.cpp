@@ -7,6 +7,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "host/CString.h"
 #include "host/DesFormat.h"
@@ -14,6 +15,7 @@
 using Arbor::FromUtf8;
 using Arbor::ToUtf8;
 using Arbor::Util::CDesFormat;
+using Arbor::Util::CFormatted;
 
 namespace Arbor::Util {
 // Failures show the text of a formatted value.
@@ -85,6 +87,40 @@ TEST(DesFormatDigits, TiesZerosAndExtremesAsPrintf) {
     std::uniform_real_distribution<double> exponent(-12.0, 16.0), mantissa(-1.0, 1.0);
     for (int i = 0; i < 3000; ++i)
         ExpectSameAsPrintf(mantissa(random) * std::pow(10.0, exponent(random)));
+}
+
+// Next to a tie (k + 1/2) / 10^d the product in doubles does not settle the rounding, and the
+// exact binary value must: the tie itself and one unit in the last place either side, for
+// every number of decimals the formatter uses (four significant figures take 4 to 6).
+TEST(DesFormatDigits, NextToTiesAsPrintf) {
+    CDesFormat f;
+    struct Kind {
+        int decimals;
+        double scale;  // SI value to shown number
+        CFormatted (CDesFormat::*format)(double) const;
+        const wchar_t* unit;
+    };
+    const Kind kinds[] = {
+        {0, 1e6, &CDesFormat::AreaCS, L" mm²"},     {1, 1e-6, &CDesFormat::Stress, L" MPa"},
+        {2, 1e-3, &CDesFormat::Force, L" kN"},      {3, 1.0, &CDesFormat::Util, L""},
+        {4, 1e6, &CDesFormat::LCubed, L"×10³ mm³"}, {5, 1.0, &CDesFormat::NoDim, L""},
+        {6, 1.0, &CDesFormat::NoDim, L""}};
+    for (const Kind& kind : kinds) {
+        const double step = std::pow(10.0, -kind.decimals);
+        // with four significant figures the ties lie 1000 to 9999 steps from zero
+        const std::vector<double> firsts = kind.decimals > 3
+                                               ? std::vector<double>{1000.0, 1570.0, 9998.0}
+                                               : std::vector<double>{0.0, 1.0, 852.0, 98765432.0};
+        for (double k : firsts) {
+            const double tie = (k + 0.5) * step;
+            for (double shown : {std::nextafter(tie, 0.0), tie, std::nextafter(tie, kInf)}) {
+                const double v = shown / kind.scale;
+                SCOPED_TRACE(testing::Message() << std::hexfloat << v);
+                EXPECT_EQ((f.*kind.format)(v),
+                          PrintfFixed(v * kind.scale, kind.decimals, kind.unit));
+            }
+        }
+    }
 }
 
 TEST(DesFormatDigits, SignificantFiguresAndIntegers) {
