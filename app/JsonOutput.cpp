@@ -180,6 +180,15 @@ void WriteResultMembers(JsonWriter& w, const MemberResult& result) {
     w.EndArray();
 }
 
+std::string ResultJsonText(const MemberResult& result, int indent) {
+    std::string text;
+    JsonWriter w(text, JsonWriter::Indent{indent});
+    w.BeginObject();
+    WriteResultMembers(w, result);
+    w.EndObject();
+    return text;
+}
+
 ordered_json ResultJson(const MemberResult& result) {
     std::string text;
     JsonWriter w(text);

@@ -32,11 +32,30 @@ void JsonWriter::Quoted(std::string_view text) {
     }
     // Escapes, multi-byte characters and invalid UTF-8 (replaced by U+FFFD) exactly as
     // nlohmann writes them: rare, so its own serializer does it.
-    out_ += nlohmann::json(std::string(text)).dump(-1, ' ', false,
-                                                   nlohmann::json::error_handler_t::replace);
+    out_ += nlohmann::json(std::string(text))
+                .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+void JsonWriter::SeparateIndented() {
+    if (afterKey_) {
+        afterKey_ = false;
+    } else if (depth_ > 0) {
+        if (needComma_) out_ += ',';
+        NewLine();
+    }
+    needComma_ = true;
+}
+
+void JsonWriter::KeyIndented(std::string_view key) {
+    if (needComma_) out_ += ',';
+    NewLine();
+    Quoted(key);
+    out_ += ": ";
+    afterKey_ = true;
 }
 
 void JsonWriter::Key(std::string_view key) {
+    if (indent_ > 0) return KeyIndented(key);
     if (!Plain(key)) {
         Separate();
         Quoted(key);
@@ -85,8 +104,12 @@ void JsonWriter::Number(double value) {
     // nlohmann's own shortest round-trip digits (Grisu2) and layout, so the text is the same.
     char digits[64];
     char* place = digits;
-    if (needComma_) *place++ = ',';
-    needComma_ = true;
+    if (indent_ > 0) {
+        Separate();
+    } else {
+        if (needComma_) *place++ = ',';
+        needComma_ = true;
+    }
     out_.append(digits, nlohmann::detail::to_chars(place, digits + sizeof digits, value));
 }
 

@@ -56,7 +56,8 @@ TEST(JsonReading, RefusalsUnchanged) {
     EXPECT_NO_THROW(ParseJsonDocument(deep.substr(1, 128), "t"));
 }
 
-TEST(JsonWriting, SameBytesAsNlohmannDump) {
+// One document written through `w`, and the same document built by nlohmann.
+nlohmann::ordered_json WriteAwkwardDocument(JsonWriter& w) {
     const double inf = std::numeric_limits<double>::infinity();
     const double numbers[] = {0.0,        -0.0,
                               1.0,        0.1,
@@ -72,8 +73,6 @@ TEST(JsonWriting, SameBytesAsNlohmannDump) {
                                  "caf\xc3\xa9 \xe2\x9c\x93",
                                  "bad \xff\xfe utf",
                                  "cut \xe2\x9c"};
-    std::string written;
-    JsonWriter w(written);
     nlohmann::ordered_json expected = nlohmann::ordered_json::object();
     w.BeginObject();
     w.Key("numbers");
@@ -98,11 +97,39 @@ TEST(JsonWriting, SameBytesAsNlohmannDump) {
     w.Bool(false);
     w.BeginObject();
     w.EndObject();
+    w.BeginArray();
+    w.BeginArray();
     w.EndArray();
-    expected["whole"] = {-7, std::numeric_limits<std::uint64_t>::max(), true, false,
-                         nlohmann::ordered_json::object()};
+    w.BeginObject();
+    w.Key("n");
+    w.Number(2.5);
     w.EndObject();
-    EXPECT_EQ(written, expected.dump(-1, ' ', false, json::error_handler_t::replace));
+    w.EndArray();
+    w.EndArray();
+    expected["whole"] = {-7,
+                         std::numeric_limits<std::uint64_t>::max(),
+                         true,
+                         false,
+                         nlohmann::ordered_json::object(),
+                         {nlohmann::ordered_json::array(), {{"n", 2.5}}}};
+    w.Key("empty");
+    w.BeginArray();
+    w.EndArray();
+    expected["empty"] = nlohmann::ordered_json::array();
+    w.EndObject();
+    return expected;
+}
+
+TEST(JsonWriting, SameBytesAsNlohmannDump) {
+    for (const int indent : {-1, 2, 4}) {
+        std::string written;
+        JsonWriter compact(written);
+        JsonWriter indented(written, JsonWriter::Indent{indent});
+        const nlohmann::ordered_json expected =
+            WriteAwkwardDocument(indent < 0 ? compact : indented);
+        EXPECT_EQ(written, expected.dump(indent, ' ', false, json::error_handler_t::replace))
+            << "indent " << indent;
+    }
 }
 
 }  // namespace
