@@ -27,6 +27,9 @@ class JsonWriter {
     void EndArray() { Close(']'); }
     // An object's key; the next value written is its value.
     void Key(std::string_view key);
+    // A key of printable ASCII without quote or backslash, as the program's own names are:
+    // written without the scan for characters to escape.
+    void PlainKey(std::string_view key);
 
     void String(std::string_view text);
     void Integer(std::int64_t value);
@@ -44,6 +47,17 @@ class JsonWriter {
         if (needComma_) out_ += ',';
         needComma_ = true;
     }
+    // What precedes a value: a compact writer's comma put at `place` (the caller appends it
+    // with the value), an indented writer's line break appended; returns the end.
+    char* Lead(char* place) {
+        if (indent_ > 0) {
+            SeparateIndented();
+            return place;
+        }
+        if (needComma_) *place++ = ',';
+        needComma_ = true;
+        return place;
+    }
     void Open(char bracket) {
         Separate();
         out_ += bracket;
@@ -57,7 +71,7 @@ class JsonWriter {
         needComma_ = true;
     }
     void SeparateIndented();
-    void KeyIndented(std::string_view key);
+    void QuotedKey(std::string_view key);
     // A line break and the indentation of the current level.
     void NewLine() {
         out_ += '\n';

@@ -72,7 +72,8 @@ nlohmann::ordered_json WriteAwkwardDocument(JsonWriter& w) {
                                  "tab\tnl\n\x01\x1f",
                                  "caf\xc3\xa9 \xe2\x9c\x93",
                                  "bad \xff\xfe utf",
-                                 "cut \xe2\x9c"};
+                                 "cut \xe2\x9c",
+                                 std::string(120, 'k')};  // beyond the writer's piece
     nlohmann::ordered_json expected = nlohmann::ordered_json::object();
     w.BeginObject();
     w.Key("numbers");
