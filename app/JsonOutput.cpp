@@ -158,6 +158,8 @@ ordered_json NumberJson(double value) {
 }
 
 void WriteResultMembers(JsonWriter& w, const MemberResult& result) {
+    // Room for a usual member at once (1.3 to 3 kB a line in the bundled batch), not by doubling.
+    w.Reserve(1024 * (1 + result.cases.size()));
     WriteText(w, "title", result.title);
     WriteText(w, "section", result.section);
     WriteText(w, "grade", result.grade);

@@ -63,7 +63,7 @@ void JsonWriter::Key(std::string_view key) {
     QuotedKey(key);
 }
 
-void JsonWriter::PlainKey(std::string_view key) {
+void JsonWriter::PlainKeyGeneral(std::string_view key) {
     assert(Plain(key));
     // ,\n    "key":  in one piece
     const auto margin = static_cast<std::size_t>(indent_ > 0 ? depth_ * indent_ : 0);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -28,8 +29,20 @@ class JsonWriter {
     // An object's key; the next value written is its value.
     void Key(std::string_view key);
     // A key of printable ASCII without quote or backslash, as the program's own names are:
-    // written without the scan for characters to escape.
-    void PlainKey(std::string_view key);
+    // written without the scan for characters to escape, compact ,"key": in one append.
+    void PlainKey(std::string_view key) {
+        char piece[64];
+        if (indent_ > 0 || key.size() + 4 > sizeof piece) return PlainKeyGeneral(key);
+        piece[0] = ',';
+        char* place = piece + (needComma_ ? 1 : 0);
+        *place++ = '"';
+        std::memcpy(place, key.data(), key.size());
+        place += key.size();
+        *place++ = '"';
+        *place++ = ':';
+        out_.append(piece, place);
+        needComma_ = false;
+    }
 
     void String(std::string_view text);
     void Integer(std::int64_t value);
@@ -38,6 +51,8 @@ class JsonWriter {
     // A finite number as nlohmann writes a double ("0.0", "1e-05"); not finite, the string
     // "inf", "-inf" or "nan" (the result document's convention).
     void Number(double value);
+    // Room for `more` characters after what is written.
+    void Reserve(std::size_t more) { out_.reserve(out_.size() + more); }
     // Text that is already one JSON value.
     void Raw(std::string_view json);
 
@@ -72,6 +87,7 @@ class JsonWriter {
     }
     void SeparateIndented();
     void QuotedKey(std::string_view key);
+    void PlainKeyGeneral(std::string_view key);  // indented or long
     // A line break and the indentation of the current level.
     void NewLine() {
         out_ += '\n';
