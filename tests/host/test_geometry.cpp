@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "host/Catalogue.h"
@@ -177,6 +178,26 @@ TEST(IGeometrySetArborSec, WeldedCategories) {
         EXPECT_EQ(g.IsWelded(), category != Category::HR && category != Category::CF) << category;
         EXPECT_EQ(g.ResidualStressCategory(), category);
         EXPECT_TRUE(g.IsXXSymmetric());
+    }
+}
+
+// Properties are kept per thread by dimensions: sections that differ in one dimension only,
+// more of them than are kept, each give their own properties when they come again.
+TEST(IGeometrySetArborSec, SectionsComingAgainGiveTheirOwnProperties) {
+    const std::vector<double> base{400, 300, 20, 200, 16, 10, 6};
+    for (int pass = 0; pass < 2; ++pass) {
+        for (size_t k = 0; k < 6 * base.size(); ++k) {
+            std::vector<double> d = base, dims;
+            d[k % base.size()] += 1.0 + static_cast<double>(k / base.size());  // still an I
+            for (double v : d) dims.push_back(v * mm);
+            Geometry g;
+            ASSERT_TRUE(g.SetArborSec(MakeSection(dims, Shape::WeldedI, Category::HW), nullptr));
+            const GrossProperties p = Compute(d, d[6]);
+            EXPECT_EQ(
+                std::make_tuple(g.Area(), g.Ybar(), g.Ixx(), g.Iyy(), g.Sxx(), g.J(), g.Gamma(),
+                                g.YbarPlastic()),
+                std::make_tuple(p.area, p.ybar, p.ixx, p.iyy, p.sxx, p.j, p.iw, p.ybarPlastic));
+        }
     }
 }
 
