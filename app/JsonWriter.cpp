@@ -51,11 +51,11 @@ void JsonWriter::SeparateIndented() {
 
 void JsonWriter::QuotedKey(std::string_view key) {
     if (needComma_) out_ += ',';
-    if (indent_ > 0) NewLine();
+    if (indent_ >= 0) NewLine();
     Quoted(key);
-    out_ += indent_ > 0 ? ": " : ":";
+    out_ += indent_ >= 0 ? ": " : ":";
     needComma_ = false;
-    afterKey_ = indent_ > 0;
+    afterKey_ = indent_ >= 0;
 }
 
 void JsonWriter::Key(std::string_view key) {
@@ -66,12 +66,12 @@ void JsonWriter::Key(std::string_view key) {
 void JsonWriter::PlainKeyGeneral(std::string_view key) {
     assert(Plain(key));
     // ,\n    "key":  in one piece
-    const auto margin = static_cast<std::size_t>(indent_ > 0 ? depth_ * indent_ : 0);
+    const auto margin = static_cast<std::size_t>(indent_ >= 0 ? depth_ * indent_ : 0);
     char head[112];
     if (key.size() + margin + 6 + 16 > sizeof head) return QuotedKey(key);
     char* place = head;
     if (needComma_) *place++ = ',';
-    if (indent_ > 0) {
+    if (indent_ >= 0) {
         *place++ = '\n';
         // 16 spaces at a time, fixed-size copies the compiler writes inline
         for (std::size_t n = 0; n < margin; n += 16) std::memcpy(place + n, "                ", 16);
@@ -81,10 +81,10 @@ void JsonWriter::PlainKeyGeneral(std::string_view key) {
     place = std::copy(key.begin(), key.end(), place);
     *place++ = '"';
     *place++ = ':';
-    if (indent_ > 0) *place++ = ' ';
+    if (indent_ >= 0) *place++ = ' ';
     out_.append(head, place);
     needComma_ = false;
-    afterKey_ = indent_ > 0;
+    afterKey_ = indent_ >= 0;
 }
 
 void JsonWriter::String(std::string_view text) {

@@ -15,8 +15,8 @@ class JsonWriter {
     explicit JsonWriter(std::string& out) : out_(out) {}
     // `afterMember`: `out` ends inside an object after a member; the next one follows a comma.
     JsonWriter(std::string& out, bool afterMember) : out_(out), needComma_(afterMember) {}
-    // Indented as dump(indent) lays it out: one member or element a line, `indent` spaces a
-    // level, "key": value, empty containers as {} and [].
+    // Laid out as dump(indent): one member or element a line, `indent` spaces a level,
+    // "key": value, empty containers as {} and [] (below 0: compact, as dump(-1)).
     struct Indent {
         int spaces;
     };
@@ -32,7 +32,7 @@ class JsonWriter {
     // written without the scan for characters to escape, compact ,"key": in one append.
     void PlainKey(std::string_view key) {
         char piece[64];
-        if (indent_ > 0 || key.size() + 4 > sizeof piece) return PlainKeyGeneral(key);
+        if (indent_ >= 0 || key.size() + 4 > sizeof piece) return PlainKeyGeneral(key);
         piece[0] = ',';
         char* place = piece + (needComma_ ? 1 : 0);
         *place++ = '"';
@@ -58,14 +58,14 @@ class JsonWriter {
 
   private:
     void Separate() {
-        if (indent_ > 0) return SeparateIndented();
+        if (indent_ >= 0) return SeparateIndented();
         if (needComma_) out_ += ',';
         needComma_ = true;
     }
     // What precedes a value: a compact writer's comma put at `place` (the caller appends it
     // with the value), an indented writer's line break appended; returns the end.
     char* Lead(char* place) {
-        if (indent_ > 0) {
+        if (indent_ >= 0) {
             SeparateIndented();
             return place;
         }
@@ -81,7 +81,7 @@ class JsonWriter {
     }
     void Close(char bracket) {
         --depth_;
-        if (indent_ > 0 && needComma_) NewLine();
+        if (indent_ >= 0 && needComma_) NewLine();
         out_ += bracket;
         needComma_ = true;
     }
@@ -97,7 +97,7 @@ class JsonWriter {
 
     std::string& out_;
     bool needComma_ = false;  // a member or element precedes in the open container
-    int indent_ = 0;          // 0: compact
+    int indent_ = -1;         // below 0: compact
     int depth_ = 0;           // containers open
     bool afterKey_ = false;   // indented: the next value is a member's, on its key's line
 };

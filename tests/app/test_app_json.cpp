@@ -122,7 +122,7 @@ nlohmann::ordered_json WriteAwkwardDocument(JsonWriter& w) {
 }
 
 TEST(JsonWriting, SameBytesAsNlohmannDump) {
-    for (const int indent : {-1, 2, 4}) {
+    for (const int indent : {-1, 0, 2, 4}) {
         std::string written;
         JsonWriter compact(written);
         JsonWriter indented(written, JsonWriter::Indent{indent});
