@@ -59,21 +59,13 @@ TEST(JsonReading, RefusalsUnchanged) {
 // One document written through `w`, and the same document built by nlohmann.
 nlohmann::ordered_json WriteAwkwardDocument(JsonWriter& w) {
     const double inf = std::numeric_limits<double>::infinity();
-    const double numbers[] = {0.0,        -0.0,
-                              1.0,        0.1,
-                              1e-5,       1.5e-7,
-                              123456.789, 1e15,
-                              1e16,       1e21,
-                              -39335.0,   0.9924281247438735,
-                              5e-324,     1.7976931348623157e308};
-    const std::string texts[] = {"plain",
-                                 "",
-                                 "q\"b\\s/",
-                                 "tab\tnl\n\x01\x1f",
-                                 "caf\xc3\xa9 \xe2\x9c\x93",
-                                 "bad \xff\xfe utf",
-                                 "cut \xe2\x9c",
+    // clang-format off
+    const double numbers[] = {0.0, -0.0, 1.0, 0.1, 1e-5, 1.5e-7, 123456.789, 1e15, 1e16, 1e21,
+                              -39335.0, 0.9924281247438735, 5e-324, 1.7976931348623157e308};
+    const std::string texts[] = {"plain", "", "q\"b\\s/", "tab\tnl\n\x01\x1f",
+                                 "caf\xc3\xa9 \xe2\x9c\x93", "bad \xff\xfe utf", "cut \xe2\x9c",
                                  std::string(120, 'k')};  // beyond the writer's piece
+    // clang-format on
     nlohmann::ordered_json expected = nlohmann::ordered_json::object();
     w.BeginObject();
     w.Key("numbers");

@@ -24,10 +24,7 @@ namespace {
 using Arbor::Steel::UtilKind;
 using nlohmann::json;
 
-// Sub-span end actions [N, Vmajor, Vminor], [T, Mmajor, Mminor] in kN and kN·m.
-json Sub(json fl, json fr, json ml, json mr) {
-    return {{"forces_left", fl}, {"forces_right", fr}, {"moments_left", ml}, {"moments_right", mr}};
-}
+using test::Sub;  // in kN and kN·m here
 
 // A 300PLUS member in m and kN; points are (x, restraint names) pairs.
 json Member(json section, std::vector<std::pair<double, json>> points, json subspans) {
@@ -86,14 +83,9 @@ json FloorBeam(json midspan, json along = nullptr) {
 // The floor beam on a 250PFC with its loads scaled to 8 kN/m (M* = 36 kN·m), load on the top
 // flange (0.125 m above the centre), braced at midspan on the tension flange only.
 json ChannelFloorBeam() {
-    json m = FloorBeam({"lateral", "flange1"});
+    json m = test::ScaledLoads(FloorBeam({"lateral", "flange1"}), 0.4);
     m["section"] = "250PFC";
     for (json& s : m["segments"]) s["restraint"]["load_height"] = 0.125;
-    for (json& s : m["cases"][0]["subspans"]) {
-        for (const char* k : {"forces_left", "forces_right", "moments_left", "moments_right"}) {
-            for (json& v : s[k]) v = 0.4 * v.get<double>();
-        }
-    }
     return m;
 }
 
@@ -274,12 +266,9 @@ WatchView Watch(const json& file) {
 // The floor beam with every end action scaled and, where given, set in one component.
 json FloorBeamActions(double scale, const char* key = nullptr, int component = 0,
                       double value = 0.0) {
-    json m = FloorBeam(kHeld);
-    for (json& s : m["cases"][0]["subspans"]) {
-        for (const char* k : {"forces_left", "forces_right", "moments_left", "moments_right"}) {
-            for (json& v : s[k]) v = scale * v.get<double>();
-            if (key && std::string(key) == k) s[k][component] = value;
-        }
+    json m = test::ScaledLoads(FloorBeam(kHeld), scale);
+    if (key) {
+        for (json& s : m["cases"][0]["subspans"]) s[key][component] = value;
     }
     return m;
 }

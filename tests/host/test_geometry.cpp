@@ -223,18 +223,13 @@ TEST(IGeometryMirror, SwapsTheFlangesAndKeepsPublishedValues) {
     EXPECT_NEAR(g.Ybar(), ybar, 1e-15);
 }
 
-TEST(IGeometryReport, DimensionLines) {
-    const Arbor::Steel::CDesFormat format;
-    Geometry mono, doubly;
+// The doubly symmetric form (D, B, T, tw, r) is pinned by the golden reports.
+TEST(IGeometryReport, DimensionLinesOfAMonoSymmetricSection) {
+    Geometry mono;
     ASSERT_TRUE(mono.SetArborSec(MonoSection(6.0), nullptr));
-    EXPECT_EQ(mono.SectGeomString(format),
+    EXPECT_EQ(mono.SectGeomString(Arbor::Steel::CDesFormat()),
               L"Section dimensions:\n\tD    = 400.0 mm\n\tB1   = 300.0 mm\n\tT1   = 20.0 mm\n"
               L"\tB2   = 200.0 mm\n\tT2   = 16.0 mm\n\ttw   = 10.0 mm\n\tr    = 6.0 mm\n");
-    ASSERT_TRUE(doubly.SetArborSec(
-        MakeSection({300 * mm, 150 * mm, 10 * mm, 150 * mm, 10 * mm, 8 * mm, 0.0}), nullptr));
-    EXPECT_EQ(doubly.SectGeomString(format),
-              L"Section dimensions:\n\tD    = 300.0 mm\n\tB    = 150.0 mm\n\tT    = 10.0 mm\n"
-              L"\ttw   = 8.0 mm\n\tr    = 0.0 mm\n");
 }
 
 }  // namespace
