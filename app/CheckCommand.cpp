@@ -52,9 +52,9 @@ int RunCheckCommand(const CheckCommandOptions& options) {
         checker.Run(member, {options.quick, report.has_value(), RuleSetOf(options.rules)});
 
     if (options.json) {
-        std::cout << ResultJson(result).dump(2, ' ', false,
-                                             nlohmann::json::error_handler_t::replace)
-                  << "\n";
+        std::string text = ResultJsonText(result, 2);
+        text += '\n';
+        std::cout << text;
     } else if (options.report != "-") {
         std::cout << MemberSummaryText(result);
     }

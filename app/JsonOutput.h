@@ -11,6 +11,8 @@ namespace as4100 {
 
 nlohmann::ordered_json NumberJson(double value);
 nlohmann::ordered_json ResultJson(const MemberResult& result);
+// The same document as text, indented by `indent` spaces a level (`check --json` prints it).
+std::string ResultJsonText(const MemberResult& result, int indent);
 // The members of that document ("title": …, "cases": […]) written into an open object.
 void WriteResultMembers(JsonWriter& writer, const MemberResult& result);
 

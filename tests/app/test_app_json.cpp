@@ -56,16 +56,16 @@ TEST(JsonReading, RefusalsUnchanged) {
     EXPECT_NO_THROW(ParseJsonDocument(deep.substr(1, 128), "t"));
 }
 
-TEST(JsonWriting, SameBytesAsNlohmannDump) {
+// One document written through `w`, and the same document built by nlohmann.
+nlohmann::ordered_json WriteAwkwardDocument(JsonWriter& w) {
     const double inf = std::numeric_limits<double>::infinity();
     // clang-format off
     const double numbers[] = {0.0, -0.0, 1.0, 0.1, 1e-5, 1.5e-7, 123456.789, 1e15, 1e16, 1e21,
                               -39335.0, 0.9924281247438735, 5e-324, 1.7976931348623157e308};
     const std::string texts[] = {"plain", "", "q\"b\\s/", "tab\tnl\n\x01\x1f",
-                                 "caf\xc3\xa9 \xe2\x9c\x93", "bad \xff\xfe utf", "cut \xe2\x9c"};
+                                 "caf\xc3\xa9 \xe2\x9c\x93", "bad \xff\xfe utf", "cut \xe2\x9c",
+                                 std::string(120, 'k')};  // beyond the writer's piece
     // clang-format on
-    std::string written;
-    JsonWriter w(written);
     nlohmann::ordered_json expected = nlohmann::ordered_json::object();
     w.BeginObject();
     w.Key("numbers");
@@ -90,11 +90,39 @@ TEST(JsonWriting, SameBytesAsNlohmannDump) {
     w.Bool(false);
     w.BeginObject();
     w.EndObject();
+    w.BeginArray();
+    w.BeginArray();
     w.EndArray();
-    expected["whole"] = {-7, std::numeric_limits<std::uint64_t>::max(), true, false,
-                         nlohmann::ordered_json::object()};
+    w.BeginObject();
+    w.Key("n");
+    w.Number(2.5);
     w.EndObject();
-    EXPECT_EQ(written, expected.dump(-1, ' ', false, json::error_handler_t::replace));
+    w.EndArray();
+    w.EndArray();
+    expected["whole"] = {-7,
+                         std::numeric_limits<std::uint64_t>::max(),
+                         true,
+                         false,
+                         nlohmann::ordered_json::object(),
+                         {nlohmann::ordered_json::array(), {{"n", 2.5}}}};
+    w.Key("empty");
+    w.BeginArray();
+    w.EndArray();
+    expected["empty"] = nlohmann::ordered_json::array();
+    w.EndObject();
+    return expected;
+}
+
+TEST(JsonWriting, SameBytesAsNlohmannDump) {
+    for (const int indent : {-1, 0, 2, 4}) {
+        std::string written;
+        JsonWriter compact(written);
+        JsonWriter indented(written, JsonWriter::Indent{indent});
+        const nlohmann::ordered_json expected =
+            WriteAwkwardDocument(indent < 0 ? compact : indented);
+        EXPECT_EQ(written, expected.dump(indent, ' ', false, json::error_handler_t::replace))
+            << "indent " << indent;
+    }
 }
 
 }  // namespace
