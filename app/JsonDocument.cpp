@@ -3,6 +3,7 @@
 // document, so the depth, duplicate keys and the place of a bad number are known as they come.
 #include "app/JsonDocument.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -364,14 +365,11 @@ class PlainReader {
         const char* run = at_;
         bool escaped = false;
         for (;;) {
+            while (at_ != end_ && kPlainCharacter[static_cast<unsigned char>(*at_)]) ++at_;
             if (at_ == end_) return false;
             const auto byte = static_cast<unsigned char>(*at_);
             if (byte == '"') break;
-            if (byte < 0x20 || byte >= 0x80) return false;
-            if (byte != '\\') {
-                ++at_;
-                continue;
-            }
+            if (byte != '\\') return false;  // a control or non-ASCII character
             escaped = true;
             unescaped.append(run, at_);
             if (++at_ == end_) return false;
@@ -415,9 +413,13 @@ class PlainReader {
         }
     }
 
-    bool Digits() {
+    // Digits, gathered into `digits` while at most kMostDigits of them (`count` counts them
+    // all). False when there are none.
+    bool Digits(std::uint64_t& digits, int& count) {
         const char* start = at_;
-        while (at_ != end_ && *at_ >= '0' && *at_ <= '9') ++at_;
+        for (; at_ != end_ && *at_ >= '0' && *at_ <= '9'; ++at_) {
+            if (++count <= kMostDigits) digits = digits * 10 + static_cast<unsigned>(*at_ - '0');
+        }
         return at_ != start;
     }
 
@@ -428,23 +430,54 @@ class PlainReader {
         const bool negative = *at_ == '-';
         if (negative) ++at_;
         if (at_ == end_) return false;
+        std::uint64_t digits = 0;
+        int count = 0;
         if (*at_ == '0') {
             ++at_;
-        } else if (!Digits()) {
+            count = 1;
+        } else if (!Digits(digits, count)) {
             return false;
         }
+        int power = 0;  // of ten, applied to the digits
         bool whole = true;
         if (at_ != end_ && *at_ == '.') {
             ++at_;
-            if (!Digits()) return false;
+            const int before = count;
+            if (!Digits(digits, count)) return false;
+            power = before - count;
             whole = false;
         }
         if (at_ != end_ && (*at_ == 'e' || *at_ == 'E')) {
             ++at_;
+            const char* exponentStart = at_;
             if (at_ != end_ && (*at_ == '+' || *at_ == '-')) ++at_;
-            if (!Digits()) return false;
+            std::uint64_t exponent = 0;
+            int exponentCount = 0;
+            if (!Digits(exponent, exponentCount)) return false;
+            power += exponentCount > 4
+                         ? 100000
+                         : (*exponentStart == '-' ? -1 : 1) * static_cast<int>(exponent);
             whole = false;
         }
+        if (count > kMostDigits) return Converted(start, whole, negative);
+        if (whole && negative) {
+            builder_.Add(JsonKind::Integer).integer = -static_cast<std::int64_t>(digits);
+        } else if (whole) {
+            builder_.Add(JsonKind::Unsigned).whole = digits;
+        } else if (digits <= kExactDigits && power >= -22 && power <= 22) {
+            // Clinger's fast path: the digits and the power of ten are both exact in a
+            // double, so one product or quotient rounds correctly, as strtod would.
+            const double magnitude = power < 0 ? static_cast<double>(digits) / kPowers[-power]
+                                               : static_cast<double>(digits) * kPowers[power];
+            builder_.Add(JsonKind::Float).real = negative ? -magnitude : magnitude;
+        } else {
+            return Converted(start, false, negative);
+        }
+        return true;
+    }
+
+    // A number past the fast paths, from its text [start, at_).
+    bool Converted(const char* start, bool whole, bool negative) {
         if (whole && negative) {
             std::int64_t v = 0;
             if (std::from_chars(start, at_, v).ec == std::errc()) {
@@ -459,54 +492,24 @@ class PlainReader {
             }
         }
         double v = 0.0;
-        if (ExactDecimal(start, at_, v)) {
-            builder_.Add(JsonKind::Float).real = v;
-            return true;
-        }
         const auto [end, ec] = std::from_chars(start, at_, v);
         if (ec != std::errc() || end != at_ || !std::isfinite(v)) return false;
         builder_.Add(JsonKind::Float).real = v;
         return true;
     }
 
-    // Clinger's fast path: a decimal of at most 2^53 in its digits and a power of ten within
-    // 10^±22, both exact in a double, is one correctly rounded product or quotient, the double
-    // that strtod and from_chars give. False for anything else (left to from_chars).
-    static bool ExactDecimal(const char* at, const char* end, double& value) {
-        static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-        constexpr std::uint64_t kExactDigits = std::uint64_t{1} << 53;
-        constexpr int kMostDigits = 18;  // no overflow of the digits in 64 bits
-        const bool negative = *at == '-';
-        if (negative) ++at;
-        std::uint64_t digits = 0;
-        int count = 0;
-        int power = 0;
-        bool fraction = false;
-        for (; at != end && *at != 'e' && *at != 'E'; ++at) {
-            if (*at == '.') {
-                fraction = true;
-                continue;
-            }
-            if (++count > kMostDigits) return false;
-            digits = digits * 10 + static_cast<std::uint64_t>(*at - '0');
-            if (fraction) --power;
-        }
-        if (at != end) {
-            int exponent = 0;
-            const auto [rest, ec] = std::from_chars(at + 1 + (at[1] == '+'), end, exponent);
-            if (ec != std::errc() || rest != end || exponent > 1000 || exponent < -1000) {
-                return false;
-            }
-            power += exponent;
-        }
-        if (digits > kExactDigits || power > 22 || power < -22) return false;
-        const double magnitude = power < 0 ? static_cast<double>(digits) / kPowers[-power]
-                                           : static_cast<double>(digits) * kPowers[power];
-        value = negative ? -magnitude : magnitude;
-        return true;
-    }
+    // Printable ASCII but the quote and the backslash: what a plain string holds as it is.
+    static constexpr auto kPlainCharacter = [] {
+        std::array<bool, 256> plain{};
+        for (int c = 0x20; c < 0x80; ++c)
+            plain[static_cast<std::size_t>(c)] = c != '"' && c != '\\';
+        return plain;
+    }();
+    static constexpr int kMostDigits = 18;  // gathered without overflow in 64 bits
+    static constexpr std::uint64_t kExactDigits = std::uint64_t{1} << 53;
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
     const char* base_;
     const char* at_;
