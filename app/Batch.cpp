@@ -114,20 +114,15 @@ std::string CheckLine(MemberChecker& checker, const std::string& line, bool tooL
         if (line.find_first_not_of(" \t\r") == std::string::npos) {
             throw InputError(where + ": empty line");
         }
-        const nlohmann::json document = ParseJsonDocument(line, where);
-        if (document.is_object()) {
-            if (const auto id = document.find("id"); id != document.end()) {
-                if (!id->is_string() && !id->is_number()) {
-                    JsonField(*id, "id", where).Refuse("must be a string or a number");
-                }
-                w.Key("id");
-                w.Raw(id->dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
-                headEnd = head.size();
-            }
-            if (const auto t = document.find("title"); t != document.end() && t->is_string()) {
-                title = t->get<std::string>();
-            }
+        const JsonDocument document = ParseJsonDocument(line, where);
+        const JsonField root(document, where);
+        if (const auto id = root.Optional("id")) {
+            if (!id->IsString() && !id->IsNumber()) id->Refuse("must be a string or a number");
+            w.Key("id");
+            w.Raw(id->ToJson().dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
+            headEnd = head.size();
         }
+        if (const auto t = root.Optional("title"); t && t->IsString()) title = t->String();
         const MemberResult result =
             checker.Run(ParseMember(document, where), {quick, false, rules});
         outcome.cases = result.cases.size();

@@ -43,18 +43,14 @@ HeldLine Hold(std::string text, bool tooLong, std::size_t number) {
         if (text.find_first_not_of(" \t\r") == std::string::npos) {
             throw InputError(where + ": empty line");
         }
-        const nlohmann::json document = ParseJsonDocument(text, where);
-        if (document.is_object() && document.contains("id")) {
-            const nlohmann::json& id = document["id"];
-            if (!id.is_string() && !id.is_number()) {
-                JsonField(id, "id", where).Refuse("must be a string or a number");
-            }
-            held.head["id"] = id;
+        const JsonDocument document = ParseJsonDocument(text, where);
+        const JsonField root(document, where);
+        if (const auto id = root.Optional("id")) {
+            if (!id->IsString() && !id->IsNumber()) id->Refuse("must be a string or a number");
+            held.head["id"] = id->ToJson();
         }
         ParseMember(document, where);
-        if (document.is_object() && document.contains("group")) {
-            held.group = JsonField(document, "", where).Member("group").String();
-        }
+        if (root.Has("group")) held.group = root.Member("group").String();
         held.text = std::move(text);
     } catch (const std::exception& e) {
         held.refused = true;

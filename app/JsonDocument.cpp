@@ -1,10 +1,16 @@
-// Parsing an input document with bounded nesting: a SAX handler that builds the document
-// itself, so the depth, duplicate keys and the place of a bad number are known as they come.
+// Parsing an input document: a one-pass reader for plain documents straight into the flat
+// document, and for anything else a SAX handler with bounded nesting that builds nlohmann's
+// document, so the depth, duplicate keys and the place of a bad number are known as they come.
+#include "app/JsonDocument.h"
+
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <nlohmann/json.hpp>
 
 #include "app/InputError.h"
 #include "app/JsonField.h"
@@ -124,6 +130,130 @@ class BoundedDocumentBuilder {
     std::vector<Frame> frames_;
 };
 
+}  // namespace
+
+// Appends values to a document in document order: containers opened and closed around their
+// children, an object member's key given before its value.
+class JsonDocumentBuilder {
+  public:
+    // Starts `document` afresh over `text` (strings without escapes are read in place).
+    JsonDocumentBuilder(JsonDocument& document, std::string_view text) : document_(document) {
+        document_.chars_.assign(text);
+        document_.nodes_.clear();
+        document_.elements_.clear();
+        // A value takes ten characters or so in a member file; growing past this is rare.
+        document_.nodes_.reserve(text.size() / 8 + 4);
+        document_.elements_.reserve(text.size() / 16 + 4);
+    }
+
+    std::size_t Depth() const { return open_.size(); }
+    bool InObject() const { return document_.nodes_[open_.back()].kind == JsonKind::Object; }
+
+    // Characters appended after the text; their offset.
+    std::size_t AddChars(std::string_view text) {
+        const std::size_t at = document_.chars_.size();
+        document_.chars_.append(text);
+        return at;
+    }
+
+    // The key of the open object's next member; false when the object has it already.
+    bool Key(std::size_t at, std::size_t size) {
+        const JsonNode& object = document_.nodes_[open_.back()];
+        // Our choice: a plain object has few members; a long one goes to the full parse.
+        if (object.count >= kMostPlainMembers) return false;
+        const std::string_view key = document_.View(at, size);
+        bool found = false;
+        document_.ForEach(object, [&](const JsonNode& m) { found |= document_.Key(m) == key; });
+        if (found) return false;
+        keyAt_ = at;
+        keySize_ = size;
+        return true;
+    }
+    // A key known to be new (an object built elsewhere).
+    void NewKey(std::size_t at, std::size_t size) {
+        keyAt_ = at;
+        keySize_ = size;
+    }
+
+    JsonNode& Add(JsonKind kind) {
+        if (!open_.empty()) ++document_.nodes_[open_.back()].count;
+        JsonNode& node = document_.nodes_.emplace_back();
+        node.kind = kind;
+        node.keyAt = keyAt_;
+        node.keySize = keySize_;
+        node.end = document_.nodes_.size();
+        keySize_ = 0;
+        return node;
+    }
+    void Open(JsonKind kind) {
+        Add(kind);
+        open_.push_back(document_.nodes_.size() - 1);
+    }
+    void Close() {
+        const std::size_t index = open_.back();
+        open_.pop_back();
+        auto& nodes = document_.nodes_;
+        nodes[index].end = nodes.size();
+        if (nodes[index].kind != JsonKind::Array) return;
+        nodes[index].at = document_.elements_.size();
+        std::size_t child = index + 1;
+        for (std::size_t k = 0; k < nodes[index].count; ++k, child = nodes[child].end) {
+            document_.elements_.push_back(child);
+        }
+    }
+
+    // nlohmann's document, recursively (its depth is bounded by the parse that made it).
+    void Append(const json& value) {
+        switch (value.type()) {
+            case json::value_t::object:
+                Open(JsonKind::Object);
+                for (const auto& [key, member] : value.get_ref<const json::object_t&>()) {
+                    NewKey(AddChars(key), key.size());
+                    Append(member);
+                }
+                Close();
+                break;
+            case json::value_t::array:
+                Open(JsonKind::Array);
+                for (const json& element : value) Append(element);
+                Close();
+                break;
+            case json::value_t::string: {
+                const auto& text = value.get_ref<const std::string&>();
+                const std::size_t at = AddChars(text);
+                JsonNode& node = Add(JsonKind::String);
+                node.at = at;
+                node.size = text.size();
+                break;
+            }
+            case json::value_t::boolean:
+                Add(JsonKind::Boolean).boolean = value.get<bool>();
+                break;
+            case json::value_t::number_integer:
+                Add(JsonKind::Integer).integer = value.get<json::number_integer_t>();
+                break;
+            case json::value_t::number_unsigned:
+                Add(JsonKind::Unsigned).whole = value.get<json::number_unsigned_t>();
+                break;
+            case json::value_t::number_float:
+                Add(JsonKind::Float).real = value.get<double>();
+                break;
+            default:  // null (a binary value never comes from JSON text)
+                Add(JsonKind::Null);
+                break;
+        }
+    }
+
+  private:
+    static constexpr std::size_t kMostPlainMembers = 64;
+    JsonDocument& document_;
+    std::vector<std::size_t> open_;  // the containers open, innermost last
+    std::size_t keyAt_ = 0;
+    std::size_t keySize_ = 0;
+};
+
+namespace {
+
 // The plain documents a program writes (ASCII strings with simple escapes, numbers within
 // range, unique keys, shallow nesting) read in one pass with no lexer tokens or SAX events.
 // Anything else - an error, a \u escape, a multi-byte character, a number out of range, a key
@@ -131,50 +261,47 @@ class BoundedDocumentBuilder {
 // it is the one that decides what is refused and with which message. Iterative, like it.
 class PlainReader {
   public:
-    explicit PlainReader(std::string_view text)
-        : at_(text.data()), end_(text.data() + text.size()) {}
+    PlainReader(std::string_view text, JsonDocument& document)
+        : base_(text.data()),
+          at_(text.data()),
+          end_(text.data() + text.size()),
+          builder_(document, text) {}
 
-    // The document, or false (nothing is refused here).
-    bool Read(json& root) {
-        std::vector<json*> open;  // the containers open, innermost last
-        json* slot = &root;       // where the next value goes
+    // True when the whole text was read (nothing is refused here).
+    bool Read() {
         for (;;) {
             SkipSpace();
             if (at_ == end_) return false;
             const char c = *at_;
             if (c == '{' || c == '[') {
-                if (open.size() >= kMaxJsonDepth) return false;
+                if (builder_.Depth() >= kMaxJsonDepth) return false;
                 ++at_;
-                *slot = c == '{' ? json::object() : json::array();
-                open.push_back(slot);
+                builder_.Open(c == '{' ? JsonKind::Object : JsonKind::Array);
                 SkipSpace();
                 if (at_ != end_ && *at_ == (c == '{' ? '}' : ']')) {
                     ++at_;
-                    open.pop_back();
+                    builder_.Close();
                 } else {
-                    slot = NextSlot(*open.back());
-                    if (!slot) return false;
+                    if (!NextMember()) return false;
                     continue;
                 }
-            } else if (!Scalar(*slot)) {
+            } else if (!Scalar()) {
                 return false;
             }
             // After a value: the end, or a comma or the close of the innermost container.
             for (;;) {
                 SkipSpace();
-                if (open.empty()) return at_ == end_;
+                if (builder_.Depth() == 0) return at_ == end_;
                 if (at_ == end_) return false;
-                json& container = *open.back();
-                const char close = container.is_object() ? '}' : ']';
+                const char close = builder_.InObject() ? '}' : ']';
                 if (*at_ == ',') {
                     ++at_;
-                    slot = NextSlot(container);
-                    if (!slot) return false;
+                    if (!NextMember()) return false;
                     break;
                 }
                 if (*at_ != close) return false;
                 ++at_;
-                open.pop_back();
+                builder_.Close();
             }
         }
     }
@@ -184,39 +311,38 @@ class PlainReader {
         while (at_ != end_ && (*at_ == ' ' || *at_ == '\t' || *at_ == '\n' || *at_ == '\r')) ++at_;
     }
 
-    // The place of the container's next value: a new array element, or a new key's value
-    // (after its name and colon). Null on anything unexpected or a key given twice.
-    json* NextSlot(json& container) {
-        if (container.is_array()) {
-            container.get_ref<json::array_t&>().emplace_back();
-            return &container.get_ref<json::array_t&>().back();
-        }
+    // Before an object's next value: its key and colon (false on anything unexpected or a
+    // key given twice). Nothing before an array's next element.
+    bool NextMember() {
+        if (!builder_.InObject()) return true;
         SkipSpace();
-        std::string name;
-        if (at_ == end_ || *at_ != '"' || !String(name)) return nullptr;
+        std::size_t keyAt = 0;
+        std::size_t keySize = 0;
+        if (at_ == end_ || *at_ != '"' || !String(keyAt, keySize)) return false;
         SkipSpace();
-        if (at_ == end_ || *at_ != ':') return nullptr;
+        if (at_ == end_ || *at_ != ':') return false;
         ++at_;
-        auto [place, inserted] =
-            container.get_ref<json::object_t&>().emplace(std::move(name), nullptr);
-        return inserted ? &place->second : nullptr;
+        return builder_.Key(keyAt, keySize);
     }
 
-    bool Scalar(json& slot) {
+    bool Scalar() {
         const char c = *at_;
         if (c == '"') {
-            std::string text;
-            if (!String(text)) return false;
-            slot = std::move(text);
+            std::size_t textAt = 0;
+            std::size_t textSize = 0;
+            if (!String(textAt, textSize)) return false;
+            JsonNode& node = builder_.Add(JsonKind::String);
+            node.at = textAt;
+            node.size = textSize;
             return true;
         }
-        if (c == '-' || (c >= '0' && c <= '9')) return Number(slot);
+        if (c == '-' || (c >= '0' && c <= '9')) return Number();
         if (Word("true"))
-            slot = true;
+            builder_.Add(JsonKind::Boolean).boolean = true;
         else if (Word("false"))
-            slot = false;
+            builder_.Add(JsonKind::Boolean).boolean = false;
         else if (Word("null"))
-            slot = nullptr;
+            builder_.Add(JsonKind::Null);
         else
             return false;
         return true;
@@ -231,27 +357,35 @@ class PlainReader {
         return true;
     }
 
-    // At the opening quote. Printable ASCII and the one-letter escapes only.
-    bool String(std::string& text) {
-        ++at_;
+    // At the opening quote. Printable ASCII and the one-letter escapes only. A string without
+    // escapes stays where it is in the text; one with them is added unescaped.
+    bool String(std::size_t& textAt, std::size_t& textSize) {
+        const char* start = ++at_;
+        std::string unescaped;
         const char* run = at_;
+        bool escaped = false;
         for (;;) {
+            while (at_ != end_ && kPlainCharacter[static_cast<unsigned char>(*at_)]) ++at_;
             if (at_ == end_) return false;
             const auto byte = static_cast<unsigned char>(*at_);
             if (byte == '"') break;
-            if (byte < 0x20 || byte >= 0x80) return false;
-            if (byte != '\\') {
-                ++at_;
-                continue;
-            }
-            text.append(run, at_);
+            if (byte != '\\') return false;  // a control or non-ASCII character
+            escaped = true;
+            unescaped.append(run, at_);
             if (++at_ == end_) return false;
-            const char escaped = Unescaped(*at_);
-            if (escaped == 0) return false;
-            text += escaped;
+            const char c = Unescaped(*at_);
+            if (c == 0) return false;
+            unescaped += c;
             run = ++at_;
         }
-        text.append(run, at_);
+        if (escaped) {
+            unescaped.append(run, at_);
+            textAt = builder_.AddChars(unescaped);
+            textSize = unescaped.size();
+        } else {
+            textAt = static_cast<std::size_t>(start - base_);
+            textSize = static_cast<std::size_t>(at_ - start);
+        }
         ++at_;
         return true;
     }
@@ -279,68 +413,167 @@ class PlainReader {
         }
     }
 
-    bool Digits() {
+    // Digits, gathered into `digits` while at most kMostDigits of them (`count` counts them
+    // all). False when there are none.
+    bool Digits(std::uint64_t& digits, int& count) {
         const char* start = at_;
-        while (at_ != end_ && *at_ >= '0' && *at_ <= '9') ++at_;
+        for (; at_ != end_ && *at_ >= '0' && *at_ <= '9'; ++at_) {
+            if (++count <= kMostDigits) digits = digits * 10 + static_cast<unsigned>(*at_ - '0');
+        }
         return at_ != start;
     }
 
-    // JSON's grammar; stored as nlohmann stores it: a whole number as a signed (negative) or
+    // JSON's grammar; kept as nlohmann keeps it: a whole number as a signed (negative) or
     // unsigned integer when it fits, anything else as a double (correctly rounded, as strtod).
-    bool Number(json& slot) {
+    bool Number() {
         const char* start = at_;
         const bool negative = *at_ == '-';
         if (negative) ++at_;
         if (at_ == end_) return false;
+        std::uint64_t digits = 0;
+        int count = 0;
         if (*at_ == '0') {
             ++at_;
-        } else if (!Digits()) {
+            count = 1;
+        } else if (!Digits(digits, count)) {
             return false;
         }
+        int power = 0;  // of ten, applied to the digits
         bool whole = true;
         if (at_ != end_ && *at_ == '.') {
             ++at_;
-            if (!Digits()) return false;
+            const int before = count;
+            if (!Digits(digits, count)) return false;
+            power = before - count;
             whole = false;
         }
         if (at_ != end_ && (*at_ == 'e' || *at_ == 'E')) {
             ++at_;
+            const char* exponentStart = at_;
             if (at_ != end_ && (*at_ == '+' || *at_ == '-')) ++at_;
-            if (!Digits()) return false;
+            std::uint64_t exponent = 0;
+            int exponentCount = 0;
+            if (!Digits(exponent, exponentCount)) return false;
+            power += exponentCount > 4
+                         ? 100000
+                         : (*exponentStart == '-' ? -1 : 1) * static_cast<int>(exponent);
             whole = false;
         }
+        if (count > kMostDigits) return Converted(start, whole, negative);
         if (whole && negative) {
-            json::number_integer_t v = 0;
+            builder_.Add(JsonKind::Integer).integer = -static_cast<std::int64_t>(digits);
+        } else if (whole) {
+            builder_.Add(JsonKind::Unsigned).whole = digits;
+        } else if (digits <= kExactDigits && power >= -22 && power <= 22) {
+            // Clinger's fast path: the digits and the power of ten are both exact in a
+            // double, so one product or quotient rounds correctly, as strtod would.
+            const double magnitude = power < 0 ? static_cast<double>(digits) / kPowers[-power]
+                                               : static_cast<double>(digits) * kPowers[power];
+            builder_.Add(JsonKind::Float).real = negative ? -magnitude : magnitude;
+        } else {
+            return Converted(start, false, negative);
+        }
+        return true;
+    }
+
+    // A number past the fast paths, from its text [start, at_).
+    bool Converted(const char* start, bool whole, bool negative) {
+        if (whole && negative) {
+            std::int64_t v = 0;
             if (std::from_chars(start, at_, v).ec == std::errc()) {
-                slot = v;
+                builder_.Add(JsonKind::Integer).integer = v;
                 return true;
             }
         } else if (whole) {
-            json::number_unsigned_t v = 0;
+            std::uint64_t v = 0;
             if (std::from_chars(start, at_, v).ec == std::errc()) {
-                slot = v;
+                builder_.Add(JsonKind::Unsigned).whole = v;
                 return true;
             }
         }
         double v = 0.0;
         const auto [end, ec] = std::from_chars(start, at_, v);
         if (ec != std::errc() || end != at_ || !std::isfinite(v)) return false;
-        slot = v;
+        builder_.Add(JsonKind::Float).real = v;
         return true;
     }
 
+    // Printable ASCII but the quote and the backslash: what a plain string holds as it is.
+    static constexpr auto kPlainCharacter = [] {
+        std::array<bool, 256> plain{};
+        for (int c = 0x20; c < 0x80; ++c)
+            plain[static_cast<std::size_t>(c)] = c != '"' && c != '\\';
+        return plain;
+    }();
+    static constexpr int kMostDigits = 18;  // gathered without overflow in 64 bits
+    static constexpr std::uint64_t kExactDigits = std::uint64_t{1} << 53;
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+    const char* base_;
     const char* at_;
     const char* end_;
+    JsonDocumentBuilder builder_;
 };
 
 }  // namespace
 
-json ParseJsonDocument(std::string_view text, const std::string& source) {
-    json document;
-    if (PlainReader(text).Read(document)) return document;
+JsonDocument::JsonDocument() : nodes_(1) {
+    nodes_.front().end = 1;
+}
+
+JsonDocument JsonDocument::FromJson(const json& value) {
+    JsonDocument document;
+    JsonDocumentBuilder(document, {}).Append(value);
+    return document;
+}
+
+const JsonNode* JsonDocument::Find(const JsonNode& object, std::string_view key) const {
+    if (object.kind != JsonKind::Object) return nullptr;
+    std::size_t child = IndexOf(object) + 1;
+    for (std::size_t k = 0; k < object.count; ++k, child = nodes_[child].end) {
+        if (Key(nodes_[child]) == key) return &nodes_[child];
+    }
+    return nullptr;
+}
+
+json JsonDocument::ToJson(const JsonNode& value) const {
+    switch (value.kind) {
+        case JsonKind::Null:
+            return nullptr;
+        case JsonKind::Boolean:
+            return value.boolean;
+        case JsonKind::Integer:
+            return json::number_integer_t{value.integer};
+        case JsonKind::Unsigned:
+            return json::number_unsigned_t{value.whole};
+        case JsonKind::Float:
+            return value.real;
+        case JsonKind::String:
+            return std::string(Text(value));
+        case JsonKind::Array: {
+            json array = json::array();
+            ForEach(value, [&](const JsonNode& element) { array.push_back(ToJson(element)); });
+            return array;
+        }
+        case JsonKind::Object: {
+            json object = json::object();
+            ForEach(value, [&](const JsonNode& member) {
+                object.get_ref<json::object_t&>().emplace(std::string(Key(member)), ToJson(member));
+            });
+            return object;
+        }
+    }
+    return nullptr;
+}
+
+JsonDocument ParseJsonDocument(std::string_view text, const std::string& source) {
+    JsonDocument document;
+    if (PlainReader(text, document).Read()) return document;
     BoundedDocumentBuilder builder(source);
     json::sax_parse(text, &builder);
-    return builder.Take();
+    return JsonDocument::FromJson(builder.Take());
 }
 
 }  // namespace as4100

@@ -1,6 +1,6 @@
 #include "app/JsonField.h"
 
-#include <charconv>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string_view>
@@ -30,8 +30,9 @@ std::string ShortDump(const nlohmann::json& value) {
 }
 
 void JsonField::Refuse(const std::string& problem, const std::string& hint) const {
-    const std::string where = path_.Empty() ? "(top level)" : std::string(path_.View());
-    std::string message = *source_ + ": " + where + ": " + problem + ", got " + ShortDump(*value_);
+    std::string where = Path();
+    if (where.empty()) where = "(top level)";
+    std::string message = *source_ + ": " + where + ": " + problem + ", got " + ShortDump(ToJson());
     if (!hint.empty()) message += "; " + hint;
     throw InputError(message);
 }
@@ -40,33 +41,48 @@ std::string PathKey(std::string_view key) {
     return OneLine(key, kMaxShownKey);
 }
 
-bool JsonField::Has(const char* key) const {
-    if (!value_->is_object()) return false;
-    const auto& object = value_->get_ref<const nlohmann::json::object_t&>();
-    return object.find(key) != object.end();
+std::vector<std::string> JsonField::Keys() const {
+    std::vector<std::string> keys;
+    if (IsObject()) {
+        document_->ForEach(*value_,
+                           [&](const JsonNode& m) { keys.emplace_back(document_->Key(m)); });
+    }
+    return keys;
 }
 
-FieldPath JsonField::ChildPath(const char* key) const {
-    FieldPath path = path_;
-    if (!path.Empty()) path.Append(".");
-    path.Append(key);
+nlohmann::json JsonField::ToJson() const {
+    return document_->ToJson(*value_);
+}
+
+bool JsonField::Has(const char* key) const {
+    return document_->Find(*value_, key) != nullptr;
+}
+
+std::string JsonField::Path() const {
+    std::vector<const JsonField*> chain;  // this field, its parent, ..., below the top level
+    for (const JsonField* f = this; f->parent_; f = f->parent_) chain.push_back(f);
+    std::string path;
+    for (auto f = chain.rbegin(); f != chain.rend(); ++f) {
+        if ((*f)->index_ != kNoIndex) {
+            path += "[" + std::to_string((*f)->index_) + "]";
+        } else {
+            path += (path.empty() ? "" : ".") + PathKey((*f)->key_);
+        }
+    }
     return path;
 }
 
 JsonField JsonField::Member(const char* key) const {
-    if (!value_->is_object()) Refuse("must be an object");
-    const auto& object = value_->get_ref<const nlohmann::json::object_t&>();
-    const auto found = object.find(key);
-    if (found == object.end()) Refuse(std::string("missing field \"") + key + "\"");
-    return JsonField(found->second, ChildPath(key), *source_);
+    if (!IsObject()) Refuse("must be an object");
+    const JsonNode* found = document_->Find(*value_, key);
+    if (!found) Refuse(std::string("missing field \"") + key + "\"");
+    return JsonField(*this, *found, document_->Key(*found), kNoIndex);
 }
 
 std::optional<JsonField> JsonField::Optional(const char* key) const {
-    if (!value_->is_object()) return std::nullopt;
-    const auto& object = value_->get_ref<const nlohmann::json::object_t&>();
-    const auto found = object.find(key);
-    if (found == object.end()) return std::nullopt;
-    return JsonField(found->second, ChildPath(key), *source_);
+    const JsonNode* found = document_->Find(*value_, key);
+    if (!found) return std::nullopt;
+    return JsonField(*this, *found, document_->Key(*found), kNoIndex);
 }
 
 void JsonField::RequireObject(const std::vector<std::string_view>& allowed) const {
@@ -78,43 +94,34 @@ void JsonField::RequireObject(std::initializer_list<std::string_view> allowed) c
 }
 
 void JsonField::RequireKeys(const std::string_view* allowed, std::size_t count) const {
-    if (!value_->is_object()) Refuse("must be an object");
-    for (const auto& [key, value] : value_->get_ref<const nlohmann::json::object_t&>()) {
-        if (IsNoteKey(key)) continue;
-        bool known = false;
-        for (std::size_t i = 0; i < count && !known; ++i) known = key == allowed[i];
-        if (!known) {
-            std::string list;
-            for (std::size_t i = 0; i < count; ++i) {
-                list += (list.empty() ? "" : ", ") + std::string(allowed[i]);
-            }
-            const std::string shown = PathKey(key);
-            const std::string childPath =
-                path_.Empty() ? shown : std::string(path_.View()) + "." + shown;
-            JsonField(value, childPath, *source_)
-                .Refuse("unknown field", "expected one of: " + list);
-        }
-    }
+    if (!IsObject()) Refuse("must be an object");
+    // The first unknown key in key order (as a sorted object lists them), not in the text's.
+    const JsonNode* unknown = nullptr;
+    document_->ForEach(*value_, [&](const JsonNode& member) {
+        const std::string_view key = document_->Key(member);
+        if (IsNoteKey(key) || std::find(allowed, allowed + count, key) != allowed + count) return;
+        if (!unknown || key < document_->Key(*unknown)) unknown = &member;
+    });
+    if (!unknown) return;
+    std::string list;
+    for (std::size_t i = 0; i < count; ++i)
+        list += (list.empty() ? "" : ", ") + std::string(allowed[i]);
+    JsonField(*this, *unknown, document_->Key(*unknown), kNoIndex)
+        .Refuse("unknown field", "expected one of: " + list);
 }
 
 std::size_t JsonField::ArraySize() const {
-    if (!value_->is_array()) Refuse("must be an array");
-    return value_->size();
+    if (!IsArray()) Refuse("must be an array");
+    return value_->count;
 }
 
 JsonField JsonField::Element(std::size_t index) const {
-    char digits[24];
-    digits[0] = '[';
-    char* end = std::to_chars(digits + 1, digits + sizeof digits - 1, index).ptr;
-    *end++ = ']';
-    FieldPath path = path_;
-    path.Append(std::string_view(digits, static_cast<std::size_t>(end - digits)));
-    return JsonField(value_->at(index), std::move(path), *source_);
+    return JsonField(*this, document_->Element(*value_, index), {}, index);
 }
 
 double JsonField::Number() const {
-    if (!value_->is_number()) Refuse("must be a number");
-    const double v = value_->get<double>();
+    if (!IsNumber()) Refuse("must be a number");
+    const double v = value_->Real();
     if (!std::isfinite(v)) Refuse("must be a finite number");
     if (std::fabs(v) > kLargestNumber) Refuse("must be a number of at most 1e100 in magnitude");
     return v;
@@ -133,16 +140,18 @@ double JsonField::Positive() const {
 }
 
 unsigned JsonField::Bits() const {
-    if (value_->is_number_integer()) {
-        const auto v = value_->get<std::int64_t>();
+    if (Kind() == JsonKind::Integer || Kind() == JsonKind::Unsigned) {
+        // A whole number past 2^63 converts as nlohmann's get<std::int64_t> does: negative.
+        const auto v = Kind() == JsonKind::Integer ? value_->integer
+                                                   : static_cast<std::int64_t>(value_->whole);
         if (v >= 0 && v <= 0xFFFFFFFFll) return static_cast<unsigned>(v);
     }
     Refuse("must be a whole number from 0 to 4294967295");
 }
 
 std::string JsonField::String() const {
-    if (!value_->is_string()) Refuse("must be a string");
-    return value_->get<std::string>();
+    if (!IsString()) Refuse("must be a string");
+    return std::string(document_->Text(*value_));
 }
 
 }  // namespace as4100

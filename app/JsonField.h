@@ -12,44 +12,33 @@
 
 #include <nlohmann/json.hpp>
 
+#include "app/JsonDocument.h"
+
 namespace as4100 {
 
-// A field's path, held inline (no allocation) while it is short, as nearly all are.
-class FieldPath {
-  public:
-    FieldPath() = default;
-    explicit FieldPath(std::string_view text) { Append(text); }
-
-    std::string_view View() const {
-        return spilled_ ? std::string_view(long_) : std::string_view(short_, size_);
-    }
-    bool Empty() const { return View().empty(); }
-    void Append(std::string_view part) {
-        if (!spilled_ && size_ + part.size() <= kShort) {
-            part.copy(short_ + size_, part.size());
-            size_ += static_cast<std::uint8_t>(part.size());
-            return;
-        }
-        if (!spilled_) long_.assign(short_, size_);
-        spilled_ = true;
-        long_ += part;
-    }
-
-  private:
-    static constexpr std::size_t kShort = 94;
-    std::uint8_t size_ = 0;
-    bool spilled_ = false;
-    char short_[kShort];
-    std::string long_;
-};
-
+// A field names its place by its parent and its key or index, so that reading it builds no
+// path: the path is spelled only for a message. A field is used while the field it came from
+// lives (its parent, held by the caller).
 class JsonField {
   public:
-    JsonField(const nlohmann::json& value, std::string path, const std::string& source)
-        : value_(&value), path_(path), source_(&source) {}
+    // The document's top level.
+    JsonField(const JsonDocument& document, const std::string& source)
+        : document_(&document), value_(&document.Root()), source_(&source) {}
 
-    const nlohmann::json& Value() const { return *value_; }
-    std::string Path() const { return std::string(path_.View()); }
+    std::string Path() const;
+
+    // The value as it is, for the few readers that accept more than one kind.
+    JsonKind Kind() const { return value_->kind; }
+    bool IsObject() const { return value_->kind == JsonKind::Object; }
+    bool IsArray() const { return value_->kind == JsonKind::Array; }
+    bool IsString() const { return value_->kind == JsonKind::String; }
+    bool IsBoolean() const { return value_->kind == JsonKind::Boolean; }
+    bool IsNumber() const { return value_->IsNumber(); }
+    bool BooleanValue() const { return value_->boolean; }  // of a boolean
+    double NumberAsIs() const { return value_->Real(); }   // of a number, unchecked
+    std::size_t Size() const { return value_->count; }     // elements or members; 0 else
+    std::vector<std::string> Keys() const;                 // an object's keys, in order
+    nlohmann::json ToJson() const;                         // for a dump of the value
 
     // Object members. Member() refuses a missing key; Optional() gives nothing for it.
     bool Has(const char* key) const;
@@ -75,14 +64,23 @@ class JsonField {
     [[noreturn]] void Refuse(const std::string& problem, const std::string& hint = {}) const;
 
   private:
+    static constexpr std::size_t kNoIndex = static_cast<std::size_t>(-1);
+    JsonField(const JsonField& parent, const JsonNode& value, std::string_view key,
+              std::size_t index)
+        : document_(parent.document_),
+          value_(&value),
+          source_(parent.source_),
+          parent_(&parent),
+          key_(key),
+          index_(index) {}
     void RequireKeys(const std::string_view* allowed, std::size_t count) const;
-    JsonField(const nlohmann::json& value, FieldPath path, const std::string& source)
-        : value_(&value), path_(std::move(path)), source_(&source) {}
-    FieldPath ChildPath(const char* key) const;
 
-    const nlohmann::json* value_;
-    FieldPath path_;
+    const JsonDocument* document_;
+    const JsonNode* value_;
     const std::string* source_;
+    const JsonField* parent_ = nullptr;  // none at the top level
+    std::string_view key_;               // the member's key in its parent object, or
+    std::size_t index_ = kNoIndex;       // the element's index in its parent array
 };
 
 // The value as it appeared, shortened to fit a one-line message.
@@ -98,6 +96,6 @@ constexpr std::size_t kMaxJsonDepth = 64;
 // Parses a JSON document for the loaders. Refuses (InputError naming `source` and the field)
 // a syntax error, a number beyond the range of a double, a key given twice in one object and
 // nesting deeper than kMaxJsonDepth. Never recurses over the text's nesting.
-nlohmann::json ParseJsonDocument(std::string_view text, const std::string& source);
+JsonDocument ParseJsonDocument(std::string_view text, const std::string& source);
 
 }  // namespace as4100

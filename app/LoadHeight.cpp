@@ -17,8 +17,8 @@ void CheckHeight(const JsonField& owner, double largest, const UnitSystem& units
     const auto restraint = owner.Optional("restraint");
     if (!restraint) return;
     const auto height = restraint->Optional("load_height");
-    if (!height || !height->Value().is_number()) return;  // the loader refuses those
-    const double given = units.Length(height->Value().get<double>());
+    if (!height || !height->IsNumber()) return;  // the loader refuses those
+    const double given = units.Length(height->NumberAsIs());
     if (std::fabs(given) > kMostDepths * largest) {
         char limit[64];
         std::snprintf(limit, sizeof limit, "%g", kMostDepths * largest / units.Length(1.0));
@@ -36,7 +36,7 @@ void RefuseImplausibleLoadHeights(const JsonField& root, const Arbor::Data::CSec
     const double largest = std::max(dims[0], dims.size() > 1 ? dims[1] : 0.0);
     for (const char* list : {"points", "segments"}) {
         const auto field = root.Optional(list);
-        if (!field || !field->Value().is_array()) continue;
+        if (!field || !field->IsArray()) continue;
         for (std::size_t i = 0; i < field->ArraySize(); ++i)
             CheckHeight(field->Element(i), largest, units);
     }

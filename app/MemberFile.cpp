@@ -69,6 +69,8 @@ Arbor::Steel::MemberPointVec ReadPoints(const JsonField& field, const UnitSystem
     const std::size_t count = field.ArraySize();
     if (count < 2) field.Refuse("a member needs at least two points");
     Arbor::Steel::MemberPointVec points;
+    points.reserve(count);
+    heightGiven.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         const JsonField point = field.Element(i);
         point.RequireObject({"x", "restraint"});
@@ -107,7 +109,7 @@ Vec3 ReadVector(const JsonField& subSpan, const char* key,
                 double (UnitSystem::*convert)(double) const, const UnitSystem& units) {
     const auto field = subSpan.Optional(key);
     if (!field) return {};
-    if (!field->Value().is_array() || field->Value().size() != 3) {
+    if (!field->IsArray() || field->Size() != 3) {
         field->Refuse("must be three numbers");
     }
     Vec3 out;
@@ -126,6 +128,7 @@ Arbor::Steel::SubSpanVec ReadSubSpans(const JsonField& field,
                      std::to_string(segments.size()) + "), found " + std::to_string(count));
     }
     Arbor::Steel::SubSpanVec subSpans;
+    subSpans.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         const JsonField s = field.Element(i);
         s.RequireObject({"forces_left", "forces_right", "moments_left", "moments_right"});
@@ -149,6 +152,7 @@ std::vector<LoadCase> ReadCases(const JsonField& root, const std::vector<CRestra
     const std::size_t count = cases->ArraySize();
     if (count == 0) cases->Refuse("needs at least one load case");
     std::vector<LoadCase> out;
+    out.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         const JsonField c = cases->Element(i);
         c.RequireObject({"name", "subspans"});
@@ -209,14 +213,14 @@ MemberOverrides ReadOverrides(const std::optional<JsonField>& field, const UnitS
 StationOptions ReadStations(const std::optional<JsonField>& field, const UnitSystem& units) {
     StationOptions out;
     if (!field) return out;
-    if (field->Value().is_boolean()) {
-        out.atExtrema = field->Value().get<bool>();
+    if (field->IsBoolean()) {
+        out.atExtrema = field->BooleanValue();
         return out;
     }
     field->RequireObject({"at_extrema", "spacing"});
     if (const auto extrema = field->Optional("at_extrema")) {
-        if (!extrema->Value().is_boolean()) extrema->Refuse("must be true or false");
-        out.atExtrema = extrema->Value().get<bool>();
+        if (!extrema->IsBoolean()) extrema->Refuse("must be true or false");
+        out.atExtrema = extrema->BooleanValue();
     }
     if (const auto spacing = field->Optional("spacing")) {
         out.spacing = units.Length(spacing->NonNegative());
@@ -226,8 +230,8 @@ StationOptions ReadStations(const std::optional<JsonField>& field, const UnitSys
 
 }  // namespace
 
-MemberInput ParseMember(const nlohmann::json& document, const std::string& source) {
-    const JsonField root(document, "", source);
+MemberInput ParseMember(const JsonDocument& document, const std::string& source) {
+    const JsonField root(document, source);
     root.RequireObject({"id", "title", "units", "section", "grade", "points", "segments", "cases",
                         "subspans", "overrides", "section_options", "project", "stations", "rules",
                         "group"});
@@ -237,7 +241,7 @@ MemberInput ParseMember(const nlohmann::json& document, const std::string& sourc
     member.source = source;
     if (const auto title = root.Optional("title")) member.title = title->String();
     if (const auto project = root.Optional("project")) member.project = ReadProject(*project);
-    if (root.Has("comment") && root.Member("comment").Value().is_string()) {
+    if (root.Has("comment") && root.Member("comment").IsString()) {
         member.comment = root.Member("comment").String();
     }
     member.section = ReadSection(root.Member("section"), units, member.sectionName);
@@ -263,6 +267,10 @@ MemberInput ParseMember(const nlohmann::json& document, const std::string& sourc
     for (LoadCase& c : member.cases) caseSubSpans.push_back(&c.subSpans);
     member.stations = AddStations(member.points, caseSubSpans, member.stationOptions);
     return member;
+}
+
+MemberInput ParseMember(const nlohmann::json& document, const std::string& source) {
+    return ParseMember(JsonDocument::FromJson(document), source);
 }
 
 MemberInput ParseMemberText(const std::string& text, const std::string& source) {

@@ -10,6 +10,7 @@
 #include <nlohmann/json_fwd.hpp>
 
 #include "app/InputError.h"
+#include "app/JsonDocument.h"
 #include "app/Rules.h"
 #include "app/Stations.h"
 #include "app/TitleBlock.h"
@@ -63,11 +64,12 @@ struct MemberInput {
     StationOptions stationOptions;
     StationMap stations;                // the member points added before the check
     std::vector<std::string> warnings;  // about the file as written (plain sentences)
-    std::optional<RuleSet> rules;  // the "rules" key; the command line may choose instead
+    std::optional<RuleSet> rules;       // the "rules" key; the command line may choose instead
 };
 
 // Reads a member from parsed JSON. `source` names the input in messages. Throws InputError
 // for anything refused.
+MemberInput ParseMember(const JsonDocument& document, const std::string& source);
 MemberInput ParseMember(const nlohmann::json& document, const std::string& source);
 // Parses JSON text first (a syntax error is refused like any other).
 MemberInput ParseMemberText(const std::string& text, const std::string& source);

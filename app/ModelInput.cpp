@@ -313,7 +313,8 @@ std::vector<Combination> ParseCombinations(const std::string& text, const std::s
     } catch (const nlohmann::json::exception& e) {
         throw InputError(source + ": not valid JSON: " + e.what());
     }
-    const JsonField root(document, "", source);
+    const JsonDocument read = JsonDocument::FromJson(document);
+    const JsonField root(read, source);
     root.RequireObject({"combinations"});
     const JsonField list = root.Member("combinations");
     const std::size_t count = list.ArraySize();
@@ -328,8 +329,8 @@ std::vector<Combination> ParseCombinations(const std::string& text, const std::s
         combination.name = name.String();
         if (!names.insert(combination.name).second) name.Refuse("combination named twice");
         const JsonField factors = entry.Member("factors");
-        if (!factors.Value().is_object()) factors.Refuse("must be an object of case: factor");
-        for (const auto& [caseName, value] : factors.Value().items()) {
+        if (!factors.IsObject()) factors.Refuse("must be an object of case: factor");
+        for (const std::string& caseName : factors.Keys()) {
             const JsonField factor = factors.Member(caseName.c_str());
             if (std::find(caseNames.begin(), caseNames.end(), caseName) == caseNames.end()) {
                 factor.Refuse("not a load case of the forces table (" + caseName + ")");

@@ -266,8 +266,8 @@ CSteelGrade UserGrade(const JsonField& object, const UnitSystem& units, std::str
 }  // namespace
 
 CSection ReadSection(const JsonField& field, const UnitSystem& units, std::string& name) {
-    if (field.Value().is_string()) return CatalogueSection(field, name);
-    if (field.Value().is_object()) return UserSection(field, units, name);
+    if (field.IsString()) return CatalogueSection(field, name);
+    if (field.IsObject()) return UserSection(field, units, name);
     field.Refuse("must be a catalogue designation or a dimension object");
 }
 
@@ -286,7 +286,7 @@ void ReadSectionOptions(const JsonField& field, CSection& section) {
 }
 
 CSteelGrade ReadGrade(const JsonField& field, const UnitSystem& units, std::string& name) {
-    if (field.Value().is_object()) return UserGrade(field, units, name);
+    if (field.IsObject()) return UserGrade(field, units, name);
     const std::string wanted = field.String();
     const auto grade = FindGradeByName(wanted);
     if (!grade) field.Refuse("unknown grade", GradeHint(wanted));

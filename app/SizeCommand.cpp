@@ -50,11 +50,10 @@ bool IsJsonLines(const std::string& path) {
 SizedMember ReadLine(const std::string& text, std::size_t line, const std::string& source) {
     const std::string where = source + " line " + std::to_string(line);
     // The loader's own parser: nesting bounded, duplicate keys refused, errors worded alike.
-    const nlohmann::json document = ParseJsonDocument(text, where);
+    const JsonDocument document = ParseJsonDocument(text, where);
     SizedMember member{ParseMember(document, where), {}, line};
-    if (document.is_object() && document.contains("group")) {
-        member.group = JsonField(document, "", where).Member("group").String();
-    }
+    const JsonField root(document, where);
+    if (root.Has("group")) member.group = root.Member("group").String();
     return member;
 }
 

@@ -380,15 +380,17 @@ Catalogue::Catalogue() {
         for (const auto& row : table.Rows())
             if (auto entry = EntryOf(layout, table, row)) sections_.push_back(std::move(*entry));
     }
+    for (std::size_t i = 0; i < sections_.size(); ++i) {
+        sectionIndex_.emplace(Normalise(sections_[i].designation), i);
+    }
     grades_ = GradesOf(EmbeddedFile("grades.csv"));
 }
 
 const CatalogueEntry* Catalogue::FindSection(std::string_view designation) const {
     const std::string key = Normalise(designation);
     if (key.empty()) return nullptr;
-    for (const CatalogueEntry& entry : sections_)
-        if (Normalise(entry.designation) == key) return &entry;
-    return nullptr;
+    const auto found = sectionIndex_.find(key);
+    return found == sectionIndex_.end() ? nullptr : &sections_[found->second];
 }
 
 std::vector<std::string> Catalogue::Suggest(std::string_view designation, int count) const {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "host/Section.h"
@@ -38,6 +39,8 @@ public:
 private:
     Catalogue();
     std::vector<CatalogueEntry> sections_;
+    // Each normalised designation's first entry, so that a look-up normalises only its key.
+    std::unordered_map<std::string, std::size_t> sectionIndex_;
     std::vector<CSteelGrade> grades_;
 };
 

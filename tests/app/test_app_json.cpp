@@ -26,9 +26,16 @@ TEST(JsonReading, SameDocumentAsTheFullParser) {
         "\"top\"",
         "42",
         "  null  ",
-        "-1.5e-7"};
+        "-1.5e-7",
+        // the edges of the exact decimal path: 2^53 in the digits, 10^22, 18 digits
+        R"([9007199254740992.5,9007199254740993.5,1e22,1e23,1.5e-22,1.5e-23,0.1e-21,
+            123456789012345678.5,12345678901234567.5,-0.000123,123.456e-5,1E+2,7e0,
+            0.00000000000000000001,999999999999999999,-999999999999999999,
+            1000000000000000000,-1000000000000000000,1e308,2.2250738585072011e-308,
+            0.30000000000000004,17.102,-39.335])"};
     for (const char* text : texts) {
-        EXPECT_EQ(ParseJsonDocument(text, "t").dump(), json::parse(text).dump()) << text;
+        const JsonDocument read = ParseJsonDocument(text, "t");
+        EXPECT_EQ(read.ToJson(read.Root()).dump(), json::parse(text).dump()) << text;
     }
 }
 

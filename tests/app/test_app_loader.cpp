@@ -129,7 +129,12 @@ TEST(LoaderRefusalText, ParserRefusalsNameFileAndPlace) {
         {deep, "nested deeper than 64 levels"},
         {"{\"grade\": \"300PLUS\", \"points\": [{\"x\": 0, \"x\": 1}]}",
          "broken.json: points[0].x: the key \"x\" is given twice"},
-        {"{\"k\\nk\": 1}", "broken.json: k\\x0ak: unknown field"}};
+        {"{\"k\\nk\": 1}", "broken.json: k\\x0ak: unknown field"},
+        // of two unknown keys the first in key order, wherever the text puts it
+        {"{\"zeta\": 1, \"beta\": 2}", "broken.json: beta: unknown field, got 2"},
+        {"{\"section\": \"200UB25.4\", \"grade\": \"300PLUS\", \"points\": [{\"x\": 0}, "
+         "{\"x\": 1, \"q\": [3]}]}",
+         "broken.json: points[1].q: unknown field, got [3]"}};
     for (const auto& [text, says] : cases) {
         try {
             ParseMemberText(text, "broken.json");

@@ -1,0 +1,99 @@
+// A parsed input document, read only: every value one node of a flat array in document order
+// (a value's descendants follow it), every string a stretch of one character buffer, so that
+// reading a member allocates a few blocks rather than one or more per value.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <nlohmann/json_fwd.hpp>
+
+namespace as4100 {
+
+// The kinds nlohmann's parser gives a value: a whole number is Integer when negative,
+// Unsigned otherwise, and Float when it has a fraction or exponent or does not fit.
+enum class JsonKind : std::uint8_t {
+    Null,
+    Boolean,
+    Integer,
+    Unsigned,
+    Float,
+    String,
+    Array,
+    Object
+};
+
+struct JsonNode {
+    JsonKind kind = JsonKind::Null;
+    bool boolean = false;
+    std::size_t count = 0;    // an array's elements, an object's members
+    std::size_t end = 0;      // index one past the value's last descendant
+    std::size_t at = 0;       // a string's first character; an array's first element index
+    std::size_t size = 0;     // a string's length
+    std::size_t keyAt = 0;    // an object member's key
+    std::size_t keySize = 0;  //
+    union {
+        std::int64_t integer;
+        std::uint64_t whole;
+        double real = 0.0;
+    };
+
+    bool IsNumber() const {
+        return kind == JsonKind::Integer || kind == JsonKind::Unsigned || kind == JsonKind::Float;
+    }
+    // The number as a double, as nlohmann's get<double> converts it.
+    double Real() const {
+        return kind == JsonKind::Integer    ? static_cast<double>(integer)
+               : kind == JsonKind::Unsigned ? static_cast<double>(whole)
+                                            : real;
+    }
+};
+
+class JsonDocument {
+  public:
+    JsonDocument();  // a lone null
+
+    // The same document built from one of nlohmann's (object members in its key order).
+    static JsonDocument FromJson(const nlohmann::json& value);
+    // The value as nlohmann's document, for its dump in messages and output.
+    nlohmann::json ToJson(const JsonNode& value) const;
+
+    const JsonNode& Root() const { return nodes_.front(); }
+    std::string_view Text(const JsonNode& value) const { return View(value.at, value.size); }
+    std::string_view Key(const JsonNode& member) const {
+        return View(member.keyAt, member.keySize);
+    }
+    // An object's member by key; null for a missing key or a value that is not an object.
+    const JsonNode* Find(const JsonNode& object, std::string_view key) const;
+    // An array's element `index` (< count).
+    const JsonNode& Element(const JsonNode& array, std::size_t index) const {
+        return nodes_[elements_[array.at + index]];
+    }
+    // Calls f(child) for an object's members or an array's elements, in order.
+    template <class F>
+    void ForEach(const JsonNode& container, F&& f) const {
+        std::size_t child = IndexOf(container) + 1;
+        for (std::size_t k = 0; k < container.count; ++k) {
+            f(nodes_[child]);
+            child = nodes_[child].end;
+        }
+    }
+
+  private:
+    friend class JsonDocumentBuilder;
+    std::size_t IndexOf(const JsonNode& value) const {
+        return static_cast<std::size_t>(&value - nodes_.data());
+    }
+    std::string_view View(std::size_t at, std::size_t size) const {
+        return std::string_view(chars_.data() + at, size);
+    }
+
+    std::string chars_;                  // the text read, then any string that had escapes
+    std::vector<JsonNode> nodes_;        // never empty
+    std::vector<std::size_t> elements_;  // each array's element nodes, array after array
+};
+
+}  // namespace as4100
