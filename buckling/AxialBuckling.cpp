@@ -119,10 +119,11 @@ struct AxialSpanValues {
     Curvature curvature{0.0, 0.0, false};
 };
 
-bool CheckAxialSpan(const CAS4100_98Member& member, const CAS4100Span& span, const AxisCheck& axis,
-                    double effectiveLength, AxialSpanValues& out) {
+// `section` is the member's own calculator, borrowed with its actions put back afterwards.
+bool CheckAxialSpan(const CAS4100_98Member& member, CAS4100_98Section& section,
+                    const CAS4100Span& span, const AxisCheck& axis, double effectiveLength,
+                    AxialSpanValues& out) {
     CMemberResult* result = member.Result();
-    const CAS4100_98Section& section = *member.Section();
     if (WantsText(result))
         result->AddOutputString(axis.heading + span.GetString(result->DesFormat()) + L"\n");
     CResultIndent indent(result);
@@ -163,12 +164,12 @@ bool CheckAxialSpan(const CAS4100_98Member& member, const CAS4100Span& span, con
     // cl. 6.3.3: capacity at le; the in-plane check (cl. 8.4.2.2) uses it too unless le
     // exceeds the span length, then the capacity at L. Only the capacity at le is reported.
     if (std::isfinite(le)) {
-        std::unique_ptr<CAS4100_98Section> copy(section.Clone());
-        copy->ClearForcesAndMoments();
-        copy->SetForceAxial(-out.nStar);
-        out.nc = (copy.get()->*axis.nc)(le, out.nom, result);
+        const CSectionStep step(section);
+        step->ClearForcesAndMoments();
+        step->SetForceAxial(-out.nStar);
+        out.nc = ((*step).*axis.nc)(le, out.nom, result);
         double ncrAtL = 0.0;
-        const double ncAtL = (copy.get()->*axis.nc)(L, ncrAtL, nullptr);
+        const double ncAtL = ((*step).*axis.nc)(L, ncrAtL, nullptr);
         out.ncInPlane = member.LengthOverride() || L >= le ? out.nc : ncAtL;
     }
 
@@ -176,15 +177,15 @@ bool CheckAxialSpan(const CAS4100_98Member& member, const CAS4100Span& span, con
 
     // Eccentricity moments of the axial force with the restraint common to both ends.
     if (axis.delta) {
-        std::unique_ptr<CAS4100_98Section> eccentric(section.Clone());
+        const CSectionStep eccentric(section);
         eccentric->SetMemberRestraint(
             CRestraint(static_cast<int>(endL.Bits() & endR.Bits()), 0, 0.0));
         eccentric->SetForceAxial(
             std::min(minForces.GetForcesLeft()[0], minForces.GetForcesRight()[0]));
-        out.deltaMin = (eccentric.get()->*axis.delta)(nullptr);
+        out.deltaMin = ((*eccentric).*axis.delta)(nullptr);
         eccentric->SetForceAxial(
             std::max(maxForces.GetForcesLeft()[0], maxForces.GetForcesRight()[0]));
-        out.deltaMax = (eccentric.get()->*axis.delta)(nullptr);
+        out.deltaMax = ((*eccentric).*axis.delta)(nullptr);
     }
 
     const double phi = CAS4100_98Section::kPhi;
@@ -206,7 +207,8 @@ bool CheckAxialSpan(const CAS4100_98Member& member, const CAS4100Span& span, con
 
 bool CAS4100_98Member::CheckSpanXX(const CAS4100Span& span) const {
     AxialSpanValues v;
-    const bool passes = CheckAxialSpan(*this, span, kMajorAxis, EffectiveLengthXX(span), v);
+    const bool passes =
+        CheckAxialSpan(*this, *section_, span, kMajorAxis, EffectiveLengthXX(span), v);
     SpanActions::ForEachRecordOf(span, interaction_, [&v, &span](CInteractionData& record) {
         record.NtStar = std::max(v.tension, record.NtStar);
         record.NStarX = std::max(v.nStar, record.NStarX);
@@ -223,7 +225,8 @@ bool CAS4100_98Member::CheckSpanXX(const CAS4100Span& span) const {
 
 bool CAS4100_98Member::CheckSpanYY(const CAS4100Span& span) const {
     AxialSpanValues v;
-    const bool passes = CheckAxialSpan(*this, span, kMinorAxis, EffectiveLengthYY(span), v);
+    const bool passes =
+        CheckAxialSpan(*this, *section_, span, kMinorAxis, EffectiveLengthYY(span), v);
     SpanActions::ForEachRecordOf(span, interaction_, [&v, &span](CInteractionData& record) {
         record.NtStar = std::max(v.tension, record.NtStar);
         record.NStarY = std::max(v.nStar, record.NStarY);
@@ -245,7 +248,7 @@ bool CAS4100_98Member::CheckSpanYY(const CAS4100Span& span) const {
 bool CAS4100_98Member::CheckStrutSpanUU(const CAS4100Span& span) const {
     AxialSpanValues v;
     const bool passes =
-        CheckAxialSpan(*this, span, kStrutUU, EffectiveStrutLengthVV(span, true), v);
+        CheckAxialSpan(*this, *section_, span, kStrutUU, EffectiveStrutLengthVV(span, true), v);
     SpanActions::ForEachRecordOf(span, interaction_, [&v](CInteractionData& record) {
         record.NtStar = v.tension;
         record.NStarX = std::max(v.nStar, record.NStarX);
@@ -258,7 +261,7 @@ bool CAS4100_98Member::CheckStrutSpanUU(const CAS4100Span& span) const {
 bool CAS4100_98Member::CheckStrutSpanVV(const CAS4100Span& span) const {
     AxialSpanValues v;
     const bool passes =
-        CheckAxialSpan(*this, span, kStrutVV, EffectiveStrutLengthVV(span, true), v);
+        CheckAxialSpan(*this, *section_, span, kStrutVV, EffectiveStrutLengthVV(span, true), v);
     SpanActions::ForEachRecordOf(span, interaction_, [&v](CInteractionData& record) {
         record.NtStar = v.tension;
         record.NStarY = std::max(v.nStar, record.NStarY);

@@ -251,4 +251,24 @@ class CAS4100_98Section : public CSectionCodeBase {
     bool uniaxialExponentKept_ = false;
 };
 
+// One check step's use of the member's own calculator: the actions the step sets on it last
+// as long as this object, and the calculator's own actions are put back after it. The kept
+// values depend on the section, grade and options only, so the step needs no copy of the
+// calculator; nothing outside the step may ask for action-dependent values meanwhile.
+class CSectionStep {
+  public:
+    explicit CSectionStep(CAS4100_98Section& section)
+        : section_(section), saved_(section.GetActions()) {}
+    ~CSectionStep() { section_.SetActions(saved_); }
+    CSectionStep(const CSectionStep&) = delete;
+    CSectionStep& operator=(const CSectionStep&) = delete;
+
+    CAS4100_98Section& operator*() const { return section_; }
+    CAS4100_98Section* operator->() const { return &section_; }
+
+  private:
+    CAS4100_98Section& section_;
+    const CSectionCodeBase::Actions saved_;
+};
+
 }  // namespace Arbor::Steel::SteelAS4100
