@@ -11,8 +11,6 @@ namespace Arbor::Steel {
 
 namespace {
 
-const CRestraint kNoRestraint;
-
 constexpr int kAxial = 0;  // axial force, torsion
 constexpr int kMajor = 1;  // V major (along y) with M major (about x)
 constexpr int kMinor = 2;  // V minor (along x) with M minor (about y)
@@ -194,42 +192,12 @@ double SimpleSpanDeflection(const CSpan& span, int axis, double x, double EI, bo
 
 }  // namespace
 
-bool CSpan::IsValid() const {
-    return points_ && subSpans_ && left_ >= 0 && left_ < right_ &&
-           right_ < static_cast<int>(points_->size()) &&
-           right_ <= static_cast<int>(subSpans_->size());
-}
-
-bool CSpan::IsREndOfMember() const {
-    return points_ && right_ + 1 == static_cast<int>(points_->size());
-}
-
-const CRestraint& CSpan::RestraintEndL() const {
-    if (!points_ || left_ < 0 || left_ >= static_cast<int>(points_->size())) return kNoRestraint;
-    return (*points_)[static_cast<size_t>(left_)].GetRestraint();
-}
-
-const CRestraint& CSpan::RestraintEndR() const {
-    if (!points_ || right_ < 0 || right_ >= static_cast<int>(points_->size())) return kNoRestraint;
-    return (*points_)[static_cast<size_t>(right_)].GetRestraint();
-}
-
 CRestraint CSpan::ContinuousRestraint() const {
     if (!IsValid()) return {};
     unsigned bits = ~0u;
     for (int k = GetCSSIndexLeft(); k <= GetCSSIndexRight(); ++k)
         bits &= SubSpan(*this, k).GetRestraint().Bits();
     return CRestraint(static_cast<int>(bits));
-}
-
-double CSpan::PosLeft() const {
-    if (!points_ || left_ < 0 || left_ >= static_cast<int>(points_->size())) return 0.0;
-    return (*points_)[static_cast<size_t>(left_)].Position();
-}
-
-double CSpan::PosRight() const {
-    if (!points_ || right_ < 0 || right_ >= static_cast<int>(points_->size())) return 0.0;
-    return (*points_)[static_cast<size_t>(right_)].Position();
 }
 
 CSubSpan CSpan::MaxForces() const {
