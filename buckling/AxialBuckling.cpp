@@ -104,10 +104,10 @@ struct Curvature {
     bool reverse;
 };
 
-Curvature SpanCurvature(const CSubSpan& maxForces, const CSubSpan& minForces, int component) {
-    const SpanActions::EndMoments moments{
-        std::max(maxForces.GetMomentsLeft()[component], maxForces.GetMomentsRight()[component]),
-        std::min(minForces.GetMomentsLeft()[component], minForces.GetMomentsRight()[component])};
+Curvature SpanCurvature(const CSpan& span, int component) {
+    const CSpan::EndRange range = span.MomentRange(component);
+    const SpanActions::EndMoments moments{std::max(range.maxLeft, range.maxRight),
+                                          std::min(range.minLeft, range.minRight)};
     return {moments.max, moments.min, SpanActions::IsReverseCurvature(moments)};
 }
 
@@ -129,11 +129,11 @@ bool CheckAxialSpan(const CAS4100_98Member& member, CAS4100_98Section& section,
     CResultIndent indent(result);
     const CRestraint& endL = span.RestraintEndL();
     const CRestraint& endR = span.RestraintEndR();
-    const CSubSpan minForces = span.MinForces();
-    const CSubSpan maxForces = span.MaxForces();
+    // Axial force envelope of the span (tension positive).
+    const CSpan::EndRange axial = span.ForceRange(0);
 
     bool utilLines = true;
-    out.nStar = -std::min(minForces.GetForcesRight()[0], minForces.GetForcesLeft()[0]);
+    out.nStar = -std::min(axial.minRight, axial.minLeft);
     if (out.nStar <= 0.0) {
         out.tension = -out.nStar;
         out.nStar = 0.0;
@@ -173,18 +173,16 @@ bool CheckAxialSpan(const CAS4100_98Member& member, CAS4100_98Section& section,
         out.ncInPlane = member.LengthOverride() || L >= le ? out.nc : ncAtL;
     }
 
-    out.curvature = SpanCurvature(maxForces, minForces, axis.momentComponent);
+    out.curvature = SpanCurvature(span, axis.momentComponent);
 
     // Eccentricity moments of the axial force with the restraint common to both ends.
     if (axis.delta) {
         const CSectionStep eccentric(section);
         eccentric->SetMemberRestraint(
             CRestraint(static_cast<int>(endL.Bits() & endR.Bits()), 0, 0.0));
-        eccentric->SetForceAxial(
-            std::min(minForces.GetForcesLeft()[0], minForces.GetForcesRight()[0]));
+        eccentric->SetForceAxial(std::min(axial.minLeft, axial.minRight));
         out.deltaMin = ((*eccentric).*axis.delta)(nullptr);
-        eccentric->SetForceAxial(
-            std::max(maxForces.GetForcesLeft()[0], maxForces.GetForcesRight()[0]));
+        eccentric->SetForceAxial(std::max(axial.maxLeft, axial.maxRight));
         out.deltaMax = ((*eccentric).*axis.delta)(nullptr);
     }
 

@@ -123,6 +123,23 @@ CSubSpan Envelope(const CSpan& span, Pick pick) {
     return CSubSpan(span.GetCSSIndexLeft(), fl, fr, ml, mr);
 }
 
+// One component of Envelope, folded in the same order; left(sub) and right(sub) give the end
+// vectors.
+template <class Left, class Right>
+CSpan::EndRange RangeOf(const CSpan& span, int c, Left left, Right right) {
+    if (!span.IsValid()) return {0.0, 0.0, 0.0, 0.0};
+    const CSubSpan& first = SubSpan(span, span.GetCSSIndexLeft());
+    CSpan::EndRange r{left(first)[c], right(first)[c], left(first)[c], right(first)[c]};
+    for (int k = span.GetCSSIndexLeft() + 1; k <= span.GetCSSIndexRight(); ++k) {
+        const CSubSpan& sub = SubSpan(span, k);
+        r.maxLeft = std::max(r.maxLeft, left(sub)[c]);
+        r.maxRight = std::max(r.maxRight, right(sub)[c]);
+        r.minLeft = std::min(r.minLeft, left(sub)[c]);
+        r.minRight = std::min(r.minRight, right(sub)[c]);
+    }
+    return r;
+}
+
 // Left reaction of the span taken as simply supported under its transverse load about one
 // axis: moments of the uniform loads (at their centres) and point loads about the right end.
 double SimpleSpanLeftReaction(const CSpan& span, int axis, double length) {
@@ -206,6 +223,18 @@ CSubSpan CSpan::MaxForces() const {
 
 CSubSpan CSpan::MinForces() const {
     return Envelope(*this, [](double a, double b) { return std::min(a, b); });
+}
+
+CSpan::EndRange CSpan::ForceRange(int component) const {
+    return RangeOf(
+        *this, component, [](const CSubSpan& s) -> const Vec3& { return s.GetForcesLeft(); },
+        [](const CSubSpan& s) -> const Vec3& { return s.GetForcesRight(); });
+}
+
+CSpan::EndRange CSpan::MomentRange(int component) const {
+    return RangeOf(
+        *this, component, [](const CSubSpan& s) -> const Vec3& { return s.GetMomentsLeft(); },
+        [](const CSubSpan& s) -> const Vec3& { return s.GetMomentsRight(); });
 }
 
 // The sub-span holding the point gives its end moments, linear between them, plus the parabola

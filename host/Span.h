@@ -137,6 +137,12 @@ class CSpan {
     // (left ends with left ends, right ends with right ends).
     CSubSpan MaxForces() const;
     CSubSpan MinForces() const;
+    // One component of those envelopes, forces or moments, in one pass without the rest.
+    struct EndRange {
+        double maxLeft, maxRight, minLeft, minRight;
+    };
+    EndRange ForceRange(int component) const;
+    EndRange MomentRange(int component) const;
     // Moments at a fraction (0 start, 1 end) of the span: end moments plus the parabola of
     // the sub-span's uniform load; torsion linear.
     Vec3 InterpolateMoments(double fraction) const;
