@@ -7,6 +7,7 @@
 #include "app/LtSegments.h"
 #include "app/ResultWords.h"
 #include "app/Warnings.h"
+#include "app/WatchScope.h"
 #include "member/AS4100Member.h"
 #include "span/AS4100Table.h"
 
@@ -187,8 +188,9 @@ CaseResult MemberChecker::RunCase(const MemberInput& member, const LoadCase& loa
     out.ran = options.quick ? checker.QuickCheck() : checker.Check();
     const auto* as4100 = dynamic_cast<const CAS4100_98Member*>(&checker);
     // The interaction records are renewed by the effective length data: keep the check's.
-    const auto records = as4100 ? as4100->GetInteractionData()
-                                : std::vector<Arbor::Steel::SteelAS4100::CInteractionData>{};
+    records_ = as4100 ? as4100->GetInteractionData()
+                      : std::vector<Arbor::Steel::SteelAS4100::CInteractionData>{};
+    const auto& records = records_;
     if (sectionAccepted) {
         if (const auto data = checker.GetMemberEffectiveLengthData()) {
             out.lengths = {SpansOf(data->majorAxis), SpansOf(data->minorAxis), SpansOf(data->lt)};
@@ -218,6 +220,18 @@ CaseResult MemberChecker::RunCase(const MemberInput& member, const LoadCase& loa
     return out;
 }
 
+// The comparison needs the governing figure alone: no entries, lengths or words are collected.
+double MemberChecker::GoverningUtilisation(const LoadCase& loadCase, bool quick) {
+    Arbor::Steel::CSteelMemberGen& checker = *checker_;
+    CMemberResult result;
+    result.EnableText(false);
+    checker.SetSubSpanVec(loadCase.subSpans);
+    checker.SetResult(&result);
+    quick ? checker.QuickCheck() : checker.Check();
+    checker.SetResult(nullptr);
+    return result.UtilOverAll();
+}
+
 void MemberChecker::SetRules(RuleSet rules, bool keepUniaxialExponent) {
     if (auto* member = dynamic_cast<Arbor::Steel::SteelAS4100::CAS4100_98Member*>(checker_.get())) {
         member->SetRuleSet(rules, keepUniaxialExponent);
@@ -228,15 +242,20 @@ std::optional<StandardReading> MemberChecker::WatchStandard(const MemberInput& m
                                                             const LoadCase& loadCase,
                                                             const CaseResult& c,
                                                             const RunOptions& options) {
+    const auto* as4100 = dynamic_cast<const CAS4100_98Member*>(checker_.get());
+    if (as4100 && !StandardMayGovern(member, loadCase, c, *as4100, records_, options.quick)) {
+        return std::nullopt;
+    }
     // Compared with the biaxial exponent kept on bending about one axis, a difference of form
     // that never changes the verdict (docs/departures.md, 8); when the watch fires, the figure
     // it shows is the standard's own, as --rules standard gives it.
     SetRules(RuleSet::Standard, true);
-    std::vector<std::string> warnings;  // the checker's run has given them already
-    const RunOptions quiet{options.quick, false, {}};
-    std::optional<StandardReading> verdict =
-        WatchVerdict(c, RunCase(member, loadCase, false, quiet, warnings));
+    CaseResult compared;
+    compared.governing = GoverningUtilisation(loadCase, options.quick);
+    std::optional<StandardReading> verdict = WatchVerdict(c, compared);
     if (verdict) {
+        std::vector<std::string> warnings;  // the checker's run has given them already
+        const RunOptions quiet{options.quick, false, {}};
         SetRules(RuleSet::Standard);
         const CaseResult standard = RunCase(member, loadCase, false, quiet, warnings);
         verdict = StandardReading{standard.governing, standard.governs};

@@ -11,6 +11,7 @@
 #include "app/MemberFile.h"
 #include "app/Rules.h"
 #include "app/StandardWatch.h"
+#include "buckling/InteractionData.h"
 #include "host/MemberResult.h"
 #include "host/SteelMember.h"
 
@@ -101,10 +102,14 @@ class MemberChecker {
     std::optional<StandardReading> WatchStandard(const MemberInput& member,
                                                  const LoadCase& loadCase, const CaseResult& c,
                                                  const RunOptions& options);
+    // The governing utilisation of the case under the rules set now, nothing else collected.
+    double GoverningUtilisation(const LoadCase& loadCase, bool quick);
     void SetRules(RuleSet rules, bool keepUniaxialExponent = false);
 
     std::unique_ptr<Arbor::Steel::CSteelMemberGen> checker_;
     bool factorsSet_ = false;  // the optional factors cannot be unset: renew the checker
+    // The interaction records of the last case checked, as the check left them.
+    std::vector<Arbor::Steel::SteelAS4100::CInteractionData> records_;
 };
 
 }  // namespace as4100

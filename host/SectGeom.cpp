@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -115,6 +117,31 @@ std::string Refusal(const std::vector<double>& v) {
     return {};
 }
 
+// The properties of dimensions computed lately on this thread. A batch checks the same few
+// catalogue sections line after line, and the plastic axis bisection is most of preparing a
+// member: the same dimensions, bit for bit, give the same properties, so they are computed
+// once per section and thread (a batch's workers each keep their own, no lock).
+GrossProperties KeptProperties(const Dims& d) {
+    using Key = std::array<std::uint64_t, 7>;
+    struct Kept {
+        Key key;
+        GrossProperties properties;
+    };
+    constexpr size_t kKept = 32;  // the oldest is replaced when all are taken
+    thread_local std::array<Kept, kKept> kept;
+    thread_local size_t computed = 0;
+    const Key key{std::bit_cast<std::uint64_t>(d.D),  std::bit_cast<std::uint64_t>(d.B1),
+                  std::bit_cast<std::uint64_t>(d.T1), std::bit_cast<std::uint64_t>(d.B2),
+                  std::bit_cast<std::uint64_t>(d.T2), std::bit_cast<std::uint64_t>(d.tw),
+                  std::bit_cast<std::uint64_t>(d.r)};
+    for (size_t i = 0; i < std::min(computed, kKept); ++i) {
+        if (kept[i].key == key) return kept[i].properties;
+    }
+    Kept& slot = kept[computed++ % kKept];
+    slot = {key, CDesSectGeomI::Compute(d.D, d.B1, d.T1, d.B2, d.T2, d.tw, d.r)};
+    return slot.properties;
+}
+
 }  // namespace
 
 void TakePublished(const Arbor::Data::PublishedProperties& published, GrossProperties& p) {
@@ -164,7 +191,7 @@ bool CDesSectGeomI::SetArborSec(const Arbor::Data::CSection& section, CMemberRes
     }
     D_ = v[0], B1_ = v[1], T1_ = v[2], B2_ = v[3], T2_ = v[4], tw_ = v[5], r_ = v[6];
     SetCodes(section.Category(), section.FabricationCode());
-    p_ = Compute(D_, B1_, T1_, B2_, T2_, tw_, r_);
+    p_ = KeptProperties({D_, B1_, T1_, B2_, T2_, tw_, r_});
     if (const auto& published = section.Published()) {
         TakePublished(*published, p_);
         p_.iuu = p_.ixx;

@@ -35,6 +35,28 @@ inline nlohmann::json BaseMember() {
     })");
 }
 
+// A sub-span's end actions: forces [N, Vmajor, Vminor] and moments [T, Mmajor, Mminor].
+inline nlohmann::json Sub(nlohmann::json fl, nlohmann::json fr, nlohmann::json ml,
+                          nlohmann::json mr) {
+    return {{"forces_left", fl}, {"forces_right", fr}, {"moments_left", ml}, {"moments_right", mr}};
+}
+
+// Every force and moment of the first case times `factor`.
+inline nlohmann::json ScaledLoads(nlohmann::json doc, double factor) {
+    for (nlohmann::json& s : doc["cases"][0]["subspans"])
+        for (const char* key : {"forces_left", "forces_right", "moments_left", "moments_right"})
+            for (nlohmann::json& v : s[key]) v = v.get<double>() * factor;
+    return doc;
+}
+
+// The documents of a JSON Lines text.
+inline std::vector<nlohmann::json> JsonLines(const std::string& text) {
+    std::vector<nlohmann::json> docs;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) docs.push_back(nlohmann::json::parse(line));
+    return docs;
+}
+
 struct ProgramRun {
     int status = -1;
     std::string out;

@@ -1,4 +1,4 @@
-// `as4100 batch` as a stream: standard input to standard output in input order as results are
+// `as4100 batch`, also as a stream: standard input to standard output in input order as results are
 // ready, flat memory, split runs that merge to one, signals and output files handled.
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -35,13 +35,6 @@ std::string MemberLines(int count) {
     std::string text;
     for (int i = 1; i <= count; ++i) text += MemberLine(i);
     return text;
-}
-
-std::vector<json> Documents(const std::string& text) {
-    std::vector<json> docs;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) docs.push_back(json::parse(line));
-    return docs;
 }
 
 // The program started with pipes to its standard input and from its standard output.
@@ -104,12 +97,14 @@ TEST(BatchStream, PipeGivesTheFileFormByteForByteWithLineAndIdOnEveryLine) {
     refused["points"][1]["x"] = 0.0;
     lines += refused.dump() + "\n";
     const std::string in = dir.Write("in.jsonl", lines);
-    const ProgramRun fromFile = RunProgram("batch " + in + " -o " + dir.File("out.jsonl"));
+    const ProgramRun fromFile =
+        RunProgram("batch " + in + " -o " + dir.File("out.jsonl") + " --stats");
     const ProgramRun piped = RunProgram("batch - --jobs 3 < " + in);
     EXPECT_EQ(fromFile.status, 1) << fromFile.err;
+    EXPECT_NE(fromFile.err.find("members/s"), std::string::npos) << fromFile.err;
     EXPECT_EQ(piped.status, 1) << piped.err;
     EXPECT_TRUE(test::ReadFile(dir.File("out.jsonl")) == piped.out);
-    const std::vector<json> docs = Documents(piped.out);
+    const std::vector<json> docs = test::JsonLines(piped.out);
     ASSERT_EQ(docs.size(), 32u);
     for (int i = 0; i < 30; ++i) {
         EXPECT_EQ(docs[i]["line"], i + 1);
@@ -199,7 +194,7 @@ TEST(BatchStream, SplitInFourRunInParallelAndMergedGivesTheSameResults) {
     for (int p = 0; p < 4; ++p)
         merged += test::ReadFile(dir.File("part" + std::to_string(p) + ".out"));
     const ProgramRun whole = RunProgram("batch " + dir.Write("all.jsonl", all));
-    std::vector<json> one = Documents(whole.out), four = Documents(merged);
+    std::vector<json> one = test::JsonLines(whole.out), four = test::JsonLines(merged);
     ASSERT_EQ(four.size(), 40u);
     for (auto* docs : {&one, &four})
         for (json& d : *docs) d.erase("line");  // numbered within each part
@@ -222,7 +217,7 @@ TEST(BatchInterrupt, SignalKeepsTheOldOutputAndWholeLinesApartWithNoTemporaryFil
         kill(child.pid, signal);
         EXPECT_EQ(child.Wait(), 128 + signal);
         EXPECT_EQ(test::ReadFile(out), "previous\n");
-        const std::vector<json> kept = Documents(test::ReadFile(out + ".partial"));
+        const std::vector<json> kept = test::JsonLines(test::ReadFile(out + ".partial"));
         EXPECT_EQ(kept.size(), 5u);
         std::vector<std::string> files;
         for (const auto& entry : std::filesystem::directory_iterator(dir.File("")))
@@ -247,8 +242,8 @@ TEST(BatchOutputFiles, LinksDevicesLongNamesAndWriteErrors) {
         EXPECT_EQ(run.status, 0) << out << ": " << run.err;
     }
     EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.jsonl")));
-    EXPECT_EQ(Documents(test::ReadFile(dir.File("real.jsonl"))).size(), 3u);
-    EXPECT_EQ(Documents(test::ReadFile(longName)).size(), 3u);
+    EXPECT_EQ(test::JsonLines(test::ReadFile(dir.File("real.jsonl"))).size(), 3u);
+    EXPECT_EQ(test::JsonLines(test::ReadFile(longName)).size(), 3u);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.File("")), {}),
               4);  // no temporary
 

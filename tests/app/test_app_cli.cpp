@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <map>
 #include <regex>
 #include <tuple>
 #include <vector>
@@ -20,46 +19,12 @@ using test::RunProgram;
 using test::ScratchDir;
 using test::TagProblem;
 
-// The floor beam on a section far too small for it: it fails.
-json OverloadedMember() {
-    json doc = BaseMember();
-    doc["section"] = "150UB14.0";
-    return doc;
-}
-
-TEST(CheckCommand, BundledExamplePassesWithExitZero) {
-    const ProgramRun run = RunProgram("check");
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("PASS"), std::string::npos);
-    EXPECT_NE(run.out.find("Effective lengths"), std::string::npos);
-}
-
-// The JSON document on standard output and the HTML page beside it, of a failing member.
-TEST(CheckCommand, FailingMemberExitsOneWithInfiniteUtilisationAndTheFailInRed) {
-    const ScratchDir dir;
-    const std::string report = dir.File("report.html");
-    const ProgramRun run = RunProgram(
-        "check --json " + dir.Write("m.json", OverloadedMember().dump()) + " --report " + report);
-    EXPECT_EQ(run.status, 1) << run.err;
-    const json doc = json::parse(run.out);
-    const json& c = doc["cases"][0];
-    EXPECT_FALSE(c["pass"].get<bool>());
-    EXPECT_EQ(c["governing"], "inf");  // moment beyond capacity: shear capacity zero
-    EXPECT_NE(std::find(c["flag_words"].begin(), c["flag_words"].end(), "failed"),
-              c["flag_words"].end());
-    const std::string html = test::ReadFile(report);
-    EXPECT_EQ(TagProblem(html), "");
-    EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
-    EXPECT_NE(html.find("<b><span class=\"red\">Fail:</span></b>"), std::string::npos);
-    EXPECT_NE(html.find("<td class=\"fail\">FAIL</td>"), std::string::npos);
-    EXPECT_NE(html.find("mm²"), std::string::npos);   // UTF-8 intact
-    EXPECT_EQ(html.find("http"), std::string::npos);  // standalone
-}
-
-TEST(CheckCommand, PlainTextReportOnStandardOutputHasNoTags) {
+// The bundled example passes: exit 0, its summary and its report on standard output.
+TEST(CheckCommand, BundledExamplePassesWithAPlainTextReportWithoutTags) {
     const ProgramRun run = RunProgram("check --report -");
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("Section Properties:"), std::string::npos);
+    for (const char* says : {"PASS", "Effective lengths", "Section Properties:"})
+        EXPECT_NE(run.out.find(says), std::string::npos) << says;
     for (const char* tag : {"<b>", "</b>", "<i>", "<h4>", "<h5>", "<red>"})
         EXPECT_EQ(run.out.find(tag), std::string::npos) << tag;
 }
@@ -72,6 +37,12 @@ TEST(Refusals, ExitTwoWithOneLineNamingWhatAndNothingElse) {
     doc["cases"][0]["subspans"][1]["forces_left"] = {1, 2};
     const std::string bad = dir.Write("bad.json", doc.dump());
     const std::string report = dir.File("r.html");
+    const auto angle = [&](const json& legs, const std::string& name) {
+        json a = BaseMember();
+        a["section"] = legs;
+        a["section"]["shape"] = "angle";
+        return dir.Write(name, a.dump());
+    };
     const std::vector<std::pair<std::string, std::vector<std::string>>> cases{
         {"check " + bad + " --report " + report,
          {bad + ": cases[0].subspans[1].forces_left: ", "[1,2]"}},
@@ -83,6 +54,9 @@ TEST(Refusals, ExitTwoWithOneLineNamingWhatAndNothingElse) {
         {"frobnicate", {"unknown command \"frobnicate\"", "check, section"}},
         {"check \"\"", {"check: the file name is empty"}},
         {"check " + dir.File(""), {"is a directory"}},
+        {"check " + angle({{"d", 0.05}, {"b", 0.005}, {"t", 0.005}}, "a1.json"),
+         {"section.b: must be longer than"}},
+        {"check " + angle({{"d", 0.05}, {"b", 0.05}, {"t", 0.0}}, "a2.json"), {"section.t: "}},
         {"check /dev/zero", {"/dev/zero: is not a regular file"}},
         {"check '" + dir.Write("a\nb.json", "{") + "'", {"a\\x0ab.json: not valid JSON"}},
         {"batch " + dir.Write("empty.jsonl", ""), {"empty.jsonl: holds no lines to check"}},
@@ -123,21 +97,11 @@ TEST(CheckJsonDocument, CarriesEveryField) {
     ASSERT_EQ(run.status, 0) << run.err;
     const json doc = json::parse(run.out);
     EXPECT_EQ(doc["title"], "test beam");
-    EXPECT_EQ(doc["section"], "310UB40.4");
-    EXPECT_EQ(doc["grade"], "300PLUS");
     const json& c = doc["cases"].at(0);
     EXPECT_EQ(c["name"], "ULS");
     EXPECT_TRUE(c["ran"].get<bool>() && c["pass"].get<bool>());
-    EXPECT_TRUE(c["flags"].is_number_unsigned() && c["flag_words"].is_array());
-    // Two sub-spans: entries 1 and 2 local, entry 3 the member buckling entry. The governing
-    // utilisation is the largest of the entries'.
-    const std::map<std::string, std::vector<std::string>> keysOf{
-        {"local",
-         {"axial", "moment_major", "moment_minor", "shear_major", "shear_minor", "torsion",
-          "combined"}},
-        {"buckling",
-         {"axial_major", "axial_minor", "torsional", "flexural_torsional", "lateral_torsional",
-          "combined"}}};
+    // Two sub-spans: entries 1 and 2 local, entry 3 the member buckling entry (their keys are
+    // pinned by the golden JSON). The governing utilisation is the largest of the entries'.
     ASSERT_EQ(c["entries"].size(), 3u);
     double largest = 0.0;
     for (int k = 0; k < 3; ++k) {
@@ -145,8 +109,6 @@ TEST(CheckJsonDocument, CarriesEveryField) {
         EXPECT_EQ(e["index"], k + 1);
         EXPECT_EQ(e["kind"], k < 2 ? "local" : "buckling");
         EXPECT_EQ(e.value("subspan", 0), k < 2 ? k + 1 : 0);
-        for (const std::string& key : keysOf.at(e["kind"]))
-            EXPECT_TRUE(e["util"].contains(key)) << key;
         for (const auto& [key, u] : e["util"].items()) largest = std::max(largest, u.get<double>());
     }
     EXPECT_DOUBLE_EQ(c["governing"].get<double>(), largest);
@@ -156,89 +118,37 @@ TEST(CheckJsonDocument, CarriesEveryField) {
     EXPECT_EQ(minor[0]["to"], 1);
     EXPECT_DOUBLE_EQ(minor[1]["x_from"].get<double>(), 3.0);
     EXPECT_DOUBLE_EQ(minor[1]["x_to"].get<double>(), 6.0);
-    EXPECT_TRUE(minor[0].contains("le") && minor[0].contains("r"));
-    EXPECT_TRUE(c["effective_lengths"]["major"].is_array());
-    EXPECT_TRUE(c["effective_lengths"]["lateral_torsional"].is_array());
 }
 
-TEST(BatchCommand, OneOutputLinePerInputLineInOrderWithRefusedLineInPlace) {
-    const ScratchDir dir;
-    std::string lines;
-    for (int i = 1; i <= 5; ++i) {
-        json doc = i == 4 ? OverloadedMember() : BaseMember();
-        doc["title"] = "member " + std::to_string(i);
-        if (i == 2) doc["points"][2]["x"] = 1.0;  // refused: not increasing
-        lines += doc.dump() + "\n";
-    }
-    const std::string out = dir.File("out.jsonl");
-    const ProgramRun run =
-        RunProgram("batch " + dir.Write("in.jsonl", lines) + " -o " + out + " --jobs 3 --stats");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("members/s"), std::string::npos) << run.err;
-
-    std::istringstream results(test::ReadFile(out));
-    std::vector<json> docs;
-    for (std::string line; std::getline(results, line);) docs.push_back(json::parse(line));
-    ASSERT_EQ(docs.size(), 5u);
-    EXPECT_EQ(docs[1]["line"], 2);
-    EXPECT_NE(docs[1]["error"].get<std::string>().find("points[2].x"), std::string::npos);
-    for (int i : {0, 2, 3, 4}) EXPECT_EQ(docs[i]["title"], "member " + std::to_string(i + 1));
-    EXPECT_FALSE(docs[3]["cases"][0]["pass"].get<bool>());
-    EXPECT_TRUE(docs[4]["cases"][0]["pass"].get<bool>());
-}
-
-// `section --json` against hand values (the calculators' own tests check the classes and
-// moduli in depth; these check what reaches the program's document, φ included).
-// 310UB40.4, 300PLUS, flanges 10.2 mm < 11 mm: fy = 320 MPa. Compact in bending: Zex = S =
-// 633e3 mm³ (< 1.5 Z), φMsx = 0.9 × 320 × 633e3 = 182.30 kN·m (cl. 5.2.1). cl. 7.2: φNt = 0.9 ×
-// min(Ag fy, 0.85 kt An fu) = 0.9 × min(5210 × 320, 0.85 × 5210 × 440) = 1500.48 kN.
-// cl. 6.2: the web, d1 = 304 − 2 × 10.2 = 283.6 mm, λe = 283.6 / 6.1 × √(320/250) = 52.6
-// > λey 45 (hot-rolled, both edges supported): be = 283.6 × 45 / 52.6 = 242.6 mm, so
-// 41.0 × 6.1 = 250 mm² is lost; the flanges (λe = 79.45 / 10.2 × 1.131 = 8.8 < 16) are fully
-// effective. kf = 4960 / 5210 = 0.9520, φNs = 0.9 × 4960 × 320 = 1428.5 kN.
-// cl. 5.11.4: a stocky web (52.6 < 82): φVv = 0.9 × 0.6 × 320 × 304 × 6.1 = 320.44 kN.
-// 75x75x6EA in 300PLUS (fy 320 MPa): the legs (λe = 13.01) are non-compact under a stress
-// gradient, Zeu = 13600 + 6800·(25 − 13.01)/16 = 18695 mm³, Zev (toes compressed)
-// = 6440 + 3220·0.7493 = 8853 mm³; φMsu = 0.9·320·18695 = 5.384 kN·m; ru = √(722000/867).
-// A square tube is an RHS to the checker, in C350L0 unless told: 250x250x6SHS, ε = √1.4,
-// λ = 238/6·ε = 46.93 > 40, slender about both axes (Ze = 450e3·40/46.93 = 383.5e3 mm³) and in
-// compression (kf = 0.8527, cl. 6.2.4); in C450L0 λ = 53.22, kf = 4311.3/5730 = 0.7524.
-// 125PFC in 300PLUS (flanges 7.5 mm: fy 320 MPa): λf = 60.3/7.5 × √(320/250) = 9.10 > λep 9,
-// non-compact about x: Zex = 63.5 + (16 − 9.10)/7 × (73.0 − 63.5) = 72.87e3 mm³. kt = 0.85
-// (cl. 7.3): φNt = 0.9 × min(1520 × 320, 0.85 × 0.85 × 1520 × 440) = 434.89 kN.
+// `section --json` against hand values: what reaches the program's document, φ included (the
+// classes, moduli and kf are the calculators' tests' own: test_classification.cpp and
+// test_angle_calculator.cpp). 310UB40.4, 300PLUS, fy = 320 MPa: φMsx = 0.9 × 320 × 633e3 =
+// 182.30 kN·m (cl. 5.2.1); φNt = 0.9 × min(5210 × 320, 0.85 × 5210 × 440) = 1500.48 kN (cl.
+// 7.2); Ae = 4960 mm², φNs = 0.9 × 4960 × 320 = 1428.5 kN; a stocky web (52.6 < 82): φVv =
+// 0.9 × 0.6 × 320 × 304 × 6.1 = 320.44 kN (cl. 5.11.4). 75x75x6EA: φMsu = 0.9·320·18695 =
+// 5.384 kN·m, ru = √(722000/867). A square tube is an RHS in C350L0 unless told: 250x250x6SHS
+// is slender; in C450L0 λ = 238/6·√1.8 = 53.22, kf = 4311.3/5730 = 0.7524. 125PFC: kt = 0.85
+// (cl. 7.3), φNt = 0.9 × min(1520 × 320, 0.85 × 0.85 × 1520 × 440) = 434.89 kN.
 TEST(SectionCommand, CapacitiesAgainstHandValues) {
     const struct {
         const char* args;
         std::vector<std::pair<const char*, const char*>> words;       // "class" is class.x
         std::vector<std::tuple<const char*, double, double>> values;  // key, value, tolerance
+        // clang-format off
     } cases[] = {
-        {"310UB40.4",
-         {{"shape", "I"}, {"grade", "300PLUS"}, {"class", "Compact"}},
-         {{"fy", 320e6, 0.0},
-          {"phiMsx", 182.304e3, 1.0},
-          {"phiNt", 1500.48e3, 1.0},
-          {"kf", 0.9520, 1e-4},
-          {"phiNs", 1428.5e3, 0.5e3},
-          {"phiVvy", 320.44e3, 10.0}}},
-        {"75x75x6EA",
-         {{"shape", "angle"}},
-         {{"kf", 1.0, 0.0},
-          {"Zeu", 18695.4e-9, 0.5e-9},
-          {"Zev", 8852.8e-9, 0.5e-9},
-          {"phiMsu", 5384.3, 0.5},
-          {"phiMsv", 2549.6, 0.5},
-          {"Iu", 722000e-12, 0.0},
-          {"Iv", 187000e-12, 0.0},
-          {"ru", 28.858e-3, 1e-6},
-          {"rv", 14.686e-3, 1e-6}}},
-        {"250x250x6SHS",
-         {{"shape", "RHS"}, {"grade", "C350L0"}, {"class", "Slender"}},
-         {{"kf", 0.85272, 1e-4}}},
+        {"310UB40.4", {{"shape", "I"}, {"grade", "300PLUS"}, {"class", "Compact"}},
+         {{"fy", 320e6, 0.0}, {"phiMsx", 182.304e3, 1.0}, {"phiNt", 1500.48e3, 1.0},
+          {"phiNs", 1428.5e3, 0.5e3}, {"phiVvy", 320.44e3, 10.0}}},
+        {"75x75x6EA", {{"shape", "angle"}},
+         {{"Zeu", 18695.4e-9, 0.5e-9}, {"Zev", 8852.8e-9, 0.5e-9}, {"phiMsu", 5384.3, 0.5},
+          {"phiMsv", 2549.6, 0.5}, {"Iu", 722000e-12, 0.0}, {"Iv", 187000e-12, 0.0},
+          {"ru", 28.858e-3, 1e-6}, {"rv", 14.686e-3, 1e-6}}},
+        {"250x250x6SHS", {{"shape", "RHS"}, {"grade", "C350L0"}, {"class", "Slender"}}, {}},
         {"250x250x6SHS --grade c450l0", {{"grade", "C450L0"}}, {{"kf", 0.75240, 1e-4}}},
-        {"125PFC",
-         {{"shape", "PFC"}, {"class", "NonCompact"}},
-         {{"Zex", 72.869e-6, 0.002e-6}, {"kf", 1.0, 0.0}, {"phiNt", 434.89e3, 10.0}}},
+        {"125PFC", {{"shape", "PFC"}, {"class", "NonCompact"}},
+         {{"Zex", 72.869e-6, 0.002e-6}, {"phiNt", 434.89e3, 10.0}}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const ProgramRun run = RunProgram(std::string("section --json ") + c.args);
         ASSERT_EQ(run.status, 0) << run.err;
@@ -272,20 +182,6 @@ TEST(CheckCommand, AngleStrutNamesThePrincipalAxisThatGoverns) {
     EXPECT_EQ(text.status, 0) << text.err;
     EXPECT_NE(text.out.find("M u-u"), std::string::npos);
     EXPECT_NE(text.out.find("N v-v"), std::string::npos);
-}
-
-TEST(Refusals, AngleLegsMustBeLongerThanTheirThickness) {
-    const test::ScratchDir dir;
-    for (const auto& [legs, named] : std::vector<std::pair<json, std::string>>{
-             {{{"d", 0.05}, {"b", 0.005}, {"t", 0.005}}, "section.b: must be longer than"},
-             {{{"d", 0.05}, {"b", 0.05}, {"t", 0.0}}, "section.t: "}}) {
-        json doc = test::BaseMember();
-        doc["section"] = legs;
-        doc["section"]["shape"] = "angle";
-        const ProgramRun run = RunProgram("check " + dir.Write("a.json", doc.dump()));
-        EXPECT_EQ(run.status, 2);
-        EXPECT_NE(run.err.find(named), std::string::npos) << run.err;
-    }
 }
 
 }  // namespace

@@ -58,20 +58,12 @@ TEST(JsonReading, RefusalsUnchanged) {
 
 TEST(JsonWriting, SameBytesAsNlohmannDump) {
     const double inf = std::numeric_limits<double>::infinity();
-    const double numbers[] = {0.0,        -0.0,
-                              1.0,        0.1,
-                              1e-5,       1.5e-7,
-                              123456.789, 1e15,
-                              1e16,       1e21,
-                              -39335.0,   0.9924281247438735,
-                              5e-324,     1.7976931348623157e308};
-    const std::string texts[] = {"plain",
-                                 "",
-                                 "q\"b\\s/",
-                                 "tab\tnl\n\x01\x1f",
-                                 "caf\xc3\xa9 \xe2\x9c\x93",
-                                 "bad \xff\xfe utf",
-                                 "cut \xe2\x9c"};
+    // clang-format off
+    const double numbers[] = {0.0, -0.0, 1.0, 0.1, 1e-5, 1.5e-7, 123456.789, 1e15, 1e16, 1e21,
+                              -39335.0, 0.9924281247438735, 5e-324, 1.7976931348623157e308};
+    const std::string texts[] = {"plain", "", "q\"b\\s/", "tab\tnl\n\x01\x1f",
+                                 "caf\xc3\xa9 \xe2\x9c\x93", "bad \xff\xfe utf", "cut \xe2\x9c"};
+    // clang-format on
     std::string written;
     JsonWriter w(written);
     nlohmann::ordered_json expected = nlohmann::ordered_json::object();

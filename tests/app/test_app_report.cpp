@@ -32,12 +32,8 @@ MemberInput Member(const std::vector<double>& x, const std::vector<std::array<do
         if (i < restraints.size() && !restraints[i].is_null()) point["restraint"] = restraints[i];
         doc["points"].push_back(point);
     }
-    for (const auto& [vl, vr, ml, mr] : subs) {
-        doc["subspans"].push_back({{"forces_left", {0, vl, 0}},
-                                   {"forces_right", {0, vr, 0}},
-                                   {"moments_left", {0, ml, 0}},
-                                   {"moments_right", {0, mr, 0}}});
-    }
+    for (const auto& [vl, vr, ml, mr] : subs)
+        doc["subspans"].push_back(test::Sub({0, vl, 0}, {0, vr, 0}, {0, ml, 0}, {0, mr, 0}));
     return ParseMember(doc, "test");
 }
 
@@ -103,12 +99,13 @@ MarkupLine Line(int level, const std::wstring& text) {
     return {level, {{MarkupToken::Text, text}}};
 }
 
-std::vector<std::wstring> Texts(const std::vector<MarkupLine>& lines) {
-    std::vector<std::wstring> out;
+// Each line as "level text", one a line.
+std::wstring Texts(const std::vector<MarkupLine>& lines) {
+    std::wstring out;
     for (const MarkupLine& l : lines) {
-        std::wstring t;
-        for (const MarkupToken& k : l.tokens) t += k.kind == MarkupToken::Text ? k.text : L"";
-        out.push_back(std::to_wstring(l.level) + L" " + t);
+        out += std::to_wstring(l.level) + L" ";
+        for (const MarkupToken& k : l.tokens) out += k.kind == MarkupToken::Text ? k.text : L"";
+        out += L"\n";
     }
     return out;
 }
@@ -133,22 +130,11 @@ TEST(ReportFold, RepeatedBodiesFoldToTheFirstWithTheirPlaces) {
     lines.push_back(Line(2, L"short again"));
     lines.push_back(Line(3, L"Util = 0.1"));
 
-    const std::vector<std::wstring> expected{L"1 SubSpan 1",
-                                             L"2 LH end",
-                                             L"3 Applies also at: RH end.",
-                                             L"3 Vu = 0.6 fy Aw",
-                                             L"3    = 500 kN",
-                                             L"3 Util = 0.1",
-                                             L"2 RH end",
-                                             L"3 Same derivation and values as at LH end.",
-                                             L"2 Other",
-                                             L"3 Vu = 0.6 fy Aw",
-                                             L"3    = 600 kN",
-                                             L"3 Util = 0.1",
-                                             L"2 short",
-                                             L"3 Util = 0.1",
-                                             L"2 short again",
-                                             L"3 Util = 0.1"};
+    const std::wstring expected =
+        L"1 SubSpan 1\n2 LH end\n3 Applies also at: RH end.\n3 Vu = 0.6 fy Aw\n3    = 500 kN\n"
+        L"3 Util = 0.1\n2 RH end\n3 Same derivation and values as at LH end.\n2 Other\n"
+        L"3 Vu = 0.6 fy Aw\n3    = 600 kN\n3 Util = 0.1\n2 short\n3 Util = 0.1\n2 short again\n"
+        L"3 Util = 0.1\n";
     EXPECT_EQ(Texts(FoldRepeatedBlocks(lines)), expected);
 }
 
@@ -156,8 +142,8 @@ std::string Example(const char* name) {
     return std::string(AS4100_SOURCE_DIR) + "/examples/" + name + ".json";
 }
 
-// The title block from the file and the command line, the comment, the detail levels, failures
-// coloured and flags in words.
+// The title block from the file and the command line, the comment, the detail levels; a failing
+// member's document and page: exit 1, failures coloured, flags in words, standalone UTF-8.
 TEST(HtmlReport, TitleBlockDetailLevelsAndFailures) {
     const ScratchDir dir;
     json doc = test::BaseMember();
@@ -177,13 +163,23 @@ TEST(HtmlReport, TitleBlockDetailLevelsAndFailures) {
     }
     EXPECT_EQ(s.find("class=\"markup\""), std::string::npos);
 
-    doc["section"] = "150UB14.0";  // fails
-    ASSERT_EQ(RunProgram("check " + dir.Write("bad.json", doc.dump()) + " --report " + full +
-                         " --paper letter")
-                  .status,
-              1);
+    // A failing member: exit 1, its JSON document on standard output and the page beside it.
+    doc["section"] = "150UB14.0";
+    const test::ProgramRun bad = RunProgram("check --json " + dir.Write("bad.json", doc.dump()) +
+                                            " --report " + full + " --paper letter");
+    ASSERT_EQ(bad.status, 1) << bad.err;
+    const json c = json::parse(bad.out)["cases"][0];
+    EXPECT_FALSE(c["pass"].get<bool>());
+    EXPECT_EQ(c["governing"], "inf");  // moment beyond capacity: shear capacity zero
+    EXPECT_NE(std::find(c["flag_words"].begin(), c["flag_words"].end(), "failed"),
+              c["flag_words"].end());
     const std::string f = ReadFile(full);
     EXPECT_EQ(TagProblem(f), "");
+    EXPECT_EQ(f.rfind("<!DOCTYPE html>", 0), 0u);
+    for (const char* says : {"<b><span class=\"red\">Fail:</span></b>",
+                             "<td class=\"fail\">FAIL</td>", "mm²" /* UTF-8 intact */})
+        EXPECT_NE(f.find(says), std::string::npos) << says;
+    EXPECT_EQ(f.find("http"), std::string::npos);  // standalone
     EXPECT_NE(f.find("J-17 &lt;Depot&gt;"), std::string::npos);
     EXPECT_NE(f.find("\\3c Depot>"), std::string::npos);  // in the page heading's CSS string
     EXPECT_NE(f.find("size: letter portrait"), std::string::npos);

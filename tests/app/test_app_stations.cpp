@@ -38,10 +38,9 @@ json Member(const char* section, const std::vector<double>& xs, const Beam& beam
     for (size_t i = 0; i + 1 < xs.size(); ++i) {
         const double a = xs[i], b = xs[i + 1];
         doc["segments"].push_back({{"restraint", {{"load_height", height}}}});
-        doc["subspans"].push_back({{"forces_left", {0, beam.shear(a, true), 0}},
-                                   {"forces_right", {0, beam.shear(b, false), 0}},
-                                   {"moments_left", {0, beam.moment(a), 0}},
-                                   {"moments_right", {0, beam.moment(b), 0}}});
+        doc["subspans"].push_back(test::Sub({0, beam.shear(a, true), 0},
+                                            {0, beam.shear(b, false), 0}, {0, beam.moment(a), 0},
+                                            {0, beam.moment(b), 0}));
     }
     return doc;
 }

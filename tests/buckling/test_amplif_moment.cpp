@@ -93,16 +93,6 @@ TEST(AmplifBetaM, LoadedSpanByVirtualWorkAgainstClosedForm) {
     }
 }
 
-TEST(AmplifBetaM, ReportLines) {
-    MomentMember f(2, [](double x) { return 20e3 - 10e3 * x; });  // 20, −40 kN·m
-    A::FactorBetaM(f.member, 0, 2, false, true);
-    EXPECT_EQ(f.Report(), L"beta_m (strong axis) = 0.500 (ref: AS 4100-1998 clause 4.4.2.2)\n");
-    f.result.Reset();
-    A::FactorBetaM(f.member, 0, 2, true, false);
-    EXPECT_EQ(FirstOutOfOrder(f.Report(), {L"delta_ct ", L"\ndelta_cw ", L"beta_m (weak axis) = "}),
-              L"");
-}
-
 TEST(AmplifDelta, StrongAndWeakAxisFromTheSpanMomentsOrTheUsersFactors) {
     // Major axis: 20 and −40 kN·m (βm = 0.5, cm = 0.4); minor: uniform (βm = −1, cm = 1).
     TestMember f({{0.0, kFEnd}, {5.0, kFEnd}}, {Bending(0, 20e3, -40e3, 0, 0, 0, 5e3)});
@@ -123,72 +113,3 @@ TEST(AmplifDelta, StrongAndWeakAxisFromTheSpanMomentsOrTheUsersFactors) {
 }
 
 }  // namespace
-
-// βm and its amplification are shared by the records of a span during one check only: a host
-// that changes points, sub-spans, section, grade or rule set and checks the same checker again
-// gets the report of a new checker given the new inputs.
-namespace {
-
-struct Inputs {
-    int points = 13;
-    double m1 = -20e3, m2 = 35e3;  // major-axis end moments
-    const char* section = "150UC30.0";
-    const char* grade = "300PLUS";
-    RuleSet rules = RuleSet::AsWritten;
-};
-
-// A 6 m beam-column under 150 kN and 4 kN/m with the end moments, braced at every third point.
-void Apply(CSteelMemberGen& checker, const Inputs& in) {
-    const double L = 6.0, w = 4e3;
-    const int n = in.points - 1;
-    const auto shear = [&](double x) { return w * (L / 2 - x) + (in.m2 - in.m1) / L; };
-    const auto moment = [&](double x) {
-        return w * x * (L - x) / 2 + in.m1 * (1 - x / L) + in.m2 * x / L;
-    };
-    std::vector<PointDef> points;
-    std::vector<SubSpanActions> actions;
-    for (int i = 0; i <= n; ++i)
-        points.push_back({L * i / n, i == 0 || i == n ? kFEnd : i % 3 ? 0u : 0x100000u | 1536u});
-    for (int i = 0; i < n; ++i) {
-        const double a = L * i / n, b = L * (i + 1) / n;
-        actions.push_back({Vec3(-150e3, shear(a), 0), Vec3(-150e3, shear(b), 0),
-                           Vec3(0, moment(a), 0), Vec3(0, moment(b), 0)});
-    }
-    checker.SetMemberPointVec(MakePoints(points));
-    checker.SetSubSpanVec(MakeSubSpans(static_cast<size_t>(n), actions));
-    checker.SetSection(CatalogueSection(in.section));
-    checker.SetSteelDesignProp(CatalogueGrade(in.grade));
-    dynamic_cast<CAS4100_98Member&>(checker).SetRuleSet(in.rules);
-}
-
-CString ReportOf(CSteelMemberGen& checker) {
-    CMemberResult result;
-    checker.SetResult(&result);
-    checker.Check();
-    checker.SetResult(nullptr);
-    return Joined(result);
-}
-
-}  // namespace
-
-TEST(AmplifSpanReuse, CheckingAgainAfterNewInputsMatchesANewChecker) {
-    const Inputs before;
-    Inputs loads, points, section, grade, rules;
-    loads.m1 = 15e3;
-    points.points = 22;
-    section.section = "200UC46.2";
-    grade.grade = "Grade 350";
-    rules.rules = RuleSet::Standard;
-    std::unique_ptr<CSteelMemberGen> reused(NewCode());
-    Apply(*reused, before);
-    const CString first = ReportOf(*reused);
-    EXPECT_NE(first.find(L"BetaMx = "), CString::npos);  // the combined check used βm
-    for (const Inputs& after : {loads, points, section, grade, rules}) {
-        Apply(*reused, after);
-        std::unique_ptr<CSteelMemberGen> fresh(NewCode());
-        Apply(*fresh, after);
-        const CString expected = ReportOf(*fresh);
-        EXPECT_NE(expected, first);
-        EXPECT_EQ(ReportOf(*reused), expected);
-    }
-}

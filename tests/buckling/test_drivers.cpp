@@ -1,7 +1,8 @@
-// The buckling drivers on whole members: the spans the general driver walks, the records it
-// fills, the utilisations and flags, the Iyy > Ixx warning and the quick-check stop; and for
-// angle struts the strut driver, flexural buckling about the principal axes (cl. 6.3), the u-u
-// member moment check (cl. 5.6) and the principal-axis combined check (cl. 8.4.5.1).
+// The buckling drivers on whole members (the order of their checks is pinned by the golden
+// reports): the spans the general driver walks, the records it fills, the utilisations and
+// flags, the Iyy > Ixx warning and the quick-check stop; and for angle struts flexural buckling
+// about the principal axes (cl. 6.3), the u-u member moment check (cl. 5.6) and the
+// principal-axis combined check (cl. 8.4.5.1).
 #include <gtest/gtest.h>
 
 #include "common/TestSections.h"
@@ -45,25 +46,6 @@ TEST(DriverGen, TwoSpanMemberFillsEveryRecordAndTheLongerSpanGoverns) {
                 300e3 / (0.9 * TestSection().Ncxx(5.0, ncr, nullptr)), 1e-12);
     EXPECT_EQ(f.result.Flags() & (ResultFlag::MajorBucklingFail | ResultFlag::MinorBucklingFail),
               0u);
-    // A doubly symmetric section has no flexural-torsional check.
-    EXPECT_TRUE(f.Has(L"<h4>Buckling capacity checks:</h4>\n"));
-    EXPECT_FALSE(f.Has(L"flexural-torsional"));
-}
-
-TEST(DriverGen, HeadingsInTheOrderOfTheChecks) {
-    TestSectionProps mono;
-    mono.doubly = false;
-    TwoSpanMember f(300e3, mono);
-    A::CheckBucklingGen(f.member);
-    EXPECT_EQ(
-        FirstOutOfOrder(
-            f.Report(),
-            {L"<h4>Buckling capacity checks:</h4>\n", L"<h5>Check axial buckling major axis</h5>\n",
-             L"Major Axis Span: ", L"<h5>Check axial buckling minor axis</h5>\n",
-             L"<h5>Check torsional buckling </h5>\n",
-             L"<h5>Check flexural-torsional buckling </h5>\n", L"<h5>Check LT buckling</h5>\n",
-             L"<h5>Check buckling interaction</h5>\n"}),
-        L"");
 }
 
 TEST(DriverGen, IyyAboveOnePointZeroOneIxxWarns) {
@@ -115,21 +97,6 @@ struct Strut : TestMember {
         : TestMember({{0.0, ends}, {4.0, ends}}, {a}, Props(fullyRestrained)) {}
 };
 
-TEST(DriverStrut, CheckBucklingTakesTheStrutDriverInItsOrder) {
-    Strut f(kFEnd, Bending(-100e3, 0, 0));
-    EXPECT_TRUE(A::CheckBuckling(f.member));
-    EXPECT_EQ(FirstOutOfOrder(f.Report(), {L"<h4>Strut buckling capacity checks:</h4>\n",
-                                           L"<h5>Check axial buckling(U-U) axis</h5>\n",
-                                           L"<h5>Check axial buckling(V-V) axis</h5>\n",
-                                           L"<h5>Check axial buckling major(X-X) axis</h5>\n",
-                                           L"<h5>Check axial buckling minor(Y-Y) axis</h5>\n",
-                                           L"<h5>Check torsional buckling </h5>\n",
-                                           L"<h5>Check flexural-torsional buckling </h5>\n",
-                                           L"<h5>Check LT buckling</h5>\n",
-                                           L"<h5>Check buckling interaction</h5>\n"}),
-              L"");
-}
-
 TEST(DriverStrut, PrincipalAxesUseTheLargerOverrideAndTheMinorUtilisation) {
     // Lyy = −0.5 and Lzz = 3.0 m on a 4.0 m member: 2.0 m and 3.0 m, the larger for both axes.
     Strut f(kPinned, Bending(-1200e3, 0, 0));
@@ -154,7 +121,6 @@ TEST(DriverStrut, PrincipalAxesUseTheLargerOverrideAndTheMinorUtilisation) {
     tension.Record(0).NtStar = 90e3;
     EXPECT_TRUE(A::CheckStrutSpanVV(tension.member, tension.Span(0, 1)));
     EXPECT_DOUBLE_EQ(tension.Record(0).NtStar, 30e3);  // replaced, not the larger kept
-    EXPECT_TRUE(tension.Has(L"No axial compression in this span\n"));
 }
 
 TEST(DriverStrut, LateralTorsionalAboutU) {

@@ -35,8 +35,6 @@ TEST(LTCheck, SingleCurvatureUniformMomentEitherSign) {
         EXPECT_NEAR(f.Record(0).Mbx1, kMbUniform, 1.0);
         EXPECT_DOUBLE_EQ(f.Record(0).Mx1, m);
         EXPECT_NEAR(f.Util(UtilKind::BucklingLT), 0.90748, 1e-4);  // 60/(0.9 × 73.46)
-        EXPECT_EQ(f.Report().rfind(L"Lateral torsional span: ", 0), 0u);
-        EXPECT_TRUE(f.Has(L"Single curvature bending in this span\n"));
         EXPECT_EQ(f.result.Flags() & ResultFlag::LTBucklingFail, 0u);
     }
     // +100 and −0.9 N·m: the tolerance is max(1, 1 % of 100) = 1 N·m, so single curvature.
@@ -48,7 +46,6 @@ TEST(LTCheck, SingleCurvatureUniformMomentEitherSign) {
     EXPECT_FALSE(fails.Check());
     EXPECT_NEAR(fails.Util(UtilKind::BucklingLT), 100e3 / (0.9 * kMbUniform), 1e-4);
     EXPECT_NE(fails.result.Flags() & ResultFlag::LTBucklingFail, 0u);
-    EXPECT_TRUE(fails.Has(L"<b><red>Fail:</red></b> LT Buckling\n"));
 }
 
 TEST(LTCheck, ReverseCurvatureChecksEachEndAtItsMoment) {
@@ -64,7 +61,6 @@ TEST(LTCheck, ReverseCurvatureChecksEachEndAtItsMoment) {
     EXPECT_DOUBLE_EQ(r.Mx2, 80e3);
     // max(40/(0.9 × 160), 80/(0.9 × 185.85)) = max(0.2778, 0.4783)
     EXPECT_NEAR(f.Util(UtilKind::BucklingLT), 0.47828, 1e-4);
-    EXPECT_TRUE(f.Has(L"Reverse curvature\n"));
     EXPECT_TRUE(f.Has(L"Mb1 = Mbx =" + f.Moment(160e3) + L"\n"));
 }
 
@@ -105,7 +101,6 @@ TEST(LTCheck, NotRequiredPathsStoreSectionCapacities) {
               L"");
     Beam6 none(Bending(-50e3, 0.0, 0.0));
     EXPECT_TRUE(none.Check());
-    EXPECT_TRUE(none.Has(L"No major axis moment in this span\n"));
     for (Beam6* b : {&held, &square, &none}) {
         EXPECT_FALSE(b->Record(0).LTApplies);
         EXPECT_DOUBLE_EQ(b->Util(UtilKind::BucklingLT), 0.0);
@@ -118,9 +113,6 @@ TEST(LTCheck, FullyRestrainedSegmentNeedsRestrainedEnds) {
     auto restrained = [](TestSectionProps& v) { v.fullyRestrained = true; };
     Beam6 f(Bending(0, 150e3, 150e3), restrained);
     f.Check();
-    EXPECT_TRUE(
-        f.Has(L"LT check not required: span is satisfied the conditions framed in "
-              L"AS4100:1988 cl. 5.3.2.4 \n"));
     EXPECT_FALSE(f.Record(0).LTApplies);
     // An L end is neither F nor P: the segment is checked whatever its slenderness.
     Beam6 lEnd(Bending(0, 60e3, 60e3), restrained, kLEnd);

@@ -76,53 +76,49 @@ TEST(CatalogueTables, EveryRowIsAnEntryOfItsFamily) {
     }
 }
 
-// The published properties of a row whose leading dimensions are the given ones, in mm.
-Arbor::Data::PublishedProperties RowWithDimensionsMm(std::string_view name,
-                                                     const std::vector<double>& mmValues) {
-    const CatalogueEntry* e = Cat().FindSection(name);
-    EXPECT_NE(e, nullptr) << name;
-    if (!e) return {};
-    const auto& dims = e->section.Dimensions();
-    EXPECT_GE(dims.size(), mmValues.size()) << name;
-    for (size_t i = 0; i < std::min(dims.size(), mmValues.size()); ++i)
-        EXPECT_DOUBLE_EQ(dims[i], mmValues[i] * mm) << name << " dimension " << i;
-    return e->section.Published().value_or(Arbor::Data::PublishedProperties());
-}
-
-// 310UB40.4 of the manufacturer's table: d 304, bf 165, tf 10.2, tw 6.1 mm; Ag 5210 mm²,
-// Ix 86.4×10⁶ mm⁴, Zx 569×10³ mm³, Sx 633×10³ mm³, Iy 7.65×10⁶ mm⁴, J 157×10³ mm⁴,
-// Iw 165×10⁹ mm⁶. Its root radius from the published area: (5210 − 5095.96) / (4 − π) →
-// r = 11.5 mm (the manufacturer's radius for the 310 UB is 11.4 mm).
-TEST(CatalogueUnits, UniversalBeamColumnsInSI) {
-    const auto p = RowWithDimensionsMm("310UB40.4", {304, 165, 10.2, 165, 10.2, 6.1});
-    EXPECT_DOUBLE_EQ(p.Ag, 5210 * mm2);
-    EXPECT_DOUBLE_EQ(p.Ix, 86.4e6 * mm4);
-    EXPECT_DOUBLE_EQ(p.Zx, 569e3 * mm3);
-    EXPECT_DOUBLE_EQ(p.Sx, 633e3 * mm3);
-    EXPECT_DOUBLE_EQ(p.Iy, 7.65e6 * mm4);
-    EXPECT_DOUBLE_EQ(p.J, 157e3 * mm4);
-    EXPECT_DOUBLE_EQ(p.Iw, 165e9 * mm6);
-    const CatalogueEntry* ub = Cat().FindSection("310UB40.4");
-    ASSERT_TRUE(ub && ub->section.Dimensions().size() == 7);
-    EXPECT_NEAR(ub->section.Dimensions()[6] / mm, 11.5, 0.05);
-}
-
-// The channel takes the smaller of ZyR 25.7 and ZyL 51.6 (×10³ mm³); the angle's nominal
-// 10 mm is 9.5 mm actual; angles publish no warping constant and hollow sections no J.
-TEST(CatalogueUnits, OtherFamiliesColumnsInSI) {
-    const auto pfc = RowWithDimensionsMm("150PFC", {150, 75, 9.5, 6, 10});
-    EXPECT_DOUBLE_EQ(pfc.Zy, 25.7e3 * mm3);
-    EXPECT_DOUBLE_EQ(pfc.Iw, 4.59e9 * mm6);
-    const auto ea = RowWithDimensionsMm("100x100x10EA", {100, 100, 9.5, 8, 5});
-    EXPECT_DOUBLE_EQ(ea.Zx, 23.6e3 * mm3);
-    EXPECT_DOUBLE_EQ(ea.Ix, 1.70e6 * mm4);
-    EXPECT_TRUE(std::isnan(ea.Iw));
-    const auto chs = RowWithDimensionsMm("168.3x7.1CHS", {168.3, 7.1});
-    EXPECT_DOUBLE_EQ(chs.Ix, 11.7e6 * mm4);
-    EXPECT_DOUBLE_EQ(chs.Iy, 11.7e6 * mm4);
-    EXPECT_TRUE(std::isnan(chs.J));
-    EXPECT_DOUBLE_EQ(RowWithDimensionsMm("150x50x5RHS", {150, 50, 5, 5}).Zy, 30.6e3 * mm3);
-    EXPECT_DOUBLE_EQ(RowWithDimensionsMm("100x100x6SHS", {100, 100, 6, 6}).Sy, 73.5e3 * mm3);
+// Rows read into SI: the leading dimensions and published properties in the tables' mm units.
+// 310UB40.4: d 304, bf 165, tf 10.2, tw 6.1; Ag 5210, Ix 86.4e6, Zx 569e3, Sx 633e3, Iy 7.65e6,
+// J 157e3, Iw 165e9, and a root radius from the published area, (5210 − 5095.96)/(4 − π) →
+// 11.5 mm (the manufacturer's 11.4). The channel takes the smaller of ZyR 25.7 and ZyL 51.6
+// (×10³ mm³); the angle's nominal 10 mm is 9.5 mm actual; angles publish no Iw, tubes no J.
+TEST(CatalogueUnits, EveryFamilysColumnsInSI) {
+    using P = Arbor::Data::PublishedProperties;
+    const double nan = std::nan("");
+    const struct {
+        const char* name;
+        std::vector<double> dimsMm;
+        std::vector<std::pair<double P::*, double>> published;  // NaN: not published
+        // clang-format off
+    } rows[] = {
+        {"310UB40.4", {304, 165, 10.2, 165, 10.2, 6.1, 11.5},
+         {{&P::Ag, 5210 * mm2}, {&P::Ix, 86.4e6 * mm4}, {&P::Zx, 569e3 * mm3},
+          {&P::Sx, 633e3 * mm3}, {&P::Iy, 7.65e6 * mm4}, {&P::J, 157e3 * mm4},
+          {&P::Iw, 165e9 * mm6}}},
+        {"150PFC", {150, 75, 9.5, 6, 10}, {{&P::Zy, 25.7e3 * mm3}, {&P::Iw, 4.59e9 * mm6}}},
+        {"100x100x10EA", {100, 100, 9.5, 8, 5},
+         {{&P::Zx, 23.6e3 * mm3}, {&P::Ix, 1.70e6 * mm4}, {&P::Iw, nan}}},
+        {"168.3x7.1CHS", {168.3, 7.1},
+         {{&P::Ix, 11.7e6 * mm4}, {&P::Iy, 11.7e6 * mm4}, {&P::J, nan}}},
+        {"150x50x5RHS", {150, 50, 5, 5}, {{&P::Zy, 30.6e3 * mm3}}},
+        {"100x100x6SHS", {100, 100, 6, 6}, {{&P::Sy, 73.5e3 * mm3}}},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const CatalogueEntry* e = Cat().FindSection(row.name);
+        ASSERT_NE(e, nullptr);
+        const auto& dims = e->section.Dimensions();
+        ASSERT_GE(dims.size(), row.dimsMm.size());
+        for (size_t i = 0; i < row.dimsMm.size(); ++i)
+            EXPECT_NEAR(dims[i] / mm, row.dimsMm[i], i == 6 ? 0.05 : 1e-9) << "dimension " << i;
+        const P published = e->section.Published().value_or(P());
+        for (const auto& [field, value] : row.published) {
+            if (std::isnan(value))
+                EXPECT_TRUE(std::isnan(published.*field));
+            else
+                EXPECT_DOUBLE_EQ(published.*field, value);
+        }
+    }
 }
 
 // ---- look-up ------------------------------------------------------------------------------

@@ -12,15 +12,13 @@
 using namespace Arbor::Steel;
 using namespace host_test;
 
+// The full description of I and CHS records is pinned by the golden reports.
 TEST(SectionRecord, DescriptionFollowsItsSwitches) {
     const CSection s = Ub310();
     EXPECT_EQ(s.Description(true, true, false), L"310UB40.4, I section, hot-rolled");
     EXPECT_EQ(s.Description(false, false, true),
               L"310UB40.4, D = 304.0 mm, B1 = 165.0 mm, T1 = 10.2 mm, B2 = 165.0 mm, "
               L"T2 = 10.2 mm, tw = 6.1 mm, r = 11.4 mm");
-    const CSection chs = MakeSection({0.1651, 0.0054}, Shape::CHS, Category::CF, L"165.1x5.4CHS");
-    EXPECT_EQ(chs.Description(),
-              L"165.1x5.4CHS, circular hollow section, cold-formed, 165.1 × 5.4 mm");
 }
 
 TEST(SectionCodeBaseOptions, RatiosOfTheRecordRefusedOutOfRangeDefaultsAgainWithout) {

@@ -113,13 +113,6 @@ TEST(MemberDriverLocal, ZeroOverrideLengthsRunOnlyTheLocalChecksWithTheEndAction
     EXPECT_EQ(locals[1].My, 0.0);            // 1e-11 reaches the section as exactly 0
     EXPECT_EQ(locals[1].restraintBits, 0u);  // interior member point 1
     EXPECT_EQ(locals[3].restraintBits, kFEnd);
-
-    const auto& pieces = f.result.Report();
-    auto at = std::find_if(pieces.begin(), pieces.end(),
-                           [](const ReportPiece& p) { return p.text == L"<h5>SubSpan 2: "; });
-    ASSERT_GE(std::distance(at, pieces.end()), 4);
-    EXPECT_EQ((at + 3)->text, L"LH end: Position = " + f.result.DesFormat().Length(3.0) + L"\n");
-    EXPECT_GT((at + 3)->level, at->level);  // the ends are indented under the heading
 }
 
 // Records for the two sub-spans in one major-axis span, as the buckling checks leave them.
@@ -131,7 +124,8 @@ void OneSpanRecords(Driver& f) {
     }
 }
 
-TEST(MemberDriverLocal, MajorMomentsAreAmplifiedOncePerSpanAndReportedOnce) {
+// The report of the factor, once a span, is pinned by the golden reports.
+TEST(MemberDriverLocal, MajorMomentsAreAmplifiedOncePerSpan) {
     Driver f;
     f.member.SetMomentAmplificationFactorStrongAxis(1.5);
     OneSpanRecords(f);
@@ -142,12 +136,6 @@ TEST(MemberDriverLocal, MajorMomentsAreAmplifiedOncePerSpanAndReportedOnce) {
     EXPECT_DOUBLE_EQ(locals[0].Mx, 1.5 * 2e4);
     EXPECT_DOUBLE_EQ(locals[3].Mx, 1.5 * 3e4);  // second sub-span reuses δ
     EXPECT_DOUBLE_EQ(locals[0].My, 1e3);        // no minor-axis compression
-    int lines = 0;
-    for (const auto& p : f.result.Report()) {
-        if (p.text.find(L"Moment amplification factor to major axis moments = ") == 0) ++lines;
-    }
-    EXPECT_EQ(lines, 1);
-    EXPECT_TRUE(f.Has(L" (ref: AS 4100-1998 clause 4.4.2.2)\n"));
 }
 
 TEST(MemberDriverLocal, NegligibleMomentStaysZeroUnderAnInfiniteFactor) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
 #include "common/TestSections.h"
 
@@ -50,19 +51,25 @@ struct Member : HostMember {
     }
 };
 
-TEST(HostileForces, NaNAndInfiniteActionsGiveInfiniteUtilisation) {
-    for (double bad : {kNaN, kInf, -kInf}) {
-        Member m(3, 6.0, Vec3(bad, 1e4, 0), Vec3(0, bad, 0));
-        m.RunBoth();
-        EXPECT_EQ(m.MaxUtil(), kInf) << bad;
-        EXPECT_NE(m.result.Flags() & ResultFlag::Failed, 0u) << bad;
+// NaN and infinite actions, a zero yield stress and no restraint at all: infinite utilisation,
+// failed; huge but finite actions fail without overflow trouble.
+TEST(HostileForces, VanishingCapacitiesGiveInfiniteUtilisation) {
+    const CSteelGrade soft(L"soft", {{Arbor::Data::GradeBand::Any, 0.0, 0.0, 0.0}});
+    const auto ub = CatalogueSection("310UB40.4");
+    std::vector<std::unique_ptr<Member>> members;
+    for (double bad : {kNaN, kInf, -kInf})
+        members.push_back(std::make_unique<Member>(3, 6.0, Vec3(bad, 1e4, 0), Vec3(0, bad, 0)));
+    members.push_back(std::make_unique<Member>(3, 6.0, Vec3(-1e5, 1e4, 1e3), Vec3(1e2, 5e4, 1e3),
+                                               kFEnd, 0, ub, soft));
+    members.push_back(std::make_unique<Member>(3, 6.0, Vec3(-1e5, 0, 0), Vec3(0, 2e4, 0), 0, 0));
+    for (size_t i = 0; i < members.size(); ++i) {
+        members[i]->RunBoth();
+        EXPECT_EQ(members[i]->MaxUtil(), kInf) << i;
+        EXPECT_NE(members[i]->result.Flags() & ResultFlag::Failed, 0u) << i;
     }
-}
-
-TEST(HostileForces, HugeButFiniteActionsFailWithoutOverflowTrouble) {
-    Member m(2, 6.0, Vec3(-1e300, 1e300, -1e300), Vec3(1e300, -1e300, 1e300));
-    m.RunBoth();
-    EXPECT_GT(m.MaxUtil(), 1.0);
+    Member huge(2, 6.0, Vec3(-1e300, 1e300, -1e300), Vec3(1e300, -1e300, 1e300));
+    huge.RunBoth();
+    EXPECT_GT(huge.MaxUtil(), 1.0);
 }
 
 TEST(HostileSection, DimensionsThatMakeNoSectionAreNotChecked) {
@@ -86,14 +93,6 @@ TEST(HostileSection, DimensionsThatMakeNoSectionAreNotChecked) {
     }
 }
 
-TEST(HostileGrade, ZeroYieldStressGivesInfiniteUtilisation) {
-    const CSteelGrade soft(L"soft", {{Arbor::Data::GradeBand::Any, 0.0, 0.0, 0.0}});
-    Member m(3, 6.0, Vec3(-1e5, 1e4, 1e3), Vec3(1e2, 5e4, 1e3), kFEnd, 0,
-             CatalogueSection("310UB40.4"), soft);
-    m.RunBoth();
-    EXPECT_EQ(m.MaxUtil(), kInf);
-}
-
 TEST(HostileGeometry, SinglePointMismatchedSubSpansAndRepeatedPositionsAreRefused) {
     Member one(2, 6.0, Vec3(), Vec3());
     one.checker->SetMemberPointVec({CMemberPoint(0.0, CRestraint(kFEnd))});
@@ -112,15 +111,10 @@ TEST(HostileGeometry, SinglePointMismatchedSubSpansAndRepeatedPositionsAreRefuse
     EXPECT_FALSE(repeated.RunBoth());
 }
 
-TEST(HostileRestraints, EveryBitSetStillChecksNoRestraintFailsWithInfiniteBuckling) {
+TEST(HostileRestraints, EveryBitSetStillChecks) {
     Member all(4, 6.0, Vec3(-1e5, 0, 0), Vec3(0, 2e4, 0), ~0u, ~0u);
     EXPECT_TRUE(all.RunBoth());
     EXPECT_LT(all.MaxUtil(), 1.0);
-
-    Member none(3, 6.0, Vec3(-1e5, 0, 0), Vec3(0, 2e4, 0), 0, 0);
-    none.RunBoth();
-    EXPECT_EQ(none.MaxUtil(), kInf);
-    EXPECT_NE(none.result.Flags() & ResultFlag::Failed, 0u);
 }
 
 TEST(HostileSize, ThousandsOfPointsCheckInReasonableWork) {

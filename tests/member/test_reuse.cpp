@@ -1,8 +1,9 @@
-// A checker given another section, grade, option or rule set and checked again: the values it
-// keeps between checks (fy, classes, effective moduli) must follow the change, so that it
-// answers exactly as a fresh checker given only the new input.
+// A checker given another section, grade, option, rule set, points or actions and checked
+// again: the values it keeps between checks (fy, classes, effective moduli, βm and δ of a span)
+// must follow the change, so that it answers exactly as a fresh checker given only the new input.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "common/TestSections.h"
@@ -13,17 +14,8 @@ namespace {
 using namespace as4100test;
 using Arbor::Data::CSection;
 
-constexpr int kFEnd = 3147456;  // support, lateral, twist, both flanges
-
 // 6 m beam-column of two sub-spans: 250 kN compression, major moment sagging on the left
 // sub-span and hogging on the right one, a minor-axis moment throughout.
-struct Input {
-    CSection section;
-    CSteelGrade grade;
-    RuleSet rules = RuleSet::AsWritten;
-    enum Given { All, GradeOnly, RulesOnly } given = All;  // what a second Give sets
-};
-
 void Load(CAS4100_98Member& m) {
     m.SetMemberPointVec({CMemberPoint(0.0, CRestraint(kFEnd)), CMemberPoint(3.0, CRestraint(0)),
                          CMemberPoint(6.0, CRestraint(kFEnd))});
@@ -33,7 +25,42 @@ void Load(CAS4100_98Member& m) {
                               Vec3(0, -10e3, 4e3))});
 }
 
+using Loading = std::function<void(CAS4100_98Member&)>;
+
+// A 6 m 150UC30.0 beam-column under 150 kN and 4 kN/m with end moments m1 and 35 kN·m over
+// `points` points, braced at every third: βm and δ are shared by the records of each span.
+Loading BeamColumn(int points, double m1) {
+    return [=](CAS4100_98Member& m) {
+        const double L = 6.0, w = 4e3, m2 = 35e3;
+        const int n = points - 1;
+        const auto shear = [&](double x) { return w * (L / 2 - x) + (m2 - m1) / L; };
+        const auto moment = [&](double x) {
+            return w * x * (L - x) / 2 + m1 * (1 - x / L) + m2 * x / L;
+        };
+        std::vector<PointDef> pts;
+        std::vector<SubSpanActions> actions;
+        for (int i = 0; i <= n; ++i)
+            pts.push_back({L * i / n, i == 0 || i == n ? kFEnd : i % 3 ? 0u : 0x100000u | 1536u});
+        for (int i = 0; i < n; ++i) {
+            const double a = L * i / n, b = L * (i + 1) / n;
+            actions.push_back({Vec3(-150e3, shear(a), 0), Vec3(-150e3, shear(b), 0),
+                               Vec3(0, moment(a), 0), Vec3(0, moment(b), 0)});
+        }
+        m.SetMemberPointVec(MakePoints(pts));
+        m.SetSubSpanVec(MakeSubSpans(static_cast<size_t>(n), actions));
+    };
+}
+
+struct Input {
+    CSection section;
+    CSteelGrade grade;
+    RuleSet rules = RuleSet::AsWritten;
+    enum Given { All, GradeOnly, RulesOnly } given = All;  // what a second Give sets
+    Loading load = Load;                                   // points and actions, with All
+};
+
 void Give(CAS4100_98Member& m, const Input& in) {
+    if (in.given == Input::All) in.load(m);
     if (in.given == Input::All) m.SetSection(in.section);
     if (in.given != Input::RulesOnly) m.SetSteelDesignProp(in.grade);
     if (in.given != Input::GradeOnly) m.SetRuleSet(in.rules);
@@ -80,13 +107,15 @@ CSection MonoSymmetricI() {
     return s;
 }
 
-TEST(CheckerReuse, ASecondSectionGradeOptionOrRuleSetAnswersAsAFreshChecker) {
+TEST(CheckerReuse, ASecondSectionGradeOptionRuleSetOrLoadingAnswersAsAFreshChecker) {
     const CSteelGrade g300 = CatalogueGrade("300PLUS");
     const CSteelGrade g450 = CatalogueGrade("C450L0");
-    const CSection uc = CatalogueSection("250UC72.9");
+    const CSection uc = CatalogueSection("250UC72.9"), uc150 = CatalogueSection("150UC30.0");
+    const RuleSet rules = RuleSet::AsWritten;
     const struct {
         const char* name;
         Input first, second;
+        bool betaM = false;  // the combined check takes βm
     } cases[] = {
         {"another section", {uc, g300}, {CatalogueSection("200UC46.2"), g300}},
         {"another grade only", {uc, g300}, {uc, g450, RuleSet::AsWritten, Input::GradeOnly}},
@@ -95,11 +124,18 @@ TEST(CheckerReuse, ASecondSectionGradeOptionOrRuleSetAnswersAsAFreshChecker) {
         {"rule set only", {uc, g300}, {uc, g300, RuleSet::Standard, Input::RulesOnly}},
         {"mono-symmetric after doubly", {uc, g300}, {MonoSymmetricI(), g450}},
         {"doubly after mono-symmetric", {MonoSymmetricI(), g300}, {uc, g300}},
+        {"other loads",
+         {uc150, g300, rules, Input::All, BeamColumn(13, -20e3)},
+         {uc150, g300, rules, Input::All, BeamColumn(13, 15e3)},
+         true},
+        {"other points",
+         {uc150, g300, rules, Input::All, BeamColumn(13, -20e3)},
+         {uc150, g300, rules, Input::All, BeamColumn(22, -20e3)},
+         true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         CAS4100_98Member reused;
-        Load(reused);
         Give(reused, c.first);
         Outcome before, after;
         CheckBoth(reused, before);
@@ -107,7 +143,6 @@ TEST(CheckerReuse, ASecondSectionGradeOptionOrRuleSetAnswersAsAFreshChecker) {
         CheckBoth(reused, after);
 
         CAS4100_98Member fresh;
-        Load(fresh);
         Input only = c.second;
         only.given = Input::All;
         Give(fresh, only);
@@ -119,6 +154,9 @@ TEST(CheckerReuse, ASecondSectionGradeOptionOrRuleSetAnswersAsAFreshChecker) {
         ExpectSame(after.fullResult, expected.fullResult, "full");
         // The change mattered: the first input gave other numbers.
         EXPECT_NE(before.fullResult.UtilOverAll(), after.fullResult.UtilOverAll());
+        if (c.betaM) {
+            EXPECT_NE(Joined(before.fullResult).find(L"BetaMx = "), CString::npos);
+        }
     }
 }
 

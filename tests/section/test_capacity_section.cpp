@@ -38,18 +38,10 @@ TEST(SectionBaseClasses, WorstOrderAndWords) {
               C::Slender);
 }
 
-TEST(MomentCapacity, MsXXWritesHeadingClauseAndFormula) {
+// The report lines of Ms are pinned by the golden reports.
+TEST(MomentCapacity, MsAboutEachAxis) {
     const StandIn s = Beam();
-    CMemberResult result;
-    EXPECT_NEAR(s.MsXX(&result), kMsx, 1e-6);
-    const auto& f = result.DesFormat();
-    ASSERT_EQ(result.Report().size(), 3u);
-    EXPECT_EQ(result.Report()[0].text, L"Determine moment capacity MsXX\n");
-    EXPECT_EQ(result.Report()[1].text, L"\t<i> ref. AS 4100:1998 cl. 5.2</i>\n");
-    EXPECT_EQ(result.Report()[2].text, L"Msxx = Fy*Zex\n     = " + f.Stress(320e6) + L"*" +
-                                           f.LCubed(633e-6) + L"\n     = " + f.Moment(kMsx) +
-                                           L"\n");
-    EXPECT_EQ(result.Report()[2].level, result.Report()[1].level + 1);
+    EXPECT_NEAR(s.MsXX(nullptr), kMsx, 1e-6);
     // Msy = 320 MPa · 139.05·10³ mm³; Msu, Msv are zero for a section without them.
     EXPECT_NEAR(s.MsYY(nullptr), 44496.0, 1e-6);
     EXPECT_EQ(s.MsUU(nullptr), 0.0);
@@ -75,7 +67,8 @@ TEST(TensionCapacity, YieldOfGrossAreaOrFractureOfNetArea) {
     EXPECT_NEAR(s.Pt(nullptr), 974.27e3, 0.01);
 }
 
-// cl. 5.12.3: Vvm = Vv up to 0.75·φ·Ms, Vv·(2.2 − 1.6·M/(φ·Ms)) up to φ·Ms, zero from there.
+// cl. 5.12.3: Vvm = Vv up to 0.75·φ·Ms, Vv·(2.2 − 1.6·M/(φ·Ms)) up to φ·Ms, zero from there
+// (the report lines of both axes are pinned by the golden reports).
 TEST(ShearMomentInteraction, ReductionBand) {
     StandIn s = Beam();
     const double vv = 356e3;
@@ -86,21 +79,9 @@ TEST(ShearMomentInteraction, ReductionBand) {
         s.SetMomentXX(m * kPhi * kMsx);
         EXPECT_NEAR(s.InteractionShearCapacity(vv, true, nullptr), factor * vv, 1e-6 * vv) << m;
     }
-    s.SetMomentXX(0.875 * kPhi * kMsx);
-    CMemberResult result;
-    s.InteractionShearCapacity(vv, true, &result);
-    const auto& f = result.DesFormat();
-    ASSERT_EQ(result.Report().size(), 1u);
-    EXPECT_EQ(result.Report()[0].text, L"Vvm = Vv*(2.2 - 1.6*Mx/(Phi*Msx))\n    = " + f.Force(vv) +
-                                           L"*(2.2 - 1.6*" + f.Moment(0.875 * kPhi * kMsx) + L"/(" +
-                                           f.NoDim(0.9) + L"*" + f.Moment(kMsx) + L"))\n    = " +
-                                           f.Force(0.8 * vv) + L"\n");
-    // At φ·Ms exactly: none, with the message.
+    // At φ·Ms exactly: none.
     s.SetMomentXX(kPhi * s.DesignStressMin() * s.ZxxEffective());
-    CMemberResult atCapacity;
-    EXPECT_EQ(s.InteractionShearCapacity(vv, true, &atCapacity), 0.0);
-    EXPECT_EQ(ReportText(atCapacity),
-              L"Major axis moment utilzation exceeds unity. Shear capacity is assumed as zero\n");
+    EXPECT_EQ(s.InteractionShearCapacity(vv, true, nullptr), 0.0);
 }
 
 // The minor axis uses My and Msy; the major moment does not enter.
@@ -109,10 +90,7 @@ TEST(ShearMomentInteraction, MinorAxisUsesMyAndMsy) {
     s.SetMomentXX(kPhi * kMsx * 1.01);
     EXPECT_EQ(s.InteractionShearCapacity(1e5, false, nullptr), 1e5);
     s.SetMomentYY(kPhi * 44496.0 * 1.01);
-    CMemberResult result;
-    EXPECT_EQ(s.InteractionShearCapacity(1e5, false, &result), 0.0);
-    EXPECT_EQ(ReportText(result),
-              L"Minor axis moment utilzation exceeds unity. Shear capacity is assumed as zero\n");
+    EXPECT_EQ(s.InteractionShearCapacity(1e5, false, nullptr), 0.0);
 }
 
 // An eccentricity moment of more than 1e-6 enters the design moment as max(|M + ΔM|, |M|).
@@ -136,35 +114,24 @@ TEST(ShearMomentInteraction, EccentricityMomentNeverLowersTheDesignMoment) {
     EXPECT_DOUBLE_EQ(s.EnhancedMomentYY(nullptr), 7e2);
 }
 
-// The classes are those of the squash load and of pure bending, whatever the stored actions,
-// which stay as they were.
-TEST(SectionReport, PropertiesFactorsAndClasses) {
+// The block's wording is pinned by the golden reports (default ratio, classes); a ratio of the
+// user's shows, writing the block leaves the actions, and a mono-symmetric I adds Iuu, Ixy, α.
+TEST(SectionReport, UsersRatioAndTheActionsKept) {
     CSectionCalcI s = Catalogued("310UB40.4", "Grade 350");
     s.SetPlasticElasticRatio(1.2);
     s.SetForceAxial(5e6);
     s.SetMomentXX(-2e5);
     const Arbor::Util::CDesFormat f;
     const std::wstring text = s.SectPropString(f);
-    // The geometry's own lines come first, then the section description.
-    EXPECT_GT(text.find(L"Section description:\n"), 0u);
-    EXPECT_TRUE(Contains(text, L"Section Properties:\n\tA    = " + f.AreaCS(5210e-6) + L"\n"));
-    EXPECT_TRUE(Contains(text, L"\tSxx  = " + f.LCubed(633e-6) + L"\n"));
-    EXPECT_FALSE(Contains(text, L"\tIuu  = "));
-    EXPECT_TRUE(Contains(text, L"Net to gross area ratio = <b>" + f.NoDim(1.0) + L"</b>\n"));
+    EXPECT_GT(text.find(L"Section description:\n"), 0u);  // after the geometry's own lines
+    EXPECT_FALSE(Contains(text, L"\tIuu  = "));           // doubly symmetric
     EXPECT_TRUE(Contains(
         text, L"Maximum plastic/elastic bending capacity ratio: <b>" + f.NoDim(1.2) + L"</b>\n"));
-    EXPECT_TRUE(Contains(text,
-                         L"Local buckling classification\n\t<i>(in pure compression, or "
-                         L"pure bending):</i>\n\tOverall/Compression: <b>Slender</b>\n\tLocal "
-                         L"buckling class XX(major) axis: <b>NonCompact</b>\n\tLocal buckling "
-                         L"class YY(minor) axis: <b>NonCompact</b>\n"));
+    EXPECT_TRUE(Contains(text, L"\tOverall/Compression: <b>Slender</b>\n"));
     EXPECT_EQ(s.ForceAxial(), 5e6);
     EXPECT_EQ(s.MomentXX(), -2e5);
-    // The default ratio is marked; a mono-symmetric section adds its principal values.
-    EXPECT_TRUE(Contains(Catalogued("310UB40.4", "300PLUS").SectPropString(f),
-                         L"ratio: <b>" + f.NoDim(1.5) + L"</b> (default value)\n"));
+    // A mono-symmetric I adds its principal values.
     const std::wstring mono = FromPlates({400, 300, 25, 150, 6, 8}, 300).SectPropString(f);
-    EXPECT_TRUE(Contains(mono, L"\tIuu  = "));
-    EXPECT_TRUE(Contains(mono, L"\tIxy  = "));
+    EXPECT_TRUE(Contains(mono, L"\tIuu  = ") && Contains(mono, L"\tIxy  = "));
     EXPECT_TRUE(Contains(mono, L"\tAlpha  = " + f.NoDim(0.0) + L" deg\n"));
 }

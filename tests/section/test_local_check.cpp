@@ -82,62 +82,43 @@ TEST(LocalCheck, CombinedRatioOfEachForm) {
     }
 }
 
-TEST(LocalCheck, ReportLinesOfCompressionAndTension) {
+// The wording of compression and tension is pinned by the golden reports; here the hand values
+// of the table above as the lines show them, and form C in tension.
+TEST(LocalCheck, ReportLinesShowTheHandValues) {
     const CMemberResult a = Check("250UB37.3", Plain, 0.0, 70e3, -10e3);
     const auto& f = a.DesFormat();
-    EXPECT_EQ(a.Report()[0].text, L"Compression and bending check\n");
-    EXPECT_EQ(a.Report()[1].text, L"Section is: <b>Compact</b> in bending and compression\n");
-    EXPECT_TRUE(HasPiece(a,
-                         L"<b>Biaxial bending interaction</b>\n\t<i>ref. AS 4100:1998 cl. "
-                         L"8.3.4 </i>\n"));
     EXPECT_TRUE(HasPiece(a, L"Mx/(Phi*Mrx) = " + f.Moment(70e3) + L"/(" + f.NoDim(0.9) + L"*" +
                                 f.Moment(1.18 * 155.52e3) + L")= " + f.NoDim(0.423826) + L"\n"));
-
     const CMemberResult slender = Check("310UB40.4", Plain, -300e3, 100e3, 0.0);
-    EXPECT_EQ(slender.Report()[1].text, L"Section is: <b>Slender</b> in bending and compression\n");
     EXPECT_TRUE(HasPiece(slender, L"Kf = Ae/Ag\n   = " + f.AreaCS(4960.1e-6) + L"/" +
                                       f.AreaCS(5210e-6) + L"\n   = " + f.NoDim(0.952027) + L"\n"));
     EXPECT_TRUE(HasPiece(slender, L"N/(Phi*Ns) = " + f.Force(300e3) + L"/(" + f.NoDim(0.9) + L"*" +
                                       f.Force(1587218.8) + L") = " + f.Util(0.210011) + L"\n"));
-
-    // Tension: the same class line, line breaks before the equals signs.
-    const CMemberResult t = Check("250UB37.3", Plain, 684e3, 50e3, 5e3);
-    EXPECT_EQ(t.Report()[0].text, L"Tension and bending check\n");
-    EXPECT_EQ(t.Report()[1].text, L"Section is: <b>Compact</b> in bending and compression\n");
-    EXPECT_TRUE(HasPiece(t, L"<b>Axial tension:</b>\n\t<i>ref. AS 4100:1998 cl. 7.2</i>\n"));
-    EXPECT_TRUE(HasPiece(t, L"N/(Phi*Ns) = " + f.Force(684e3) + L"/(" + f.NoDim(0.9) + L"*" +
-                                f.Force(1520e3) + L")\n           = " + f.Util(0.5) + L"\n"));
     // Vvx = 0.6 · 320 MPa · 2 · 146 · 10.9 mm² = 611.1 kN; no shear force.
-    EXPECT_TRUE(HasPiece(t, L"Vx/(Phi*Vvx) = " + f.Force(0.0) + L"/(" + f.NoDim(0.9) + L"*" +
-                                f.Force(611097.6) + L")\n             = " + f.Util(0.0) + L"\n"));
-    // Form B's resultant; form C in compression and in tension.
+    EXPECT_TRUE(HasPiece(Check("250UB37.3", Plain, 684e3, 50e3, 5e3),
+                         L"Vx/(Phi*Vvx) = " + f.Force(0.0) + L"/(" + f.NoDim(0.9) + L"*" +
+                             f.Force(611097.6) + L")\n             = " + f.Util(0.0) + L"\n"));
     EXPECT_TRUE(HasPiece(Check("250UB37.3", Circular, -200e3, 60e3, 20e3),
                          L"M = sqrt(Mx^2+My^2) = " + f.Moment(63245.553) + L"\n"));
     const double un = 0.174776, umx = 0.493402, umy = 0.236326;
-    const CMemberResult c = Check("150UC23.4", Plain, -150e3, 25e3, 5e3);
-    EXPECT_TRUE(HasPiece(c, L"N/(Phi*Ns) + Mx/(Phi*Msxx) + My/(Phi*Msyy) = ( " + f.NoDim(un) +
-                                L" + " + f.NoDim(umx) + L" + " + f.NoDim(umy) + L" ) = " +
-                                f.Util(un + umx + umy) + L"\n"));
+    EXPECT_TRUE(HasPiece(Check("150UC23.4", Plain, -150e3, 25e3, 5e3),
+                         L"N/(Phi*Ns) + Mx/(Phi*Msxx) + My/(Phi*Msyy) = ( " + f.NoDim(un) + L" + " +
+                             f.NoDim(umx) + L" + " + f.NoDim(umy) + L" ) = " +
+                             f.Util(un + umx + umy) + L"\n"));
     EXPECT_TRUE(Contains(Check("150UC23.4", Plain, 150e3, 25e3, 5e3),
                          L"N/(Phi*Ns) + Mx/(Phi*Msxx) + My/(Phi*Msyy)\n\t= ( "));
 }
 
-// Strut: u-u moment in the major slot, v-v in the minor one, no torsion check; a tie has a
-// heading of its own and no class line.
+// Strut: u-u moment in the major slot, v-v in the minor one, no torsion check; a tie has no
+// class line (the strut and tie wording is pinned by the golden reports of the angles).
 TEST(LocalCheck, StrutAndTie) {
     const CMemberResult strut = Check("250UB37.3", Strut, -100e3, 10e3, 0.0);
-    EXPECT_EQ(strut.Report()[0].text, L"Compression check\n");
     EXPECT_EQ(strut.Report()[1].text, L"Section is: <b>Compact</b> in compression\n");
-    EXPECT_TRUE(HasPiece(strut, L"<b>X axis shear:</b>\n\t<i>ref. AS 4100:1998 cl. 5.11.1</i>\n"));
     EXPECT_NEAR(Util(strut, UtilKind::LocalMomMajor), 10e3 * std::sqrt(0.5) / (kPhi * 128e3), 1e-9);
     EXPECT_NEAR(Util(strut, UtilKind::LocalMomMinor), 10e3 * std::sqrt(0.5) / (kPhi * 32e3), 1e-9);
     EXPECT_FALSE(strut.GetEntry(0).set[static_cast<int>(UtilKind::LocalTorsion)]);
-    EXPECT_TRUE(Contains(strut, L"N/(Phi*Ns) + Mu/(Phi*Msuu) + Mv/(Phi*Msvv) = ( "));
 
     const CMemberResult tie = Check("250UB37.3", Strut, 100e3, 10e3, 0.0);
-    EXPECT_EQ(tie.Report()[0].text, L"Tension check:\n");
-    EXPECT_TRUE(
-        HasPiece(tie, L"<b>Minor axis shear:</b>\n\t<i>ref. AS 4100:1998 cl. 5.11.1</i>\n"));
     EXPECT_FALSE(Contains(tie, L"Section is:"));
 }
 
@@ -166,7 +147,7 @@ TEST(LocalCheck, FlagsAtAndAboveOne) {
 }
 
 // Tcsv of 310UB40.4 = 157·10³ mm⁴ · (320 MPa/√3)/10.2 mm = 2.8437 kN·m: 4.9 % stores the ratio
-// only, 5 % also warns.
+// only, 5 % also warns (the warning's wording is pinned by the golden reports).
 TEST(LocalCheck, TorsionWarningFromFivePercent) {
     const double tcsv = Catalogued("310UB40.4", "300PLUS").TorsionCapacity(nullptr);
     EXPECT_NEAR(tcsv, 2843.73, 0.01);
@@ -176,14 +157,6 @@ TEST(LocalCheck, TorsionWarningFromFivePercent) {
 
     const CMemberResult warned = Check("310UB40.4", Plain, 0.0, 0.0, 0.0, 0.05 * tcsv);
     EXPECT_EQ(warned.Flags() & Flag::TorsionWarning, Flag::TorsionWarning);
-    EXPECT_TRUE(HasPiece(warned,
-                         L"<b><orange>Warning:</orange></b> Torsion not properly "
-                         L"supported!\n"));
-    EXPECT_TRUE(HasPiece(warned,
-                         L"Applied torsion causes shear stress of greater than 5% of "
-                         L"capacity\n"));
-    EXPECT_TRUE(HasPiece(warned, L"\tT/Tcsv = ( " + warned.DesFormat().Moment(0.05 * tcsv)));
-    EXPECT_TRUE(HasPiece(warned, L" / " + warned.DesFormat().Moment(tcsv)));
 }
 
 TEST(LocalCheck, NullOrSilentResultWritesNothing) {

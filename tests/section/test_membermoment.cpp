@@ -53,21 +53,11 @@ TEST(MemberMomentCapacity, HandValuesAndTheLimitToMs) {
     }
 }
 
-TEST(MemberMomentCapacity, ReportLines) {
-    const Segment segment(6.0, kF, kF);
-    CMemberResult result;
-    Beam(95201.3).Mbxx(segment.Span(), 1.0, &result, false, 0.0);
-    const auto& pieces = result.Report();
-    ASSERT_EQ(pieces.size(), 3u);
-    EXPECT_TRUE(pieces[0].text.starts_with(L"Msx = "));
-    // The symbolic part reads "dMoa" before the plus and "Moa" after the minus.
-    EXPECT_TRUE(
-        pieces[1].text.starts_with(L"AlphaS = 0.6*(sqrt( (Msx/dMoa)\u00B2 + 3.) - "
-                                   L"Msx/Moa)\n       = 0.6*(sqrt( ("));
-    EXPECT_TRUE(pieces[2].text.starts_with(L"Mbx = AlphaM*AlphaS*Msx\n    = "));
+// The derivation's lines are pinned by the golden reports; with the text off it writes none.
+TEST(MemberMomentCapacity, SilentResultGetsNoLines) {
     CMemberResult silent;
     silent.EnableText(false);
-    Beam(95201.3).Mbxx(segment.Span(), 1.0, &silent, false, 0.0);
+    Beam(95201.3).Mbxx(Segment(6.0, kF, kF).Span(), 1.0, &silent, false, 0.0);
     EXPECT_TRUE(silent.Report().empty());
 }
 

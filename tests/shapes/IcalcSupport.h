@@ -8,6 +8,7 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "host/Catalogue.h"
 #include "host/MemberResult.h"
@@ -23,18 +24,45 @@ using Arbor::Steel::SteelAS4100::CAS4100Span;
 using Arbor::Steel::SteelAS4100::CSectionCalcI;
 namespace RS = Arbor::Data::ResidualStress;
 
-inline CSectionCalcI Catalogued(std::string_view designation, std::string_view grade) {
+// A grade with the same fy and fu (MPa) for every thickness.
+inline Arbor::Data::CSteelGrade OneBand(double fyMPa, double fuMPa = 440.0) {
+    Arbor::Data::GradeBand band;
+    band.op = Arbor::Data::GradeBand::Any;
+    band.fy = fyMPa * 1e6;
+    band.fu = fuMPa * 1e6;
+    return Arbor::Data::CSteelGrade(L"Test grade", {band});
+}
+
+// A section record of the shape from its dimensions in millimetres.
+inline Arbor::Data::CSection Dimensioned(int shape, std::vector<double> mm,
+                                         unsigned category = RS::HR, unsigned fabrication = 0) {
+    Arbor::Data::CSection record(L"Test section");
+    record.SetShape(shape);
+    for (double& d : mm) d *= 1e-3;
+    record.SetDimensions(mm);
+    record.SetCategory(category);
+    record.SetFabricationCode(fabrication);
+    return record;
+}
+
+// A calculator of the record in the grade.
+template <class Calc = CSectionCalcI>
+Calc Calculator(const Arbor::Data::CSection& record, const Arbor::Data::CSteelGrade& grade) {
+    Calc section;
+    EXPECT_TRUE(section.SetArborSec(record, nullptr));
+    section.SetSteelDesignProp(grade);
+    return section;
+}
+
+// A catalogue section in a catalogue grade.
+template <class Calc = CSectionCalcI>
+Calc Catalogued(std::string_view designation, std::string_view grade) {
     const auto& catalogue = Arbor::Data::Catalogue::Instance();
     const auto* entry = catalogue.FindSection(designation);
     const auto steel = catalogue.FindGrade(grade);
-    CSectionCalcI section;
     EXPECT_NE(entry, nullptr) << designation;
     EXPECT_TRUE(steel.has_value()) << grade;
-    if (entry) {
-        EXPECT_TRUE(section.SetArborSec(entry->section, nullptr)) << designation;
-    }
-    if (steel) section.SetSteelDesignProp(*steel);
-    return section;
+    return entry && steel ? Calculator<Calc>(entry->section, *steel) : Calc();
 }
 
 struct Plates {
@@ -45,20 +73,10 @@ struct Plates {
 
 // A welded I in a grade with the same fy and fu (MPa) for every thickness.
 inline CSectionCalcI FromPlates(const Plates& p, double fyMPa, double fuMPa = 440.0) {
-    Arbor::Data::CSection record(L"Test I");
-    record.SetShape(Arbor::Data::SecShape::WeldedI);
-    record.SetDimensions(
-        {p.D * 1e-3, p.B1 * 1e-3, p.T1 * 1e-3, p.B2 * 1e-3, p.T2 * 1e-3, p.tw * 1e-3, 0.0});
-    record.SetCategory(p.category);
-    record.SetFabricationCode(p.fabrication);
-    CSectionCalcI section;
-    EXPECT_TRUE(section.SetArborSec(record, nullptr));
-    Arbor::Data::GradeBand band;
-    band.op = Arbor::Data::GradeBand::Any;
-    band.fy = fyMPa * 1e6;
-    band.fu = fuMPa * 1e6;
-    section.SetSteelDesignProp(Arbor::Data::CSteelGrade(L"Test grade", {band}));
-    return section;
+    return Calculator(
+        Dimensioned(Arbor::Data::SecShape::WeldedI, {p.D, p.B1, p.T1, p.B2, p.T2, p.tw, 0.0},
+                    p.category, p.fabrication),
+        OneBand(fyMPa, fuMPa));
 }
 
 // An I calculator that can claim to be circular, compact overall, or a strut with principal

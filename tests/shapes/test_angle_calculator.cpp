@@ -8,8 +8,7 @@
 #include <limits>
 #include <string_view>
 
-#include "host/Catalogue.h"
-#include "host/MemberResult.h"
+#include "shapes/IcalcSupport.h"
 #include "shapes/SectionCalcAngle.h"
 
 namespace {
@@ -21,26 +20,18 @@ using Arbor::Steel::SteelAS4100::CAS4100_98Section;
 using Arbor::Steel::SteelAS4100::CSectionCalcAngle;
 namespace TL = Arbor::Steel::SteelAS4100::TorsionalLoads;
 
-constexpr double mm = 1e-3, mm3 = 1e-9;
+constexpr double mm3 = 1e-9;
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-CSectionCalcAngle Angle(const Arbor::Data::CSection& section, std::string_view grade) {
-    CSectionCalcAngle angle;
-    EXPECT_TRUE(angle.SetArborSec(section, nullptr));
-    angle.SetSteelDesignProp(*Arbor::Data::Catalogue::Instance().FindGrade(grade));
-    return angle;
-}
-
 CSectionCalcAngle Catalogued(std::string_view designation, std::string_view grade = "300PLUS") {
-    return Angle(Arbor::Data::Catalogue::Instance().FindSection(designation)->section, grade);
+    return icalc::Catalogued<CSectionCalcAngle>(designation, grade);
 }
 
-// An angle by its legs (mm), hot-rolled, without radii.
+// An angle by its legs (mm), hot-rolled, without radii, in 300PLUS.
 CSectionCalcAngle ByLegs(double d, double b, double t) {
-    Arbor::Data::CSection s(L"angle");
-    s.SetShape(Arbor::Data::SecShape::Angle);
-    s.SetDimensions({d * mm, b * mm, t * mm, 0.0, 0.0});
-    return Angle(s, "300PLUS");
+    return icalc::Calculator<CSectionCalcAngle>(
+        icalc::Dimensioned(Arbor::Data::SecShape::Angle, {d, b, t, 0.0, 0.0}),
+        *Arbor::Data::Catalogue::Instance().FindGrade("300PLUS"));
 }
 
 // Principal moments Mu, Mv of +1 N·m each (α = 45°: Mx = 0, My = √2).

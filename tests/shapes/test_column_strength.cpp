@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "common/TestSections.h"
 #include "shapes/ColumnStrength.h"
 #include "shapes/IcalcSupport.h"
 
@@ -74,7 +75,7 @@ TEST(ColumnStrength, ElasticBucklingLoadAndZeroLength) {
               L"Nc = Ns,  Le = 0.0\n   = " + result.DesFormat().Force(Ns(s)) + L"\n");
 }
 
-TEST(ColumnStrength, ReportBlockAboutY) {
+TEST(ColumnStrength, DerivationAboutYByHand) {
     // Plates 400 × 300 × 25, web 16 mm, HW, fy = 250 MPa: A = 20600 mm², Iy = 112.62e6 mm⁴,
     // r = 73.94 mm, αb = 0.5. le = 5 m: λn = 67.623, αa = 20.339, λ = 77.793, η = 0.210,
     // ξ = 1.3095, αc = 0.696, Nc = 0.696 × 5150 kN = 3584.64 kN.
@@ -82,26 +83,11 @@ TEST(ColumnStrength, ReportBlockAboutY) {
     CMemberResult result;
     double ncr = 0;
     EXPECT_NEAR(s.Ncyy(5.0, ncr, &result), 3584.64e3, 10.0);
-    const std::wstring text = ReportText(result);
-    EXPECT_TRUE(
-        text.starts_with(L"Determination of Ncyy\n<i>ref AS4100:1998 cl. 6.3.3</i>\n"
-                         L"LambdaN = Le/r*sqrt(Kf)*sqrt(Fy/250)\n"
-                         L"        = 5.000 m/73.9 mm*sqrt(1.000)*sqrt(250.0 MPa/250.0 MPa)\n"
-                         L"        = 67.623\n"
-                         L"AlphaA = 2100*(LambdaN-13.5)/(LambdaN\u00b2- 15.3*LambdaN + 2050)\n"
-                         L"       = 2100*(67.623-13.5)/(67.623\u00b2- 15.3*67.623 + 2050)\n"
-                         L"       = 20.339\n"
-                         L"Lambda = LambdaN + AlphaA*AlphaB\n"
-                         L"       = 67.623+20.339*0.500\n"
-                         L"       = 77.793\n"))
-        << text;
-    EXPECT_TRUE(
-        text.ends_with(L"AlphaC = Xi*(1- sqrt(1-(90/(Xi*Lambda))\u00b2))\n"
-                       L"       = 1.309*(1- sqrt(1-(90/(1.309*77.793))\u00b2))\n"
-                       L"       = 0.696\n"
-                       L"Nc = AlphaC*Ns\n"
-                       L"   = 0.696*5150.00 kN\n"
-                       L"   = 3584.64 kN\n"));
+    // The derivation's wording is pinned by the golden reports; its numbers here.
+    EXPECT_EQ(as4100test::FirstOutOfOrder(
+                  ReportText(result), {L"= 67.623\n", L"= 20.339\n", L"= 77.793\n", L"= 1.309*(",
+                                       L"= 0.696\n", L"= 3584.64 kN\n"}),
+              L"");
 }
 
 }  // namespace

@@ -62,14 +62,9 @@ TEST(RotationalRestraintFactor, RestrainedEndsOfTheTable) {
 
 TEST(ElasticBucklingMoment, UniversalBeamAgainstTheClosedForm) {
     const CSectionCalcI section = Catalogued("310UB40.4", "300PLUS");
-    CMemberResult result;
     // Mo = √(π²EIy/L²·(GJ + π²EIw/L²)) with the published Iy = 7.65e6 mm⁴, J = 157e3 mm⁴,
     // Iw = 165e9 mm⁶, L = 6 m: √(419.46 kN × 21.607 kN·m²) = 95.20 kN·m.
-    EXPECT_NEAR(section.Moa(Segment(6.0, kF, kF).Span(), &result, false, 0.0), 95201.3, 1.0);
-    EXPECT_NE(ReportText(result).find(
-                  L"Moa = sqrt( Pi\u00B2*E*Iy/Le\u00B2*(G*J + Pi\u00B2*E*Iw/Le\u00B2) )\n"
-                  L"    = sqrt( Pi\u00B2*"),
-              std::wstring::npos);
+    EXPECT_NEAR(section.Moa(Segment(6.0, kF, kF).Span(), nullptr, false, 0.0), 95201.3, 1.0);
     // A P–P segment of 3 m buckles over (1 + 4 × 0.027623) × 3 m = 3.3315 m (the increment
     // doubles when the length halves): Pe = 1360.56 kN, Mo = 238.78 kN·m.
     EXPECT_NEAR(section.Moa(Segment(3.0, kP, kP).Span(), nullptr, false, 0.0), 238777.3, 1.0);

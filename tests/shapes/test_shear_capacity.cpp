@@ -45,43 +45,32 @@ TEST(ShearCapacity, HandValues) {
     EXPECT_TRUE(Arbor::Steel::SteelAS4100::WebShear::IsShearSlender(82.0001, 250e6));
 }
 
-TEST(ShearCapacity, ReportLines) {
-    CMemberResult stocky;
-    Catalogued("310UB40.4", "300PLUS").ShearCapacityY(&stocky);
-    const auto& f = stocky.DesFormat();
-    ASSERT_EQ(stocky.Report().size(), 2u);
-    EXPECT_EQ(stocky.Report()[0].text, L"Vu = 0.6*Fy*Aw\n   = 0.6*" + f.Stress(320e6) + L" * " +
-                                           f.AreaCS(1854.4e-6) + L"\n   = " + f.Force(356044.8) +
-                                           L"\n");
-    EXPECT_EQ(stocky.Report()[1].text, L"Vv = " + f.Force(356044.8) + L"\n");
-
+// The wording of the derivations is pinned by the golden reports; the slender web's is not,
+// and the values here are the hand values of the table above.
+TEST(ShearCapacity, ReportValues) {
+    CMemberResult reduced, slender, minor;
     CSectionCalcI plates = FromPlates({400, 100, 10, 100, 10, 10, RS::HR}, 250);
     plates.SetMemberForces(Vec3(0.0, 1e5, 0.0));
-    CMemberResult reduced;
     plates.ShearCapacityY(&reduced);
+    const auto& f = reduced.DesFormat();
     const double fvm = 1e5 * 375.5e-6 / (121.79333e-6 * 0.01);
-    ASSERT_EQ(reduced.Report().size(), 4u);
-    EXPECT_EQ(reduced.Report()[3].text, L"Vv = 2*Vu/(0.9+(fvm/fva))\n   = 2*" + f.Force(600e3) +
-                                            L"/(0.9 + (" + f.Stress(fvm) + L"/" + f.Stress(25e6) +
-                                            L"))\n   = " + f.Force(562525.5) +
-                                            L" ref. AS 4100:1998 cl. 5.11.3\n");
-
-    CMemberResult slender;
+    EXPECT_TRUE(HasPiece(reduced, L"Vv = 2*Vu/(0.9+(fvm/fva))\n   = 2*" + f.Force(600e3) +
+                                      L"/(0.9 + (" + f.Stress(fvm) + L"/" + f.Stress(25e6) +
+                                      L"))\n   = " + f.Force(562525.5) +
+                                      L" ref. AS 4100:1998 cl. 5.11.3\n"));
     FromPlates({1000, 280, 20, 280, 20, 6}, 300).ShearCapacityY(&slender);
     ASSERT_EQ(slender.Report().size(), 5u);
-    EXPECT_EQ(slender.Report()[2].text,
-              L"alphaV = pow(82/(dp/tw*sqrt(fy/250)), 2)\n       = pow(82/(" + f.NoDim(160.0) +
-                  L" * sqrt(" + f.Stress(300e6) + L"/250)),2)\n       = " + f.NoDim(0.21888) +
-                  L"\n");
     EXPECT_EQ(slender.Report()[0].text, L"Vw = 0.6*Fy*Aw\n   = 0.6*" + f.Stress(300e6) + L" * " +
                                             f.AreaCS(5760e-6) + L"\n   = " + f.Force(1036800) +
                                             L"\n");
     EXPECT_EQ(slender.Report()[1].text, L"dp/tw = " + f.NoDim(160.0) + L"\n");
-
+    EXPECT_EQ(slender.Report()[2].text,
+              L"alphaV = pow(82/(dp/tw*sqrt(fy/250)), 2)\n       = pow(82/(" + f.NoDim(160.0) +
+                  L" * sqrt(" + f.Stress(300e6) + L"/250)),2)\n       = " + f.NoDim(0.21888) +
+                  L"\n");
     // Minor-axis shear of 310UB40.4: fva = 50 kN/3366 mm².
     CSectionCalcI beam = Catalogued("310UB40.4", "300PLUS");
     beam.SetMemberForces(Vec3(0.0, 0.0, 5e4));
-    CMemberResult minor;
     beam.ShearCapacityX(&minor);
     EXPECT_TRUE(HasPiece(minor, L"fva = Vx/Aw\n    = " + f.Force(5e4) + L"/" + f.AreaCS(3366e-6) +
                                     L"\n    = " + f.Stress(5e4 / 3366e-6) + L"\n"));

@@ -71,29 +71,4 @@ TEST(TorsionalLoads, CapacitiesOnTheColumnCurve) {
     EXPECT_EQ(ncrTF, 730e3);
 }
 
-TEST(TorsionalLoads, ReportLines) {
-    const TestSection s = Channel200();
-    TL::TorsionalShape shape = ChannelShape(s);
-    CMemberResult torsional, flexuralTorsional;
-    torsional.EnableText(true);
-    flexuralTorsional.EnableText(true);
-    double ncr = 0.0;
-    TL::TorsionalCapacity(s, shape, 3.0, ncr, &torsional);
-    shape.coupled = TL::CoupledAxis::YY;
-    TL::FlexuralTorsionalCapacity(s, shape, 4189.10e3, 361.885e3, ncr, ncr, &flexuralTorsional);
-    const wchar_t* heading = L"Determination of NcT\n<i>ref AS4100:1998 cl. 6.3.3</i>\n";
-    EXPECT_EQ(FirstOutOfOrder(Joined(torsional),
-                              {heading, L"i_x = sqrt(Ixx/Area) = ", L", y_0 = ", L"i_0^2 = i_x^2",
-                               L"NcrT = 1./i_0^2*( G*It + PI*PI*Est*Iw/(Le^2)) = ",
-                               L"LambdaN = 90*sqrt(Ns/NcrT)\n        = 90*sqrt(",
-                               L"\nL       = 2100*(", L"Nc = AlphaC*Ns\n"}),
-              L"");
-    EXPECT_EQ(FirstOutOfOrder(Joined(flexuralTorsional),
-                              {heading, L", X_0 = ", L"Beta = i_0^2 / (i_x^2 + i_y^2) = ",
-                               L"NcrTF = Beta/2.*( NcrY+NcrT - sqrt( (NcrY+NcrT)^2. - "
-                               L"4.*NcrY*NcrT/Beta) ) \n      = ",
-                               L"LambdaN = 90*sqrt(Ns/NcrTF)", L"\n       = 2100*("}),
-              L"");
-}
-
 }  // namespace

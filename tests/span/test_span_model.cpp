@@ -19,19 +19,14 @@ TEST(SpanRestType, FromTheRestraintBitsAndTheCriticalFlange) {
     // Critical flange held with a twist restraint: F. The other flange held: F with full twist
     // restraint, P with a twist restraint only. Lateral restraint without the twist bit: L,
     // even with full twist restraint. Anything else: U.
-    const Case cases[] = {{true, 512 | 128, RT::F},
-                          {false, 1024 | 128, RT::F},
-                          {true, 1024 | 64, RT::F},
-                          {false, 512 | 64, RT::F},
-                          {true, 1024 | 128, RT::P},
-                          {false, 512 | 128, RT::P},
-                          {true, 512 | 1024, RT::L},
-                          {false, 512 | 1024, RT::L},
-                          {true, 512 | 64, RT::L},
-                          {true, 0, RT::U},
-                          {true, 1024, RT::U},
-                          {true, 128 | 64, RT::U},
-                          {true, 0x200000 | 0x100000, RT::U}};
+    // clang-format off
+    const Case cases[] = {
+        {true, 512 | 128, RT::F},   {false, 1024 | 128, RT::F}, {true, 1024 | 64, RT::F},
+        {false, 512 | 64, RT::F},   {true, 1024 | 128, RT::P},  {false, 512 | 128, RT::P},
+        {true, 512 | 1024, RT::L},  {false, 512 | 1024, RT::L}, {true, 512 | 64, RT::L},
+        {true, 0, RT::U},           {true, 1024, RT::U},        {true, 128 | 64, RT::U},
+        {true, 0x200000 | 0x100000, RT::U}};
+    // clang-format on
     for (const Case& c : cases) {
         EXPECT_EQ(CAS4100Span::RestType(c.flange1Critical, CRestraint(static_cast<int>(c.bits))),
                   c.type)
