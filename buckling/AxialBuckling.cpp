@@ -104,10 +104,10 @@ struct Curvature {
     bool reverse;
 };
 
-Curvature SpanCurvature(const CSubSpan& maxForces, const CSubSpan& minForces, int component) {
-    const SpanActions::EndMoments moments{
-        std::max(maxForces.GetMomentsLeft()[component], maxForces.GetMomentsRight()[component]),
-        std::min(minForces.GetMomentsLeft()[component], minForces.GetMomentsRight()[component])};
+Curvature SpanCurvature(const CSpan& span, int component) {
+    const CSpan::EndRange range = span.MomentRange(component);
+    const SpanActions::EndMoments moments{std::max(range.maxLeft, range.maxRight),
+                                          std::min(range.minLeft, range.minRight)};
     return {moments.max, moments.min, SpanActions::IsReverseCurvature(moments)};
 }
 
@@ -119,20 +119,21 @@ struct AxialSpanValues {
     Curvature curvature{0.0, 0.0, false};
 };
 
-bool CheckAxialSpan(const CAS4100_98Member& member, const CAS4100Span& span, const AxisCheck& axis,
-                    double effectiveLength, AxialSpanValues& out) {
+// `section` is the member's own calculator, borrowed with its actions put back afterwards.
+bool CheckAxialSpan(const CAS4100_98Member& member, CAS4100_98Section& section,
+                    const CAS4100Span& span, const AxisCheck& axis, double effectiveLength,
+                    AxialSpanValues& out) {
     CMemberResult* result = member.Result();
-    const CAS4100_98Section& section = *member.Section();
     if (WantsText(result))
         result->AddOutputString(axis.heading + span.GetString(result->DesFormat()) + L"\n");
     CResultIndent indent(result);
     const CRestraint& endL = span.RestraintEndL();
     const CRestraint& endR = span.RestraintEndR();
-    const CSubSpan minForces = span.MinForces();
-    const CSubSpan maxForces = span.MaxForces();
+    // Axial force envelope of the span (tension positive).
+    const CSpan::EndRange axial = span.ForceRange(0);
 
     bool utilLines = true;
-    out.nStar = -std::min(minForces.GetForcesRight()[0], minForces.GetForcesLeft()[0]);
+    out.nStar = -std::min(axial.minRight, axial.minLeft);
     if (out.nStar <= 0.0) {
         out.tension = -out.nStar;
         out.nStar = 0.0;
@@ -163,28 +164,26 @@ bool CheckAxialSpan(const CAS4100_98Member& member, const CAS4100Span& span, con
     // cl. 6.3.3: capacity at le; the in-plane check (cl. 8.4.2.2) uses it too unless le
     // exceeds the span length, then the capacity at L. Only the capacity at le is reported.
     if (std::isfinite(le)) {
-        std::unique_ptr<CAS4100_98Section> copy(section.Clone());
-        copy->ClearForcesAndMoments();
-        copy->SetForceAxial(-out.nStar);
-        out.nc = (copy.get()->*axis.nc)(le, out.nom, result);
+        const CSectionStep step(section);
+        step->ClearForcesAndMoments();
+        step->SetForceAxial(-out.nStar);
+        out.nc = ((*step).*axis.nc)(le, out.nom, result);
         double ncrAtL = 0.0;
-        const double ncAtL = (copy.get()->*axis.nc)(L, ncrAtL, nullptr);
+        const double ncAtL = ((*step).*axis.nc)(L, ncrAtL, nullptr);
         out.ncInPlane = member.LengthOverride() || L >= le ? out.nc : ncAtL;
     }
 
-    out.curvature = SpanCurvature(maxForces, minForces, axis.momentComponent);
+    out.curvature = SpanCurvature(span, axis.momentComponent);
 
     // Eccentricity moments of the axial force with the restraint common to both ends.
     if (axis.delta) {
-        std::unique_ptr<CAS4100_98Section> eccentric(section.Clone());
+        const CSectionStep eccentric(section);
         eccentric->SetMemberRestraint(
             CRestraint(static_cast<int>(endL.Bits() & endR.Bits()), 0, 0.0));
-        eccentric->SetForceAxial(
-            std::min(minForces.GetForcesLeft()[0], minForces.GetForcesRight()[0]));
-        out.deltaMin = (eccentric.get()->*axis.delta)(nullptr);
-        eccentric->SetForceAxial(
-            std::max(maxForces.GetForcesLeft()[0], maxForces.GetForcesRight()[0]));
-        out.deltaMax = (eccentric.get()->*axis.delta)(nullptr);
+        eccentric->SetForceAxial(std::min(axial.minLeft, axial.minRight));
+        out.deltaMin = ((*eccentric).*axis.delta)(nullptr);
+        eccentric->SetForceAxial(std::max(axial.maxLeft, axial.maxRight));
+        out.deltaMax = ((*eccentric).*axis.delta)(nullptr);
     }
 
     const double phi = CAS4100_98Section::kPhi;
@@ -206,7 +205,8 @@ bool CheckAxialSpan(const CAS4100_98Member& member, const CAS4100Span& span, con
 
 bool CAS4100_98Member::CheckSpanXX(const CAS4100Span& span) const {
     AxialSpanValues v;
-    const bool passes = CheckAxialSpan(*this, span, kMajorAxis, EffectiveLengthXX(span), v);
+    const bool passes =
+        CheckAxialSpan(*this, *section_, span, kMajorAxis, EffectiveLengthXX(span), v);
     SpanActions::ForEachRecordOf(span, interaction_, [&v, &span](CInteractionData& record) {
         record.NtStar = std::max(v.tension, record.NtStar);
         record.NStarX = std::max(v.nStar, record.NStarX);
@@ -223,7 +223,8 @@ bool CAS4100_98Member::CheckSpanXX(const CAS4100Span& span) const {
 
 bool CAS4100_98Member::CheckSpanYY(const CAS4100Span& span) const {
     AxialSpanValues v;
-    const bool passes = CheckAxialSpan(*this, span, kMinorAxis, EffectiveLengthYY(span), v);
+    const bool passes =
+        CheckAxialSpan(*this, *section_, span, kMinorAxis, EffectiveLengthYY(span), v);
     SpanActions::ForEachRecordOf(span, interaction_, [&v, &span](CInteractionData& record) {
         record.NtStar = std::max(v.tension, record.NtStar);
         record.NStarY = std::max(v.nStar, record.NStarY);
@@ -245,7 +246,7 @@ bool CAS4100_98Member::CheckSpanYY(const CAS4100Span& span) const {
 bool CAS4100_98Member::CheckStrutSpanUU(const CAS4100Span& span) const {
     AxialSpanValues v;
     const bool passes =
-        CheckAxialSpan(*this, span, kStrutUU, EffectiveStrutLengthVV(span, true), v);
+        CheckAxialSpan(*this, *section_, span, kStrutUU, EffectiveStrutLengthVV(span, true), v);
     SpanActions::ForEachRecordOf(span, interaction_, [&v](CInteractionData& record) {
         record.NtStar = v.tension;
         record.NStarX = std::max(v.nStar, record.NStarX);
@@ -258,7 +259,7 @@ bool CAS4100_98Member::CheckStrutSpanUU(const CAS4100Span& span) const {
 bool CAS4100_98Member::CheckStrutSpanVV(const CAS4100Span& span) const {
     AxialSpanValues v;
     const bool passes =
-        CheckAxialSpan(*this, span, kStrutVV, EffectiveStrutLengthVV(span, true), v);
+        CheckAxialSpan(*this, *section_, span, kStrutVV, EffectiveStrutLengthVV(span, true), v);
     SpanActions::ForEachRecordOf(span, interaction_, [&v](CInteractionData& record) {
         record.NtStar = v.tension;
         record.NStarY = std::max(v.nStar, record.NStarY);

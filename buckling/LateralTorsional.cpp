@@ -219,13 +219,13 @@ bool CAS4100_98Member::CheckSpanLT(const CInteractionData& record) const {
         applies = false;
     }
 
-    std::unique_ptr<CAS4100_98Section> copy(section_->Clone());
-    copy->ClearForcesAndMoments();
-    copy->SetForceAxial(-compression);
+    const CSectionStep step(*section_);
+    step->ClearForcesAndMoments();
+    step->SetForceAxial(-compression);
     const SegmentEnds ends =
-        applies ? MemberCapacities(*copy, span, moments, reverse, Alpha_M(span), LengthOverride(),
+        applies ? MemberCapacities(*step, span, moments, reverse, Alpha_M(span), LengthOverride(),
                                    le, delta, prefix, result)
-                : StoredSectionCapacities(*copy, moments, reverse, delta, prefix, result);
+                : StoredSectionCapacities(*step, moments, reverse, delta, prefix, result);
 
     SpanActions::ForEachRecordOf(span, interaction_, [&](CInteractionData& r) {
         r.Mbx1 = ends.mb1;

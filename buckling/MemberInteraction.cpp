@@ -732,7 +732,7 @@ bool CAS4100_98Member::CheckBucklingInteraction(const CInteractionData& record) 
     }
     CResultIndent indent(result);
 
-    std::unique_ptr<CAS4100_98Section> section(section_->Clone());
+    const CSectionStep section(*section_);
     Combined c;
     SetEnds(c, *section, record);
     c.ncx = record.Ncx;

@@ -12,16 +12,13 @@ constexpr int kMajor = 1;
 
 double DesignCompression(const CSpan& span) {
     // Tension is positive in the host's convention.
-    const CSubSpan least = span.MinForces();
-    const double smallest = std::min(least.GetForcesRight()[kAxial], least.GetForcesLeft()[kAxial]);
-    return std::max(0.0, -smallest);
+    const CSpan::EndRange axial = span.ForceRange(kAxial);
+    return std::max(0.0, -std::min(axial.minRight, axial.minLeft));
 }
 
 EndMoments MajorAxisEndMoments(const CSpan& span) {
-    const CSubSpan most = span.MaxForces();
-    const CSubSpan least = span.MinForces();
-    return {std::max(most.GetMomentsLeft()[kMajor], most.GetMomentsRight()[kMajor]),
-            std::min(least.GetMomentsLeft()[kMajor], least.GetMomentsRight()[kMajor])};
+    const CSpan::EndRange major = span.MomentRange(kMajor);
+    return {std::max(major.maxLeft, major.maxRight), std::min(major.minLeft, major.minRight)};
 }
 
 void Include(EndMoments& moments, const CSubSpan& subSpan) {

@@ -133,25 +133,25 @@ bool CAS4100_98Member::CheckStrutSpanLT(const CAS4100Span& span) const {
         }
     }
 
-    std::unique_ptr<CAS4100_98Section> copy(section_->Clone());
+    const CSectionStep step(*section_);
     if (!v.applies) {
         // Section capacities about u-u at the two ends for the combined check.
-        Apply(*copy, minPair);
-        v.mb1 = copy->DesignStressMin() * copy->ZuuEffective();
-        Apply(*copy, maxPair);
-        v.mb2 = copy->DesignStressMin() * copy->ZuuEffective();
+        Apply(*step, minPair);
+        v.mb1 = step->DesignStressMin() * step->ZuuEffective();
+        Apply(*step, maxPair);
+        v.mb2 = step->DesignStressMin() * step->ZuuEffective();
         Line(result, L"Values stored for use in buckling interaction...\n");
         Line(result, L"\t Msu1 = " + fmt.Moment(v.mb1) + L"\n");
         Line(result, L", Msu2 = " + fmt.Moment(v.mb2) + L"\n");
     } else {
-        copy->SetMemberRestraint(CommonRestraint(span));
-        copy->ClearForcesAndMoments();
-        copy->SetForceAxial(-nStar);
+        step->SetMemberRestraint(CommonRestraint(span));
+        step->ClearForcesAndMoments();
+        step->SetForceAxial(-nStar);
         const double alphaM = Alpha_M(span);
         const SpanActions::EndMoments ends{std::max(mu1, mu2), std::min(mu1, mu2)};
         auto capacity = [&](const MomentPair& pair) {
-            Apply(*copy, pair);
-            return copy->Mbxx(span, alphaM, result, LengthOverride(), le);
+            Apply(*step, pair);
+            return step->Mbxx(span, alphaM, result, LengthOverride(), le);
         };
         if (!SpanActions::IsReverseCurvature(ends)) {
             Line(result, L"Single curvature bending in this span\n");
@@ -403,10 +403,10 @@ bool CAS4100_98Member::CheckStrutBucklingInteraction(const CInteractionData& rec
                      record.SpanLT.GetString(fmt) + L"\n");
     CResultIndent indent(result);
 
-    std::unique_ptr<CAS4100_98Section> copy(section_->Clone());
-    copy->SetMemberRestraint(CommonRestraint(record.SpanLT));
-    copy->ClearForcesAndMoments();
-    copy->SetForceAxial(-std::max(record.NStarX, record.NStarY));
+    const CSectionStep step(*section_);
+    step->SetMemberRestraint(CommonRestraint(record.SpanLT));
+    step->ClearForcesAndMoments();
+    step->SetForceAxial(-std::max(record.NStarX, record.NStarY));
 
     // Envelopes of the end moments with the eccentricity moments, signed.
     const std::array<double, 6> xs = {record.Mx1,
@@ -433,24 +433,24 @@ bool CAS4100_98Member::CheckStrutBucklingInteraction(const CInteractionData& rec
     axial.ncv = record.Ncv;
     axial.ncuInPlane = record.NcuInPlane;
     axial.ncvInPlane = record.NcvInPlane;
-    axial.nst = axial.tension ? copy->Pt(nullptr) : 0.0;
+    axial.nst = axial.tension ? step->Pt(nullptr) : 0.0;
 
     // Per end: end 1 the largest u-u and v-v moments with Mb1, end 2 the smallest with Mb2.
     PrincipalEnd end1, end2;
     if (single) {
-        Apply(*copy, {xHi, yHi});
-        end1 = {copy->Muu(xHi, xLo, yHi, yLo), copy->Mvv(xHi, xLo, yHi, yLo), copy->MsUU(nullptr),
-                copy->MsVV(nullptr)};
+        Apply(*step, {xHi, yHi});
+        end1 = {step->Muu(xHi, xLo, yHi, yLo), step->Mvv(xHi, xLo, yHi, yLo), step->MsUU(nullptr),
+                step->MsVV(nullptr)};
         end2 = end1;
     } else {
         const std::array<MomentPair, 4> pairs = Pairings(xHi, xLo, yHi, yLo);
         std::array<PrincipalEnd, 4> ends;
         std::array<double, 4> mu{}, mv{};
         for (size_t i = 0; i < pairs.size(); ++i) {
-            Apply(*copy, pairs[i]);
+            Apply(*step, pairs[i]);
             const MomentPair& p = pairs[i];
-            ends[i] = {copy->Muu(p.x, p.x, p.y, p.y), copy->Mvv(p.x, p.x, p.y, p.y),
-                       copy->MsUU(nullptr), copy->MsVV(nullptr)};
+            ends[i] = {step->Muu(p.x, p.x, p.y, p.y), step->Mvv(p.x, p.x, p.y, p.y),
+                       step->MsUU(nullptr), step->MsVV(nullptr)};
             mu[i] = ends[i].mu;
             mv[i] = ends[i].mv;
         }

@@ -62,10 +62,10 @@ bool CAS4100_98Member::CheckSpanT(const CAS4100Span& span) const {
     double ncT = 0.0;
     double noz = 0.0;
     if (std::isfinite(le)) {
-        std::unique_ptr<CAS4100_98Section> copy(section_->Clone());
-        copy->ClearForcesAndMoments();
-        copy->SetForceAxial(-nStar);
-        ncT = copy->NcT(le, noz, result);
+        const CSectionStep step(*section_);
+        step->ClearForcesAndMoments();
+        step->SetForceAxial(-nStar);
+        ncT = step->NcT(le, noz, result);
     }
     SpanActions::ForEachRecordOf(span, interaction_, [&](CInteractionData& record) {
         record.NStarY = std::max(nStar, record.NStarY);
@@ -107,11 +107,11 @@ bool CAS4100_98Member::CheckSpanTF(CInteractionData& record) const {
         utilisationLines = false;
     }
 
-    std::unique_ptr<CAS4100_98Section> copy(section_->Clone());
-    copy->ClearForcesAndMoments();
-    copy->SetForceAxial(-nStar);
+    const CSectionStep step(*section_);
+    step->ClearForcesAndMoments();
+    step->SetForceAxial(-nStar);
     double aux = 0.0;
-    const double ncTF = copy->NcTF(record.Nomx, record.Nomy, record.Nomz, aux, result);
+    const double ncTF = step->NcTF(record.Nomx, record.Nomy, record.Nomz, aux, result);
     record.NcTFAux = aux;
     record.NcFlexTorsion = ncTF;
 

@@ -24,20 +24,9 @@ void CMemberResult::SetCurrentIndex(int index) {
     current_ = index > 0 ? index : 0;
 }
 
-// Keeps the largest value offered to the current entry. An index beyond the entries grows
-// them rather than losing the value.
-void CMemberResult::SetUtil(UtilKind kind, double value) {
-    const int k = static_cast<int>(kind);
-    if (k < 0 || k >= kUtilKindCount) return;
-    value = InfinitiseNANs(value);
-    if (static_cast<size_t>(current_) >= entries_.size())
-        entries_.resize(static_cast<size_t>(current_) + 1);
-    Entry& entry = entries_[static_cast<size_t>(current_)];
-    const auto slot = static_cast<size_t>(k);
-    if (!entry.set[slot] || value > entry.util[slot]) entry.util[slot] = value;
-    entry.set[slot] = true;
-    maxRecorded_ = std::max(maxRecorded_, value);
-    if (value > 1.0) flags_ |= ResultFlag::Failed;
+// An index beyond the entries grows them rather than losing the value.
+void CMemberResult::GrowToCurrent() {
+    entries_.resize(static_cast<size_t>(current_) + 1);
 }
 
 double CMemberResult::Util(int entry, UtilKind kind) const {
@@ -82,10 +71,6 @@ void CMemberResult::AddCopy(std::wstring_view markup) {
 void CMemberResult::AddOutputString(CString&& markup) {
     if (!textEnabled_) return;
     report_.push_back({indent_, std::move(markup)});
-}
-
-double CMemberResult::InfinitiseNANs(double value) {
-    return std::isnan(value) ? std::numeric_limits<double>::infinity() : value;
 }
 
 void CMemberResult::Reset() {

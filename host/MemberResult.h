@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <cmath>
+#include <limits>
 #include <string_view>
 #include <vector>
 
@@ -121,7 +123,9 @@ class CMemberResult {
         if (indent_ > 0) --indent_;
     }
 
-    static double InfinitiseNANs(double value);
+    static double InfinitiseNANs(double value) {
+        return std::isnan(value) ? std::numeric_limits<double>::infinity() : value;
+    }
     const CDesFormat& DesFormat() const { return format_; }
 
     // Back to a fresh result (one entry, no flags, no report, text on); the storage of the
@@ -131,6 +135,7 @@ class CMemberResult {
 
   private:
     void AddCopy(std::wstring_view markup);
+    void GrowToCurrent();
 
     std::vector<Entry> entries_;
     int current_ = 0;
@@ -160,5 +165,20 @@ class CResultIndent {
   private:
     CMemberResult* result_;
 };
+
+// Keeps the largest value offered to the current entry; inline, as every check calls it
+// dozens of times.
+inline void CMemberResult::SetUtil(UtilKind kind, double value) {
+    const int k = static_cast<int>(kind);
+    if (k < 0 || k >= kUtilKindCount) return;
+    value = InfinitiseNANs(value);
+    if (static_cast<size_t>(current_) >= entries_.size()) GrowToCurrent();
+    Entry& entry = entries_[static_cast<size_t>(current_)];
+    const auto slot = static_cast<size_t>(k);
+    if (!entry.set[slot] || value > entry.util[slot]) entry.util[slot] = value;
+    entry.set[slot] = true;
+    if (value > maxRecorded_) maxRecorded_ = value;
+    if (value > 1.0) flags_ |= ResultFlag::Failed;
+}
 
 }  // namespace Arbor::Steel

@@ -52,6 +52,20 @@ class CSectionCodeBase {
     double ShearX() const { return Vx_; }
     double ShearY() const { return Vy_; }
 
+    // All the actions of the current point as one value, so that a check step that borrows the
+    // section can put them back after it.
+    struct Actions {
+        double Mx, My, N, T, Vx, Vy;
+        CRestraint restraint;
+        bool hasRestraint;
+    };
+    Actions GetActions() const { return {Mx_, My_, N_, T_, Vx_, Vy_, restraint_, hasRestraint_}; }
+    void SetActions(const Actions& a) {
+        Mx_ = a.Mx, My_ = a.My, N_ = a.N, T_ = a.T, Vx_ = a.Vx, Vy_ = a.Vy;
+        restraint_ = a.restraint;
+        hasRestraint_ = a.hasRestraint;
+    }
+
     void SetMemberRestraint(const CRestraint& r) {
         restraint_ = r;
         hasRestraint_ = true;

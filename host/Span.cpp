@@ -11,8 +11,6 @@ namespace Arbor::Steel {
 
 namespace {
 
-const CRestraint kNoRestraint;
-
 constexpr int kAxial = 0;  // axial force, torsion
 constexpr int kMajor = 1;  // V major (along y) with M major (about x)
 constexpr int kMinor = 2;  // V minor (along x) with M minor (about y)
@@ -125,6 +123,23 @@ CSubSpan Envelope(const CSpan& span, Pick pick) {
     return CSubSpan(span.GetCSSIndexLeft(), fl, fr, ml, mr);
 }
 
+// One component of Envelope, folded in the same order; left(sub) and right(sub) give the end
+// vectors.
+template <class Left, class Right>
+CSpan::EndRange RangeOf(const CSpan& span, int c, Left left, Right right) {
+    if (!span.IsValid()) return {0.0, 0.0, 0.0, 0.0};
+    const CSubSpan& first = SubSpan(span, span.GetCSSIndexLeft());
+    CSpan::EndRange r{left(first)[c], right(first)[c], left(first)[c], right(first)[c]};
+    for (int k = span.GetCSSIndexLeft() + 1; k <= span.GetCSSIndexRight(); ++k) {
+        const CSubSpan& sub = SubSpan(span, k);
+        r.maxLeft = std::max(r.maxLeft, left(sub)[c]);
+        r.maxRight = std::max(r.maxRight, right(sub)[c]);
+        r.minLeft = std::min(r.minLeft, left(sub)[c]);
+        r.minRight = std::min(r.minRight, right(sub)[c]);
+    }
+    return r;
+}
+
 // Left reaction of the span taken as simply supported under its transverse load about one
 // axis: moments of the uniform loads (at their centres) and point loads about the right end.
 double SimpleSpanLeftReaction(const CSpan& span, int axis, double length) {
@@ -194,26 +209,6 @@ double SimpleSpanDeflection(const CSpan& span, int axis, double x, double EI, bo
 
 }  // namespace
 
-bool CSpan::IsValid() const {
-    return points_ && subSpans_ && left_ >= 0 && left_ < right_ &&
-           right_ < static_cast<int>(points_->size()) &&
-           right_ <= static_cast<int>(subSpans_->size());
-}
-
-bool CSpan::IsREndOfMember() const {
-    return points_ && right_ + 1 == static_cast<int>(points_->size());
-}
-
-const CRestraint& CSpan::RestraintEndL() const {
-    if (!points_ || left_ < 0 || left_ >= static_cast<int>(points_->size())) return kNoRestraint;
-    return (*points_)[static_cast<size_t>(left_)].GetRestraint();
-}
-
-const CRestraint& CSpan::RestraintEndR() const {
-    if (!points_ || right_ < 0 || right_ >= static_cast<int>(points_->size())) return kNoRestraint;
-    return (*points_)[static_cast<size_t>(right_)].GetRestraint();
-}
-
 CRestraint CSpan::ContinuousRestraint() const {
     if (!IsValid()) return {};
     unsigned bits = ~0u;
@@ -222,22 +217,24 @@ CRestraint CSpan::ContinuousRestraint() const {
     return CRestraint(static_cast<int>(bits));
 }
 
-double CSpan::PosLeft() const {
-    if (!points_ || left_ < 0 || left_ >= static_cast<int>(points_->size())) return 0.0;
-    return (*points_)[static_cast<size_t>(left_)].Position();
-}
-
-double CSpan::PosRight() const {
-    if (!points_ || right_ < 0 || right_ >= static_cast<int>(points_->size())) return 0.0;
-    return (*points_)[static_cast<size_t>(right_)].Position();
-}
-
 CSubSpan CSpan::MaxForces() const {
     return Envelope(*this, [](double a, double b) { return std::max(a, b); });
 }
 
 CSubSpan CSpan::MinForces() const {
     return Envelope(*this, [](double a, double b) { return std::min(a, b); });
+}
+
+CSpan::EndRange CSpan::ForceRange(int component) const {
+    return RangeOf(
+        *this, component, [](const CSubSpan& s) -> const Vec3& { return s.GetForcesLeft(); },
+        [](const CSubSpan& s) -> const Vec3& { return s.GetForcesRight(); });
+}
+
+CSpan::EndRange CSpan::MomentRange(int component) const {
+    return RangeOf(
+        *this, component, [](const CSubSpan& s) -> const Vec3& { return s.GetMomentsLeft(); },
+        [](const CSubSpan& s) -> const Vec3& { return s.GetMomentsRight(); });
 }
 
 // The sub-span holding the point gives its end moments, linear between them, plus the parabola

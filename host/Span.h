@@ -20,7 +20,7 @@
 namespace Arbor::Steel {
 
 class CMemberPoint {
-public:
+  public:
     CMemberPoint() = default;
     CMemberPoint(double position, const CRestraint& restraint)
         : position_(position), restraint_(restraint) {}
@@ -29,13 +29,13 @@ public:
     const CRestraint& GetRestraint() const { return restraint_; }
     void SetRestraint(const CRestraint& r) { restraint_ = r; }
 
-private:
+  private:
     double position_ = 0.0;
     CRestraint restraint_;
 };
 
 class CSubSpan {
-public:
+  public:
     CSubSpan() = default;
     // Sub-span `index` (zero-based) runs from member point `index` to `index + 1`.
     CSubSpan(int index, const Vec3& forcesLeft, const Vec3& forcesRight, const Vec3& momentsLeft,
@@ -70,7 +70,7 @@ public:
 
     bool operator==(const CSubSpan&) const = default;
 
-private:
+  private:
     int index_ = 0;
     Vec3 forcesLeft_, forcesRight_, momentsLeft_, momentsRight_;
     CRestraint restraint_;
@@ -82,7 +82,7 @@ using SubSpanVec = std::vector<CSubSpan>;
 // A run of consecutive sub-spans between member points `left` and `right`. It refers to the
 // member's vectors, which must outlive it.
 class CSpan {
-public:
+  public:
     CSpan() = default;
     CSpan(const MemberPointVec* points, const SubSpanVec* subSpans, int left, int right)
         : points_(points), subSpans_(subSpans), left_(left), right_(right) {}
@@ -96,7 +96,11 @@ public:
     }
     void SetNull() { left_ = right_ = 0; }
     // Vectors present, 0 <= left < right < point count, and a sub-span for each interval.
-    bool IsValid() const;
+    bool IsValid() const {
+        return points_ && subSpans_ && left_ >= 0 && left_ < right_ &&
+               right_ < static_cast<int>(points_->size()) &&
+               right_ <= static_cast<int>(subSpans_->size());
+    }
 
     int GetCMPIndexLeft() const { return left_; }
     int GetCMPIndexRight() const { return right_; }
@@ -106,20 +110,39 @@ public:
     const SubSpanVec* SubSpans() const { return subSpans_; }
 
     bool IsLEndOfMember() const { return left_ == 0; }
-    bool IsREndOfMember() const;
-    const CRestraint& RestraintEndL() const;
-    const CRestraint& RestraintEndR() const;
+    bool IsREndOfMember() const {
+        return points_ && right_ + 1 == static_cast<int>(points_->size());
+    }
+    // A restraint of no freedom for an end outside the member points.
+    const CRestraint& RestraintEndL() const {
+        return IsPoint(left_) ? (*points_)[static_cast<size_t>(left_)].GetRestraint()
+                              : NoRestraint();
+    }
+    const CRestraint& RestraintEndR() const {
+        return IsPoint(right_) ? (*points_)[static_cast<size_t>(right_)].GetRestraint()
+                               : NoRestraint();
+    }
     // Bits held by every sub-span record of the span (load position and height zero).
     CRestraint ContinuousRestraint() const;
 
-    double PosLeft() const;
-    double PosRight() const;
+    double PosLeft() const {
+        return IsPoint(left_) ? (*points_)[static_cast<size_t>(left_)].Position() : 0.0;
+    }
+    double PosRight() const {
+        return IsPoint(right_) ? (*points_)[static_cast<size_t>(right_)].Position() : 0.0;
+    }
     double Length() const { return PosRight() - PosLeft(); }
 
     // Component-wise largest / smallest end forces and moments over the span's sub-spans
     // (left ends with left ends, right ends with right ends).
     CSubSpan MaxForces() const;
     CSubSpan MinForces() const;
+    // One component of those envelopes, forces or moments, in one pass without the rest.
+    struct EndRange {
+        double maxLeft, maxRight, minLeft, minRight;
+    };
+    EndRange ForceRange(int component) const;
+    EndRange MomentRange(int component) const;
     // Moments at a fraction (0 start, 1 end) of the span: end moments plus the parabola of
     // the sub-span's uniform load; torsion linear.
     Vec3 InterpolateMoments(double fraction) const;
@@ -151,7 +174,16 @@ public:
     }
     bool operator!=(const CSpan& other) const { return !(*this == other); }
 
-private:
+  private:
+    // The accessors above are inline: the span checks call them for every span and record.
+    bool IsPoint(int index) const {
+        return points_ && index >= 0 && index < static_cast<int>(points_->size());
+    }
+    static const CRestraint& NoRestraint() {
+        static const CRestraint none;
+        return none;
+    }
+
     const MemberPointVec* points_ = nullptr;
     const SubSpanVec* subSpans_ = nullptr;
     int left_ = 0;

@@ -301,21 +301,22 @@ void CAS4100_98Member::ReportAmplification(const wchar_t* axisWord, const wchar_
                                       L"the following subspans\n\n"}));
 }
 
-bool CAS4100_98Member::CheckLocalEnd(CAS4100_98Section& section, const wchar_t* label,
-                                     int pointIndex, const Vec3& forces, const Vec3& moments,
-                                     double deltaMajor, double deltaMinor) const {
+bool CAS4100_98Member::CheckLocalEnd(const wchar_t* label, int pointIndex, const Vec3& forces,
+                                     const Vec3& moments, double deltaMajor,
+                                     double deltaMinor) const {
     CMemberResult* result = Result();
     const CMemberPoint& point = GetMemberPointVec()[static_cast<size_t>(pointIndex)];
     if (WantsText(result)) {
         result->AddOutputString(JoinLine({label, L"Position = "}) +
                                 result->DesFormat().Length(point.Position()) + L"\n");
     }
-    section.SetMemberForces(forces);
-    section.SetMemberMoments(AmplifiedMoments(moments, deltaMajor, deltaMinor));
-    section.SetMemberRestraint(point.GetRestraint());
     {
+        const CSectionStep section(*section_);
+        section->SetMemberForces(forces);
+        section->SetMemberMoments(AmplifiedMoments(moments, deltaMajor, deltaMinor));
+        section->SetMemberRestraint(point.GetRestraint());
         CResultIndent indent(result);
-        section.LocalCapacityCheck(result);
+        section->LocalCapacityCheck(result);
     }
     return !QuickCheckStop();
 }
@@ -323,7 +324,6 @@ bool CAS4100_98Member::CheckLocalEnd(CAS4100_98Section& section, const wchar_t* 
 bool CAS4100_98Member::CheckLocal() const {
     CMemberResult* result = Result();
     CResultIndent indent(result);
-    std::unique_ptr<CAS4100_98Section> section(section_->Clone());
     const SubSpanVec& subSpans = GetSubSpanVec();
     const MemberPointVec& points = GetMemberPointVec();
 
@@ -361,12 +361,12 @@ bool CAS4100_98Member::CheckLocal() const {
         }
 
         CResultIndent ends(result);
-        if (!CheckLocalEnd(*section, L"LH end: ", left, subSpan.GetForcesLeft(),
-                           subSpan.GetMomentsLeft(), deltaMajor, deltaMinor)) {
+        if (!CheckLocalEnd(L"LH end: ", left, subSpan.GetForcesLeft(), subSpan.GetMomentsLeft(),
+                           deltaMajor, deltaMinor)) {
             return false;
         }
-        if (!CheckLocalEnd(*section, L"RH end: ", right, subSpan.GetForcesRight(),
-                           subSpan.GetMomentsRight(), deltaMajor, deltaMinor)) {
+        if (!CheckLocalEnd(L"RH end: ", right, subSpan.GetForcesRight(), subSpan.GetMomentsRight(),
+                           deltaMajor, deltaMinor)) {
             return false;
         }
     }

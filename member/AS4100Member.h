@@ -75,9 +75,8 @@ class AS4100_EXPORT CAS4100_98Member : public CSteelMemberGen {
     bool IsLocalOnly() const;
     void SizeResult(bool withBucklingEntry) const;
     bool CheckLocal() const;
-    bool CheckLocalEnd(CAS4100_98Section& section, const wchar_t* label, int pointIndex,
-                       const Vec3& forces, const Vec3& moments, double deltaMajor,
-                       double deltaMinor) const;
+    bool CheckLocalEnd(const wchar_t* label, int pointIndex, const Vec3& forces,
+                       const Vec3& moments, double deltaMajor, double deltaMinor) const;
     const CInteractionData& RecordFor(size_t subSpanIndex) const;
     void ReportAmplification(const wchar_t* axisWord, const wchar_t* momentWord, double nStar,
                              double nom, double delta) const;

@@ -178,6 +178,14 @@ class CAS4100_98Section : public CSectionCodeBase {
     // Local capacity check at the current point (cl. 5.11, 6.2, 7.2, 5.2, 8.3).
     void LocalCapacityCheck(CMemberResult* result) const;
 
+    // Uniform shear capacity Vu of the plates carrying Vx or Vy (cl. 5.11.2, 5.11.5), which
+    // does not depend on the shear force: kept like the values below, from compute() the
+    // first time. For the calculators' shear capacities with the report off.
+    template <typename Compute>
+    double KeptUniformShear(bool xDirection, Compute&& compute) const {
+        return KeptValue(xDirection ? Kept::UniformShearX : Kept::UniformShearY, compute);
+    }
+
   protected:
     // Values that are pure functions of the section, grade, rules and options (some also of
     // the sign of an action, each sign its own slot): computed on first use and kept, in the
@@ -194,6 +202,8 @@ class CAS4100_98Section : public CSectionCodeBase {
         Element1,  // element slenderness λe, the elements numbered by the shape
         Element2,
         Element3,
+        UniformShearX,  // Vu of the plates carrying Vx, Vy (cl. 5.11.2, 5.11.5)
+        UniformShearY,
         Count
     };
     template <typename Compute>
@@ -249,6 +259,26 @@ class CAS4100_98Section : public CSectionCodeBase {
     bool primed_ = false;  // KeepValues ran at primedRevision_
     unsigned primedRevision_ = 0;
     bool uniaxialExponentKept_ = false;
+};
+
+// One check step's use of the member's own calculator: the actions the step sets on it last
+// as long as this object, and the calculator's own actions are put back after it. The kept
+// values depend on the section, grade and options only, so the step needs no copy of the
+// calculator; nothing outside the step may ask for action-dependent values meanwhile.
+class CSectionStep {
+  public:
+    explicit CSectionStep(CAS4100_98Section& section)
+        : section_(section), saved_(section.GetActions()) {}
+    ~CSectionStep() { section_.SetActions(saved_); }
+    CSectionStep(const CSectionStep&) = delete;
+    CSectionStep& operator=(const CSectionStep&) = delete;
+
+    CAS4100_98Section& operator*() const { return section_; }
+    CAS4100_98Section* operator->() const { return &section_; }
+
+  private:
+    CAS4100_98Section& section_;
+    const CSectionCodeBase::Actions saved_;
 };
 
 }  // namespace Arbor::Steel::SteelAS4100

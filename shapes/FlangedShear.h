@@ -63,23 +63,46 @@ double WebMaxStress(const Calc& c, CMemberResult* result) {
         c.GetTw(), result);
 }
 
+// The plates in shear (cl. 5.11.2, 5.11.4): the web for Vy, the flanges for Vx.
+template <typename Calc>
+WebShear::Plate WebPlate(const Calc& c, CMemberResult* result) {
+    return {WebShearStress(c), c.ShearAreaY(result), WebShearDepth(c) / c.GetTw(),
+            c.IsWebYShearSlender()};
+}
+template <typename Calc>
+WebShear::Plate FlangePlate(const Calc& c, CMemberResult* result) {
+    return {FlangeShearStress(c), c.ShearAreaX(result), FlangeDpOnTw(c), c.IsWebXShearSlender()};
+}
+
+// With the report off, Vu of the plate is kept per section revision: only the stress ratio of
+// the actual shear force is worked out.
+template <typename Calc>
+double QuickCapacity(const Calc& c, bool xDirection, double v, double fvm) {
+    const double vu = c.KeptUniformShear(xDirection, [&] {
+        return WebShear::UniformCapacity(
+            xDirection ? FlangePlate(c, nullptr) : WebPlate(c, nullptr), nullptr);
+    });
+    const double aw = xDirection ? c.ShearAreaX(nullptr) : c.ShearAreaY(nullptr);
+    return WebShear::QuickCapacityFromStresses(vu, aw, v, fvm);
+}
+
 template <typename Calc>
 double WebCapacity(const Calc& c, WebShear::UniformLine line, CMemberResult* result) {
+    if (!IsTextOn(result))
+        return QuickCapacity(c, false, std::fabs(c.ShearY()), c.MaxShearStressY(nullptr));
     WriteRuleNote(result, c.Rules(), L"fy of the web (cl. 5.11.4)");
-    const WebShear::Plate web{WebShearStress(c), c.ShearAreaY(result), WebShearDepth(c) / c.GetTw(),
-                              c.IsWebYShearSlender()};
     return WebShear::CapacityFromStresses(
-        web, std::fabs(c.ShearY()), c.MaxShearStressY(nullptr), [&] { c.MaxShearStressY(result); },
-        L"fva = Vy/Aw\n    = ", line, result);
+        WebPlate(c, result), std::fabs(c.ShearY()), c.MaxShearStressY(nullptr),
+        [&] { c.MaxShearStressY(result); }, L"fva = Vy/Aw\n    = ", line, result);
 }
 
 template <typename Calc>
 double FlangeCapacity(const Calc& c, WebShear::UniformLine line, CMemberResult* result) {
+    if (!IsTextOn(result))
+        return QuickCapacity(c, true, std::fabs(c.ShearX()), c.MaxShearStressX(nullptr));
     WriteRuleNote(result, c.Rules(), L"fy of the flanges (cl. 5.11.4)");
-    const WebShear::Plate flanges{FlangeShearStress(c), c.ShearAreaX(result), FlangeDpOnTw(c),
-                                  c.IsWebXShearSlender()};
     return WebShear::CapacityFromStresses(
-        flanges, std::fabs(c.ShearX()), c.MaxShearStressX(nullptr),
+        FlangePlate(c, result), std::fabs(c.ShearX()), c.MaxShearStressX(nullptr),
         [&] { c.MaxShearStressX(result); }, L"fva = Vx/Aw\n    = ", line, result);
 }
 

@@ -111,4 +111,10 @@ double CapacityFromStresses(const Plate& plate, double v, double fvm, CallbackRe
         result);
 }
 
+double QuickCapacityFromStresses(double vu, double aw, double v, double fvm) {
+    const double fva = v / aw;
+    return NonUniformCapacity(
+        vu, fvm / fva, UniformLine::Plain, [](const CDesFormat&) { return CString(); }, nullptr);
+}
+
 }  // namespace Arbor::Steel::SteelAS4100::WebShear

@@ -80,4 +80,8 @@ double CapacityFromStresses(const Plate& plate, double v, double fvm, CallbackRe
                             const wchar_t* fvaFormula, UniformLine uniformLine,
                             CMemberResult* result);
 
+// CapacityFromStresses with the report off, from the plate's Vu (as UniformCapacity gives it)
+// and Aw: the same arithmetic, none of the shear-force-independent work.
+double QuickCapacityFromStresses(double vu, double aw, double v, double fvm);
+
 }  // namespace Arbor::Steel::SteelAS4100::WebShear

@@ -189,4 +189,27 @@ TEST(CheckerReuse, KeptSectionValuesFollowTheSignOfTheMomentAndTheGrade) {
     EXPECT_LT(kept.ZxxEffective(), sagging.first);  // fy 450 MPa: more slender flanges
 }
 
+// The checks set actions on the member's own calculator only for the length of each step: after
+// a check it holds what it held before, and the same checker checks again to the same numbers.
+TEST(CheckerReuse, ChecksLeaveTheCalculatorsActionsAsTheyWere) {
+    for (const char* name : {"250UC72.9", "200PFC", "75x75x6EA", "200x100x6RHS", "114.3x4.5CHS"}) {
+        SCOPED_TRACE(name);
+        CAS4100_98Member m;
+        Load(m);
+        Give(m, {CatalogueSection(name), CatalogueGrade("300PLUS")});
+        const auto before = m.Section()->GetActions();
+        Outcome first, second;
+        CheckBoth(m, first);
+        const auto after = m.Section()->GetActions();
+        EXPECT_EQ(after.N, before.N);
+        EXPECT_EQ(after.Mx, before.Mx);
+        EXPECT_EQ(after.My, before.My);
+        EXPECT_EQ(after.Vy, before.Vy);
+        EXPECT_EQ(after.hasRestraint, before.hasRestraint);
+        CheckBoth(m, second);
+        ExpectSame(second.quickResult, first.quickResult, "quick");
+        ExpectSame(second.fullResult, first.fullResult, "full");
+    }
+}
+
 }  // namespace
