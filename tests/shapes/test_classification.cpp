@@ -25,7 +25,8 @@ constexpr auto Compact = CAS4100_98Section::Compact;
 constexpr auto NonCompact = CAS4100_98Section::NonCompact;
 constexpr auto Slender = CAS4100_98Section::Slender;
 constexpr auto Deform = CAS4100_98Section::Deform;
-constexpr auto Unworked = static_cast<CAS4100_98Section::BucklingClass>(-1);
+// A value no class takes, inside the enum's range (0..7) so a sanitizer accepts it.
+constexpr auto Unworked = static_cast<CAS4100_98Section::BucklingClass>(7);
 
 // A calculator of any shape behind the base, with its class in compression.
 struct Probe {
