@@ -3,8 +3,7 @@
 // write them.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
+#include <sstream>
 
 #include "app/AppTestSupport.h"
 #include "app/GradeNames.h"
@@ -94,20 +93,14 @@ TEST(Warnings, EachFaultWarnsAndTheSoundMemberDoesNot) {
     }
 }
 
-TEST(Warnings, BundledExamplesAreSilent) {
-    const std::filesystem::path examples = std::filesystem::path(AS4100_SOURCE_DIR) / "examples";
+// The batch examples are silent (the golden --json outputs pin "warnings": [] of the others).
+TEST(Warnings, BundledBatchExamplesAreSilent) {
     MemberChecker checker;
-    for (const auto& entry : std::filesystem::directory_iterator(examples)) {
-        std::vector<std::string> texts;
-        std::ifstream in(entry.path());
-        if (entry.path().extension() == ".jsonl") {
-            for (std::string line; std::getline(in, line);) texts.push_back(line);
-        } else if (entry.path().extension() == ".json") {
-            texts.push_back(test::ReadFile(entry.path().string()));
-        }
-        for (const std::string& text : texts) {
-            const auto result = checker.Run(ParseMemberText(text, entry.path()), {true, false, {}});
-            EXPECT_EQ(result.warnings, std::vector<std::string>{}) << entry.path();
+    for (const char* file : {"batch.jsonl", "floor-beams.jsonl"}) {
+        std::istringstream in(test::ReadFile(AS4100_SOURCE_DIR "/examples/" + std::string(file)));
+        for (std::string line; std::getline(in, line);) {
+            const auto result = checker.Run(ParseMemberText(line, file), {true, false, {}});
+            EXPECT_EQ(result.warnings, std::vector<std::string>{}) << file;
         }
     }
 }

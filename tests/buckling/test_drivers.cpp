@@ -1,8 +1,8 @@
-// The buckling drivers on whole members (the order of their checks is pinned by the golden
-// reports): the spans the general driver walks, the records it fills, the utilisations and
-// flags, the Iyy > Ixx warning and the quick-check stop; and for angle struts flexural buckling
-// about the principal axes (cl. 6.3), the u-u member moment check (cl. 5.6) and the
-// principal-axis combined check (cl. 8.4.5.1).
+// The buckling drivers on whole members (the order of their checks and the strut's report lines
+// are pinned by the golden reports): the spans the general driver walks, the records it fills, the
+// utilisations and flags, the Iyy > Ixx warning and the quick-check stop; and for angle struts
+// flexural buckling about the principal axes (cl. 6.3), the u-u member moment check (cl. 5.6) and
+// the principal-axis combined check (cl. 8.4.5.1).
 #include <gtest/gtest.h>
 
 #include "common/TestSections.h"
@@ -111,7 +111,6 @@ TEST(DriverStrut, PrincipalAxesUseTheLargerOverrideAndTheMinorUtilisation) {
     EXPECT_DOUBLE_EQ(f.Util(UtilKind::BucklingAxialMajor), 0.0);
     EXPECT_EQ(f.result.Flags() & (ResultFlag::MajorBucklingFail | ResultFlag::MinorBucklingFail),
               ResultFlag::MajorBucklingFail);
-    EXPECT_TRUE(f.Has(L"<b><red>Fail:</red></b> U-U Axial Buckling\n"));
 
     EXPECT_FALSE(A::CheckStrutSpanVV(f.member, f.Span(0, 1)));
     EXPECT_DOUBLE_EQ(r.Ncv, TestSection().Ncyy(3.0, ncr, nullptr));
@@ -128,14 +127,12 @@ TEST(DriverStrut, LateralTorsionalAboutU) {
     EXPECT_TRUE(A::CheckStrutSpanLT(single.member, single.Span(0, 1)));
     EXPECT_NEAR(single.Util(UtilKind::BucklingLT), 20.0 / (0.9 * 40.0), 1e-12);
     EXPECT_TRUE(single.Record(0).LTApplies);
-    EXPECT_TRUE(single.Has(L"Single curvature bending in this span\n"));
 
     Strut reverse(kFEnd, Bending(0, 20e3, -38e3));
     EXPECT_FALSE(A::CheckStrutSpanLT(reverse.member, reverse.Span(0, 1)));  // 38/36 > 1
     EXPECT_DOUBLE_EQ(reverse.Record(0).Mx1, -38e3);
     EXPECT_DOUBLE_EQ(reverse.Record(0).Mx2, 20e3);
     EXPECT_NE(reverse.result.Flags() & ResultFlag::LTBucklingFail, 0u);
-    EXPECT_TRUE(reverse.Has(L"Reverse curvature\n"));
 
     // F ends and a fully restrained segment: Msu = fy Zeu = 250 MPa × 200e3 mm³ = 50 kN·m.
     Strut restrained(kFEnd, Bending(0, 20e3, 20e3), true);
@@ -143,8 +140,6 @@ TEST(DriverStrut, LateralTorsionalAboutU) {
     EXPECT_DOUBLE_EQ(restrained.Record(0).Mbx1, 50e3);
     EXPECT_DOUBLE_EQ(restrained.Record(0).Mbx2, 50e3);
     EXPECT_FALSE(restrained.Record(0).LTApplies);
-    EXPECT_TRUE(
-        restrained.Has(L"span is satisfied the conditions framed in AS4100:1988 cl. 8.4.6 \n"));
 }
 
 // N = 100 kN, Ncv = 500 kN, in plane Ncu = 800 kN and Ncv = 600 kN, Mb = 40 kN·m,
@@ -176,10 +171,7 @@ TEST(DriverStrut, CombinedCheckInCompressionAndTension) {
     EXPECT_NEAR(Combined(20e3, 0, {L"Mou = Mb*(1 - N/(Phi*Ncv))\n     = 31.11 kN·m\n"}), 0.78653,
                 1e-4);
     // Unequal end moments: the per-end form, governed by the 20 kN·m end.
-    EXPECT_NEAR(
-        Combined(-10e3, 0,
-                 {L"Mou1 = Mb1*(1 - N/(Phi*Ncv))\n", L"MuMax = 20.00 kN·m, MuMin = -10.00 kN·m\n"}),
-        0.78653, 1e-4);
+    EXPECT_NEAR(Combined(-10e3, 0, {}), 0.78653, 1e-4);
     EXPECT_NEAR(Combined(20e3, 50e3, {L"Mtu = min(Mou, Mru)\n     = 41.78 kN·m\n"}), 0.54298, 1e-4);
 }
 

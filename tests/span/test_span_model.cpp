@@ -79,22 +79,21 @@ TEST(SpanCantilever, MomentSignPicksTheCriticalFlange) {
     EXPECT_EQ(tip.Span(0, 1).REndRestType(5e4), RT::P);
 }
 
+// The ends take the larger height, the interior its largest not below zero; the sub-spans'
+// records count as well.
 TEST(SpanLoadHeight, EndsTakeTheLargerSpanTheInteriorNotBelowZero) {
     TestMember f({{0.0, kFEnd, -0.2}, {3.0, 0, 0.4}, {6.0, kFEnd, -0.1}});
     EXPECT_DOUBLE_EQ(f.Span(0, 2).GetLoadHeightAtEnds(), -0.1);  // larger, even when negative
     TestMember g({{0.0, kFEnd, 0.9}, {2.0, 0, 0.1}, {4.0, 0, -0.3}, {6.0, kFEnd, 0.8}});
     EXPECT_DOUBLE_EQ(g.Span(0, 3).GetLoadHeightAtSpan(), 0.1);  // ends are not looked at
     EXPECT_DOUBLE_EQ(g.Span(1, 2).GetLoadHeightAtSpan(), 0.0);  // no interior point, none negative
-}
-
-TEST(SpanLoadHeight, SubSpanRecordsCount) {
-    TestMember f({{0.0, kFEnd}, {2.0, 0}, {4.0, kFEnd}});
-    SubSpanVec subs = f.member.GetSubSpanVec();
+    TestMember h({{0.0, kFEnd}, {2.0, 0}, {4.0, kFEnd}}, {Bending(0, 0, 0), Bending(0, 0, 0)});
+    SubSpanVec subs = h.member.GetSubSpanVec();
     subs[1].SetRestraint(CRestraint(0, 0, 0.25));
     subs[0].SetRestraint(CRestraint(0, 0, -0.5));
-    f.member.SetSubSpanVec(subs);
-    EXPECT_DOUBLE_EQ(f.Span(1, 2).GetLoadHeightAtSpan(), 0.25);
-    EXPECT_DOUBLE_EQ(f.Span(0, 1).GetLoadHeightAtSpan(), 0.0);
+    h.member.SetSubSpanVec(subs);
+    EXPECT_DOUBLE_EQ(h.Span(1, 2).GetLoadHeightAtSpan(), 0.25);
+    EXPECT_DOUBLE_EQ(h.Span(0, 1).GetLoadHeightAtSpan(), 0.0);
 }
 
 struct EndState {
@@ -106,7 +105,7 @@ CRestraint End(EndState s, unsigned translationBit, unsigned rotationBit) {
         static_cast<int>((s.translation ? translationBit : 0) | (s.rotation ? rotationBit : 0)));
 }
 
-TEST(TableKe, EveryRowOfTheFigureAboutBothAxes) {
+TEST(TableKe, EveryRowOfTheFigureAboutEachAxis) {
     struct Case {
         EndState end1, end2;
         double ke;
@@ -136,17 +135,12 @@ TEST(TableKe, EveryRowOfTheFigureAboutBothAxes) {
     const CRestraint rotationOnly(0x10000 | 0x40000);
     EXPECT_EQ(table.Table4_6_3_2_XX(rotationOnly, rotationOnly), kInf);
     EXPECT_EQ(table.Table4_6_3_2_YY(CRestraint(0), CRestraint(0)), kInf);
-}
-
-TEST(TableKe, VVTakesTheLargerFactorOrInfinity) {
-    const CAS4100_98Table table(nullptr);
-    // x: fixed-fixed 0.7; y: pinned-pinned 1.0.
+    // v-v takes the larger of the two: x fixed-fixed 0.7 with y pinned-pinned 1.0; x
+    // fixed-pinned 0.85 with y fixed-fixed 0.7; y outside the figure: infinite.
     const CRestraint end(0x200000 | 0x10000 | 0x100000);
     EXPECT_DOUBLE_EQ(table.Table4_6_3_2_VV(end, end), 1.0);
-    // x: fixed-pinned 0.85; y: fixed-fixed 0.7.
     EXPECT_DOUBLE_EQ(table.Table4_6_3_2_VV(CRestraint(kFixed), CRestraint(kFixed & ~0x10000u)),
                      0.85);
-    // y outside the figure: infinite whatever x gives.
     EXPECT_EQ(table.Table4_6_3_2_VV(CRestraint(0x200000), CRestraint(0x200000)), kInf);
 }
 
