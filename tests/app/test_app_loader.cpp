@@ -201,7 +201,7 @@ TEST(LoaderUnits, GradeBandsApplyByThickness) {
     EXPECT_EQ(m.grade.DesignStrength(0.020), 280e6);
 }
 
-TEST(LoaderRestraints, NamedBitsEqualTheRawWordAndCombineWithBits) {
+TEST(LoaderRestraints, NamedBitsEqualTheRawWordCombineWithBitsAndRoundTrip) {
     // F: support 0x200000 | lateral 0x100000 | full_twist 64 | twist 128 | flange1 512 |
     // flange2 1024; the midspan brace is the same less support
     const MemberInput named = ParseMember(BaseMember(), "n.json");
@@ -217,9 +217,7 @@ TEST(LoaderRestraints, NamedBitsEqualTheRawWordAndCombineWithBits) {
     EXPECT_EQ(m.cases[0].subSpans[0].GetRestraint().Bits(), 0u);
     EXPECT_EQ(m.cases[0].subSpans[1].GetRestraint().Bits(), 1024u);
     EXPECT_DOUBLE_EQ(m.cases[0].subSpans[1].GetRestraint().LoadHeight(), -0.1);
-}
-
-TEST(LoaderRestraints, VocabularyNamesRoundTrip) {
+    // Every name of the vocabulary round-trips through its bits.
     for (const RestraintName& entry : RestraintVocabulary()) {
         EXPECT_EQ(RestraintBitsOf(entry.name), entry.bits) << entry.name;
         const auto [names, leftover] = RestraintNamesOf(entry.bits);

@@ -189,7 +189,7 @@ TEST(Schedule, SummaryAndCsvRows) {
 }
 
 // Refusals name the file, the row, the column and the value; the other member still builds.
-TEST(ModelInput, BadRowsAreRefusedByNameAndTheOthersGoOn) {
+TEST(ModelInput, BadRowsAreRefusedByNameAndTheOthersGoOnBadTablesWhole) {
     const std::string goodB2 = UniformLoadRows("B2", 3);
     struct Case {
         const char* what;
@@ -233,11 +233,8 @@ TEST(ModelInput, BadRowsAreRefusedByNameAndTheOthersGoOn) {
             EXPECT_NE(built[0].refusal.find(n), std::string::npos) << built[0].refusal;
         EXPECT_TRUE(built[1].input) << built[1].refusal;
     }
-}
-
-// A table that cannot be read at all is refused whole, naming the column.
-TEST(ModelInput, TablesWithoutUnitsOrColumnsAreRefused) {
-    const std::vector<std::pair<std::string, std::string>> cases{
+    // A table that cannot be read at all is refused whole, naming the column.
+    const std::vector<std::pair<std::string, std::string>> tables{
         {"member,case,x,N [kN],Vx [kN],Vy [kN],T [kNm],Mx [kNm],My [kNm]\n",
          "column \"x\": no unit"},
         {"member,case,x [m],N [kN],Vx [kN],Vy [kN],T [kNm],Mx [kip.ft],My [kNm]\n",
@@ -245,7 +242,7 @@ TEST(ModelInput, TablesWithoutUnitsOrColumnsAreRefused) {
         {"member,case,x [m],N [kN],Vx [kN],Vy [kN],T [kNm],Mx [kNm]\n", "missing column \"My\""},
     };
     const auto members = ReadMembersTable(ParseCsv(kMembers, "members.csv"));
-    for (const auto& [header, named] : cases) {
+    for (const auto& [header, named] : tables) {
         try {
             ReadForcesTable(ParseCsv(header, "forces.csv"), members, {});
             ADD_FAILURE() << header;

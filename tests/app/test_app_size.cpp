@@ -188,6 +188,9 @@ TEST(SizeCommand, NoSectionCarriesTheMemberExitOneNamingTheLowestUtilisation) {
         const auto sections = Arbor::Data::Catalogue::Instance().Sections(family).size();
         EXPECT_EQ(static_cast<std::size_t>(count), skipped ? 0 : sections) << family;
     }
+    // Each family in its usual grade (tubes C350L0, the floor beam's 300PLUS the others).
+    for (const json& t : tried)
+        EXPECT_EQ(t["grade"], Arbor::Data::Catalogue::DefaultGrade(t["family"].get<std::string>()));
     // Lowest utilisation ("inf" when infinite), ties broken by the largest finite one.
     auto rank = [](const json& t) {
         const json& u = t["governing"];
@@ -219,21 +222,9 @@ TEST(SizeCommand, ReportOfTheChosenSectionIsTheCheckReport) {
     EXPECT_EQ(test::ReadFile(dir.File("size.txt")), test::ReadFile(dir.File("check.txt")));
 }
 
-// The floor beam's own section is hot-rolled: tubes take their usual grade unless one is named.
-TEST(SizeCommand, HollowSectionsTakeTheirUsualGradeUnlessOneIsNamed) {
-    const ScratchDir dir;
-    const std::string file = dir.Write("m.json", Beam(1.0).dump());
-    for (const auto& [option, grade] : std::vector<std::pair<std::string, std::string>>{
-             {"", "C350L0"}, {" --grade 300PLUS", "300PLUS"}}) {
-        const json doc =
-            json::parse(RunProgram("size " + file + " --family SHS --json" + option).out);
-        ASSERT_FALSE(doc["tried"].empty()) << option;
-        for (const json& t : doc["tried"]) EXPECT_EQ(t["grade"], grade) << option;
-    }
-}
-
-// size, batch --size and model --size refuse alike, before writing anything.
-TEST(SizeCommand, RefusedOptionsExitTwoNamingTheOption) {
+// size, batch --size and model --size refuse alike, before writing anything; a known grade is
+// taken.
+TEST(SizeCommand, RefusedOptionsExitTwoNamingTheOptionAKnownGradeIsTaken) {
     const ScratchDir dir;
     const std::string file = dir.Write("m.json", Beam(1.0).dump());
     const std::string batch = "batch " + dir.Write("m.jsonl", Beam(1.0).dump() + "\n");
@@ -258,6 +249,11 @@ TEST(SizeCommand, RefusedOptionsExitTwoNamingTheOption) {
         EXPECT_TRUE(run.out.empty()) << args;
     }
     EXPECT_FALSE(std::filesystem::exists(dir.File("out")));
+    // A grade that is known replaces every family's usual one.
+    const json named =
+        json::parse(RunProgram("size " + file + " --family SHS --json --grade 300PLUS").out);
+    ASSERT_FALSE(named["tried"].empty());
+    for (const json& t : named["tried"]) EXPECT_EQ(t["grade"], "300PLUS");
 }
 
 }  // namespace

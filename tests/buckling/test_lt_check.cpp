@@ -140,7 +140,7 @@ double AlphaM(const std::vector<PointDef>& points, const std::vector<SubSpanActi
     return f.member.Alpha_M(f.Span(0, static_cast<int>(points.size()) - 1));
 }
 
-TEST(AlphaM, SupportedSegments) {
+TEST(AlphaM, SupportedSegmentsAndCantilevers) {
     const std::vector<PointDef> ends{{0.0, kFEnd}, {6.0, kFEnd}};
     EXPECT_DOUBLE_EQ(AlphaM(ends, {Bending(0, 1e-7, 1e-7)}), 1.0);  // negligible moments
     EXPECT_DOUBLE_EQ(AlphaM(ends, {Bending(0, 50e3, 50e3)}, false, 1.35), 1.35);  // the user's
@@ -149,9 +149,6 @@ TEST(AlphaM, SupportedSegments) {
     EXPECT_NEAR(AlphaM({{0.0, kFEnd}, {3.0, 0}, {6.0, kFEnd}},
                        {Bending(0, 0.0, 45e3, 30e3, 0.0), Bending(0, 45e3, 0.0, 0.0, -30e3)}),
                 1.16619, 1e-5);
-}
-
-TEST(AlphaM, Cantilevers) {
     // Free tip at x = 0, fixed at x = 3 m: tip load 1.25, distributed load 2.25, end moments 0.25;
     // with the user's effective lengths the quarter-point formula applies: capped at 2.5.
     const std::vector<PointDef> tip{{0.0, 0}, {3.0, kFEnd}};

@@ -123,7 +123,7 @@ TEST(CatalogueUnits, EveryFamilysColumnsInSI) {
 
 // ---- look-up ------------------------------------------------------------------------------
 
-TEST(CatalogueLookup, ToleratesCaseBlanksAndTheTimesSignButNotOtherNames) {
+TEST(CatalogueLookup, ToleratesCaseBlanksAndTheTimesSignSuggestsAndListsFamilies) {
     const CatalogueEntry* exact = Cat().FindSection("310UB40.4");
     ASSERT_NE(exact, nullptr);
     for (std::string_view spelling : {"310 ub 40.4", " 310Ub40.4 ", "310\tUB 40.4"})
@@ -133,13 +133,11 @@ TEST(CatalogueLookup, ToleratesCaseBlanksAndTheTimesSignButNotOtherNames) {
     EXPECT_EQ(angle->designation, "100x100x10EA");
     for (std::string_view name : {"", "   ", "310UB41", "310UB40", "UB", "310UB40.4x"})
         EXPECT_EQ(Cat().FindSection(name), nullptr) << name;
-}
-
-TEST(CatalogueLookup, SuggestsTheClosestDesignationsAndListsFamiliesInTableOrder) {
+    // Suggestions: the closest designations; families in table order.
     EXPECT_EQ(Cat().Suggest("310UB40").at(0), "310UB40.4");  // one character short
     EXPECT_EQ(Cat().Suggest("310UB40").size(), 3u);
-    const auto angle = Cat().Suggest("100 x 100 x 10", 5);
-    EXPECT_NE(std::find(angle.begin(), angle.end(), "100x100x10EA"), angle.end());
+    const auto angles = Cat().Suggest("100 x 100 x 10", 5);
+    EXPECT_NE(std::find(angles.begin(), angles.end(), "100x100x10EA"), angles.end());
     EXPECT_EQ(Cat().Suggest("530ub82", 1), std::vector<std::string>{"530UB82.0"});
     EXPECT_TRUE(Cat().Suggest("310UB40", 0).empty());
     EXPECT_TRUE(Cat().Suggest("310UB40", -2).empty());
@@ -152,7 +150,7 @@ TEST(CatalogueLookup, SuggestsTheClosestDesignationsAndListsFamiliesInTableOrder
 
 // ---- grades --------------------------------------------------------------------------------
 
-TEST(CatalogueGrades, NamesAndTolerantLookup) {
+TEST(CatalogueGrades, NamesTolerantLookupAndEachFamilysDefault) {
     const auto names = Cat().GradeNames();
     EXPECT_EQ(names.size(), 6u);
     for (const char* name : {"300PLUS", "Grade 300", "Grade 350", "C250L0", "C350L0", "C450L0"})
@@ -162,6 +160,10 @@ TEST(CatalogueGrades, NamesAndTolerantLookup) {
     EXPECT_EQ(Cat().FindGrade("c350l0").value_or(CSteelGrade()).Name(), L"C350L0");
     EXPECT_FALSE(Cat().FindGrade("Grade 250").has_value());
     EXPECT_FALSE(Cat().FindGrade("").has_value());
+    for (const char* family : {"UB", "uc", "PFC", "EA", "WB", "WC"})
+        EXPECT_EQ(Catalogue::DefaultGrade(family), "300PLUS") << family;
+    for (const char* family : {"CHS", "rhs", "SHS"})
+        EXPECT_EQ(Catalogue::DefaultGrade(family), "C350L0") << family;
 }
 
 // AS/NZS 3679.1 300PLUS: fy 320 MPa below 11 mm, 300 MPa to 17 mm inclusive, 280 MPa above;
@@ -186,13 +188,6 @@ TEST(CatalogueGrades, StrengthsAtTheThicknessBounds) {
         EXPECT_EQ(grade->ShearModulus(), 80e9);
     }
     EXPECT_EQ(Cat().FindGrade("C450L0")->Bands().size(), 1u);
-}
-
-TEST(CatalogueGrades, DefaultGradeOfEachFamilyExists) {
-    for (const char* family : {"UB", "uc", "PFC", "EA", "WB", "WC"})
-        EXPECT_EQ(Catalogue::DefaultGrade(family), "300PLUS") << family;
-    for (const char* family : {"CHS", "rhs", "SHS"})
-        EXPECT_EQ(Catalogue::DefaultGrade(family), "C350L0") << family;
 }
 
 // ---- grade bands beyond the catalogue's ------------------------------------------------------

@@ -153,7 +153,7 @@ TEST(IGeometryCatalogue, EveryRolledIAgainstItsPublishedProperties) {
 
 // ---- the geometry object ---------------------------------------------------------------------
 
-TEST(IGeometrySetArborSec, PublishedValuesReplaceComputedOnes) {
+TEST(IGeometrySetArborSec, PublishedValuesReplaceComputedOnesAndTheCategorySaysWelded) {
     CSection section = MonoSection(0.0, Category::LW);
     Arbor::Data::PublishedProperties published;
     published.Ix = 360e6 * mm4;
@@ -167,13 +167,9 @@ TEST(IGeometrySetArborSec, PublishedValuesReplaceComputedOnes) {
     EXPECT_NEAR(g.Area() / mm2, 12840.0, 1e-6);  // not published: computed
     EXPECT_NEAR(g.Sxx() / mm3, 1895240.0, 1e-3);
     EXPECT_FALSE(g.IsXXSymmetric());
-}
-
-TEST(IGeometrySetArborSec, WeldedCategories) {
     const std::vector<double> dims{300 * mm, 150 * mm, 10 * mm, 150 * mm, 10 * mm, 8 * mm, 0.0};
     for (unsigned category :
          {Category::HW, Category::LW, Category::SR, Category::HR, Category::CF}) {
-        Geometry g;
         ASSERT_TRUE(g.SetArborSec(MakeSection(dims, Shape::I, category), nullptr));
         EXPECT_EQ(g.IsWelded(), category != Category::HR && category != Category::CF) << category;
         EXPECT_EQ(g.ResidualStressCategory(), category);

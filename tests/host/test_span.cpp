@@ -132,8 +132,8 @@ TEST(SpanLoading, DestabilisedOnlyWhenLoadedWithTheLoadAboveTheShearCentre) {
 }
 
 // Simply supported deflections of the textbooks: 5wL⁴/384EI, PL³/48EI, and ML²/8EI (equal
-// end moments, ML²/16EI from one end alone).
-TEST(SpanDeflection, TextbookSimpleSpanCases) {
+// end moments, ML²/16EI from one end alone); load and end moments add on a continuous span.
+TEST(SpanDeflection, TextbookSimpleSpanCasesAndAFixedEndedSpan) {
     const double L = 6.0, w = 10e3, P = 30e3, M = 40e3;
     const Member udl = Build({0.0, 1.5, 4.0, 6.0}, w);
     EXPECT_NEAR(udl.Whole().DispYY(L / 2, E, I, false, false),
@@ -153,12 +153,8 @@ TEST(SpanDeflection, TextbookSimpleSpanCases) {
     EXPECT_EQ(equal.DispYY(L / 2, E, I, false, false), 0.0);
     // reverse curvature: equal and opposite end moments give no mid-span deflection
     EXPECT_NEAR(EndMoments(L, M, -M).Whole().DispYY(L / 2, E, I, true, true), 0.0, 1e-15);
-}
-
-TEST(SpanDeflection, LoadAndEndMomentsAddOnAContinuousSpan) {
     // fixed-ended beam under w, taken as the span from its ends: -wL²/12 at both ends adds
     // -wL²/12 · L²/8EI to 5wL⁴/384EI, leaving the fixed-end deflection wL⁴/384EI
-    const double L = 6.0, w = 10e3;
     Member m = Build({0.0, 2.5, 6.0}, w);
     const double mEnd = -w * L * L / 12.0;
     m.subSpans[0].SetMoments({0, mEnd, 0}, {0, m.subSpans[0].GetMomentsRight()[1] + mEnd, 0});

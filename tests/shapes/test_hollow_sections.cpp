@@ -79,7 +79,7 @@ TEST(HollowColumn, ColdFormedTubesOnTheColumnCurveByHand) {
 // factor above 1, so Vv = Vu = 84.0 kN (cl. 5.11.2). A CHS: Vv = 0.36·fy·Ag = 0.36·350·3600 =
 // 453.6 kN for 168.3x7.1CHS, the same both ways. The largest elastic shear stress of 10 kN
 // along D in a 100x100x6SHS: Q = 50²·50 − 44²·44 = 39816 mm³, fvm = Q·V/(2·I·t) = 10.914 MPa.
-TEST(HollowShear, WebsOfABoxAndTheWholeTubeByHand) {
+TEST(HollowShear, WebsOfABoxAndTheWholeTubeAndBredtTorsionByHand) {
     CMemberResult major;
     const auto rhs = Catalogued<CSectionCalcRHS>("150x50x5RHS");
     EXPECT_NEAR(rhs.ShearCapacityY(&major), 273.488e3, 1.0);
@@ -94,15 +94,10 @@ TEST(HollowShear, WebsOfABoxAndTheWholeTubeByHand) {
     EXPECT_DOUBLE_EQ(shs.MaxShearStressX(nullptr), shs.MaxShearStressY(nullptr));
     const auto chs = Catalogued<CSectionCalcCHS>("168.3x7.1CHS");
     EXPECT_NEAR(chs.ShearCapacityX(nullptr), 453.6e3, 1e-6);
-}
-
-// Torsion on the wall's mid-line (Bredt), T = 2·Am·t·fy/√3:
-//  100x100x6SHS: Am = 94·94 mm² → 21.426 kN·m; 168.3x7.1CHS: Am = π·161.2²/4 → 58.562 kN·m.
-TEST(HollowTorsion, BredtCapacityOnTheMidLine) {
-    EXPECT_NEAR(Catalogued<CSectionCalcRHS>("100x100x6SHS").TorsionCapacity(nullptr), 21.426e3,
-                1.0);
-    EXPECT_NEAR(Catalogued<CSectionCalcCHS>("168.3x7.1CHS").TorsionCapacity(nullptr), 58.562e3,
-                1.0);
+    // Torsion on the wall's mid-line (Bredt), T = 2·Am·t·fy/√3: 100x100x6SHS, Am = 94·94 mm²
+    // → 21.426 kN·m; 168.3x7.1CHS, Am = π·161.2²/4 → 58.562 kN·m.
+    EXPECT_NEAR(shs.TorsionCapacity(nullptr), 21.426e3, 1.0);
+    EXPECT_NEAR(chs.TorsionCapacity(nullptr), 58.562e3, 1.0);
 }
 
 // 150x50x5RHS over a 6 m F–F segment: J (Bredt, mid-line corner radius 10 mm) = 2.2855e6 mm⁴,
@@ -119,7 +114,7 @@ TEST(HollowBuckling, ClosedSectionMoaRestraintAndTwistFactor) {
 
 // Turning a box 90° clockwise exchanges its axes and turns the actions with it; a square tube
 // answers alike about both axes.
-TEST(HollowTurn, ActionsTurnWithTheSectionAndSquareTubesAreAlike) {
+TEST(HollowTurn, ActionsTurnWithTheSectionSquareTubesAreAlikeAndCornerRadii) {
     auto rhs = Catalogued<CSectionCalcRHS>("150x50x5RHS");
     const double zey = rhs.ZyyEffective(), vvx = rhs.ShearCapacityX(nullptr);
     rhs.SetMemberForces(Vec3(-1.0, 2.0, 3.0));  // N, Vy, Vx
@@ -135,20 +130,17 @@ TEST(HollowTurn, ActionsTurnWithTheSectionAndSquareTubesAreAlike) {
     auto shs = Catalogued<CSectionCalcRHS>("100x100x6SHS");
     EXPECT_TRUE(shs.IsSquare());
     EXPECT_EQ(shs.ShearCapacityX(nullptr), shs.ShearCapacityY(nullptr));
-}
-
-// Cold-formed corner radii, inside and mid-line: t and 1.5t below 3 mm, 2t and 2.5t from 3 mm;
-// a welded box has square corners.
-TEST(HollowTurn, CornerRadiiOfTheTube) {
+    // Cold-formed corner radii, inside and mid-line: t and 1.5t below 3 mm, 2t and 2.5t from
+    // 3 mm; a welded box has square corners.
     struct Row {
         double t;
         unsigned category;
         double inner, mid;  // mm
     } rows[] = {{2.5, RS::CF, 2.5, 3.75}, {3.0, RS::CF, 6.0, 7.5}, {6.0, RS::HW, 0.0, 0.0}};
     for (const Row& r : rows) {
-        const auto rhs = FromDimensions<CSectionCalcRHS>({100, 100, r.t, r.t}, r.category);
-        EXPECT_NEAR(rhs.CornerRadiusInner() * 1e3, r.inner, 1e-9) << r.t;
-        EXPECT_NEAR(rhs.CornerRadiusMid() * 1e3, r.mid, 1e-9) << r.t;
+        const auto box = FromDimensions<CSectionCalcRHS>({100, 100, r.t, r.t}, r.category);
+        EXPECT_NEAR(box.CornerRadiusInner() * 1e3, r.inner, 1e-9) << r.t;
+        EXPECT_NEAR(box.CornerRadiusMid() * 1e3, r.mid, 1e-9) << r.t;
     }
 }
 

@@ -46,48 +46,40 @@ TEST(SearchSpans, AxisSpansEndWhereTheirRestraintIs) {
         EXPECT_EQ(YY(f), c.yy);
         EXPECT_EQ(VV(f), c.vv);
     }
-}
-
-TEST(SearchSpans, OverrideMakesTheWholeMemberOneSpan) {
+    // The user's lengths make the whole member one span of every kind.
     TestMember f({{0.0, kFixed}, {1.0, kFixed}, {2.5, kFixed}, {5.0, kFixed}});
     f.member.SetLengthOverride(true);
-    const Spans whole{{0, 3}};
-    EXPECT_EQ(XX(f), whole);
-    EXPECT_EQ(YY(f), whole);
-    EXPECT_EQ(VV(f), whole);
-    EXPECT_EQ(LT(f), whole);
+    for (const Spans& spans : {XX(f), YY(f), VV(f), LT(f)}) EXPECT_EQ(spans, Spans({{0, 3}}));
 }
 
-TEST(SearchEffectiveLength, TableFactorTimesSpanLength) {
+TEST(SearchEffectiveLength, TableFactorTimesSpanLengthTheUsersOrZeroWhenHeld) {
     // x: fixed at 0, pinned at 4 m (0.85); y: pinned both ends (1.0); then a sway span.
     TestMember f({{0.0, kFixed & ~0x40000u}, {4.0, kPinned}, {6.0, 0x200000}});
     EXPECT_DOUBLE_EQ(A::EffectiveLengthXX(f.member, f.Span(0, 1)), 0.85 * 4.0);
     EXPECT_DOUBLE_EQ(A::EffectiveLengthYY(f.member, f.Span(0, 1)), 1.0 * 4.0);
     // 4 m to 6 m: y free to translate at 6 m and no rotation restraint: outside the figure.
     EXPECT_EQ(A::EffectiveLengthYY(f.member, f.Span(1, 2)), kInf);
-}
 
-TEST(SearchEffectiveLength, PositiveAndNegativeOverrides) {
-    TestMember f({{0.0, kPinned}, {2.0, kPinned}, {5.0, kPinned}});
-    f.member.SetLengthOverride(true);
-    f.member.SetLyy(2.5);
-    f.member.SetLzz(-0.7);
-    f.member.SetLlt(-1.2);
-    const CAS4100Span span = f.Span(0, 2);
-    EXPECT_DOUBLE_EQ(A::EffectiveLengthXX(f.member, span), 2.5);
-    EXPECT_DOUBLE_EQ(A::EffectiveLengthYY(f.member, span), 0.7 * 5.0);
-    EXPECT_DOUBLE_EQ(A::EffectiveStrutLengthVV(f.member, span), 3.5);  // the larger of the two
-    EXPECT_DOUBLE_EQ(A::EffectiveLengthLT(f.member, span), 1.2 * 5.0);
+    // The user's lengths, positive in metres, negative times the member's length.
+    TestMember o({{0.0, kPinned}, {2.0, kPinned}, {5.0, kPinned}});
+    o.member.SetLengthOverride(true);
+    o.member.SetLyy(2.5);
+    o.member.SetLzz(-0.7);
+    o.member.SetLlt(-1.2);
+    const CAS4100Span span = o.Span(0, 2);
+    EXPECT_DOUBLE_EQ(A::EffectiveLengthXX(o.member, span), 2.5);
+    EXPECT_DOUBLE_EQ(A::EffectiveLengthYY(o.member, span), 0.7 * 5.0);
+    EXPECT_DOUBLE_EQ(A::EffectiveStrutLengthVV(o.member, span), 3.5);  // the larger of the two
+    EXPECT_DOUBLE_EQ(A::EffectiveLengthLT(o.member, span), 1.2 * 5.0);
     // The override applies to a part of the member as well: it is the member's length.
-    EXPECT_DOUBLE_EQ(A::EffectiveLengthYY(f.member, f.Span(0, 1)), 3.5);
-}
+    EXPECT_DOUBLE_EQ(A::EffectiveLengthYY(o.member, o.Span(0, 1)), 3.5);
 
-TEST(SearchEffectiveLength, ContinuousRestraintGivesZero) {
+    // Held along the span: zero.
     std::vector<SubSpanActions> held(2);
     held[0].continuousBits = held[1].continuousBits = 0x200000 | 0x100000;
-    TestMember f({{0.0, kPinned}, {2.0, 0}, {5.0, kPinned}}, held);
-    EXPECT_DOUBLE_EQ(A::EffectiveLengthXX(f.member, f.Span(0, 2)), 0.0);
-    EXPECT_DOUBLE_EQ(A::EffectiveStrutLengthVV(f.member, f.Span(0, 2)), 0.0);
+    TestMember h({{0.0, kPinned}, {2.0, 0}, {5.0, kPinned}}, held);
+    EXPECT_DOUBLE_EQ(A::EffectiveLengthXX(h.member, h.Span(0, 2)), 0.0);
+    EXPECT_DOUBLE_EQ(A::EffectiveStrutLengthVV(h.member, h.Span(0, 2)), 0.0);
     // Held along one sub-span only: not along the span.
     held[1].continuousBits = 0;
     TestMember partly({{0.0, kPinned}, {2.0, 0}, {5.0, kPinned}}, held);
@@ -166,7 +158,7 @@ TEST(SearchLTSegments, EndsFullOrPartRestrained) {
     EXPECT_TRUE(A::IsEndsFullOrPartRestrained(tip.member, tip.Span(0, 1)));
 }
 
-TEST(SearchHostData, MapsOfSpansWithLengthsAndRadii) {
+TEST(SearchHostData, MapsOfSpansWithLengthsAndRadiiOrNothing) {
     // A 5000 mm², Ixx 80e6 mm⁴, Iyy 10e6 mm⁴.
     TestMember f({{0.0, kFEnd | kFixed}, {2.0, 0x100000 | 512}, {6.0, kFEnd}});
     A::Records(f.member).clear();
@@ -190,28 +182,22 @@ TEST(SearchHostData, MapsOfSpansWithLengthsAndRadii) {
     EXPECT_DOUBLE_EQ(data->lt.at(1).le, 2.0);
     EXPECT_DOUBLE_EQ(data->lt.at(2).le, 4.0);
     EXPECT_DOUBLE_EQ(data->lt.at(2).r, x.r);
-}
-
-TEST(SearchHostData, LateralTorsionalOverrideAndContinuousRestraint) {
+    // A slab along the top flange: one segment of no length, the user's −0.5 L when overridden.
     std::vector<SubSpanActions> slab(2);
     slab[0].continuousBits = slab[1].continuousBits = 512;
-    TestMember f({{0.0, kFEnd}, {2.0, 0}, {6.0, kFEnd}}, slab);
-    auto data = f.member.GetMemberEffectiveLengthData();
-    ASSERT_TRUE(data.has_value());
-    ASSERT_EQ(data->lt.size(), 1u);
-    EXPECT_DOUBLE_EQ(data->lt.at(1).le, 0.0);
-
-    f.member.SetLengthOverride(true);
-    f.member.SetLlt(-0.5);
-    data = f.member.GetMemberEffectiveLengthData();
-    ASSERT_TRUE(data.has_value());
-    EXPECT_DOUBLE_EQ(data->lt.at(1).le, 3.0);
-}
-
-TEST(SearchHostData, NothingWithoutResultOrWithInvalidInput) {
-    TestMember f({{0.0, kFEnd}, {6.0, kFEnd}});
-    f.member.SetResult(nullptr);
-    EXPECT_FALSE(f.member.GetMemberEffectiveLengthData().has_value());
+    TestMember held({{0.0, kFEnd}, {2.0, 0}, {6.0, kFEnd}}, slab);
+    auto lt = held.member.GetMemberEffectiveLengthData();
+    ASSERT_TRUE(lt.has_value());
+    ASSERT_EQ(lt->lt.size(), 1u);
+    EXPECT_DOUBLE_EQ(lt->lt.at(1).le, 0.0);
+    held.member.SetLengthOverride(true);
+    held.member.SetLlt(-0.5);
+    lt = held.member.GetMemberEffectiveLengthData();
+    ASSERT_TRUE(lt.has_value());
+    EXPECT_DOUBLE_EQ(lt->lt.at(1).le, 3.0);
+    // Nothing without a result or with one point.
+    held.member.SetResult(nullptr);
+    EXPECT_FALSE(held.member.GetMemberEffectiveLengthData().has_value());
     TestMember onePoint({{0.0, kFEnd}});
     EXPECT_FALSE(onePoint.member.GetMemberEffectiveLengthData().has_value());
 }
