@@ -229,7 +229,7 @@ TEST(LoaderRestraints, NamedBitsEqualTheRawWordCombineWithBitsAndRoundTrip) {
     EXPECT_EQ(RestraintNamesOf(0x4000).second, 0x4000u);  // a bit with no name is left over
 }
 
-TEST(LoaderSections, HollowAndEqualFlangeShorthandsWithTheirCodes) {
+TEST(LoaderSections, ShorthandsWithTheirCodesOptionsAndStandAloneSubSpans) {
     json doc = BaseMember();
     doc["section"] = {{"shape", "RHS"}, {"D", 0.15}, {"B", 0.05}, {"t", 0.005}};
     const MemberInput r = ParseMember(doc, "r.json");
@@ -245,10 +245,8 @@ TEST(LoaderSections, HollowAndEqualFlangeShorthandsWithTheirCodes) {
     doc["section"]["B1"] = 0.2;              // both forms at once
     EXPECT_NE(RefusalOf(doc).find("section: give either B and T or B1, T1, B2 and T2"),
               std::string::npos);
-}
-
-TEST(LoaderSections, SectionOptionsReachTheRecordAndSubSpansMayStandAlone) {
-    json doc = BaseMember();
+    // Section options reach the record; sub-spans may stand alone for one case.
+    doc = BaseMember();
     doc["section_options"] = {{"net_area_ratio", 0.85}, {"plastic_elastic_ratio", 1.2}};
     doc["subspans"] = doc["cases"][0]["subspans"];
     doc.erase("cases");
