@@ -73,10 +73,7 @@ TEST(AxialSpan, InsufficientRestraintFails) {
     EXPECT_EQ(f.Util(UtilKind::BucklingAxialMajor), kInf);
     EXPECT_NE(f.result.Flags() & ResultFlag::MajorBucklingFail, 0u);
     EXPECT_DOUBLE_EQ(f.Record(0).Ncx, 0.0);
-    EXPECT_DOUBLE_EQ(f.Record(0).NStarX, 10e3);
-    EXPECT_EQ(f.Missing({L"<b><red>Fail:</red></b> Insufficient restraint\n",
-                         L"<b><red>Fail:</red></b> XX Axial Buckling\n"}),
-              L"");
+    EXPECT_DOUBLE_EQ(f.Record(0).NStarX, 10e3);  // its failure lines: the golden reports
 }
 
 TEST(AxialSpan, TensionOrContinuousRestraintNeedsNoColumnCheck) {
