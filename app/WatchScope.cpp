@@ -17,7 +17,11 @@
 //   then so are kt, kl, kr and αm.
 // 7 (Mrx ≤ Msx, web term): without axial force the clause's Mrx is at least k·Msx with
 //   k = min(1, 1 + 0.18·(82 − λw)/(82 − λwy)), so its section check is at most
-//   (M*x/(φ·k·Msx))^1.4, required to stay within the governing ratio.
+//   (M*x/(φ·k·Msx))^1.4, required to stay within the governing ratio. Mrx enters only the
+//   biaxial check of cl. 8.3.4, which the section check applies to compact doubly symmetric
+//   sections: where the overall class (the same under both rule sets: it takes the section's
+//   least fy) is not compact under either sign of moment, both take the same linear check and
+//   k = 1. So does kf = 1 (the 1.18 form, capped at Msx: at N* = 0 exactly Msx).
 // A quick check stops at the first failure. Where the checker's stopped in the member checks
 // (a member ratio above 1), the standard's, whose member checks are those very checks (3 to 6),
 // stops there too; where it stopped in the section checks, the standard's may run on past it,
@@ -26,6 +30,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "app/RunCheck.h"
 
@@ -37,13 +42,30 @@ namespace Bit = Arbor::Steel::RestraintBit;
 namespace Type = Arbor::Steel::SteelAS4100::RestraintType;
 using Arbor::Data::CRestraint;
 using Arbor::Steel::UtilKind;
+using Arbor::Steel::SteelAS4100::CAS4100_98Section;
 using Arbor::Steel::SteelAS4100::CAS4100Span;
 using Arbor::Steel::SteelAS4100::CInteractionData;
 
 constexpr double kMomentRatioBelowMs = 0.99;  // M*x/(φMsx) kept clear of 1 (shear set to 0)
 
-// The least Mrx/Msx of cl. 8.3.2 without axial force by the standard's reading (departure 7).
-double ReducedMajorCapacityFactor(const Arbor::Steel::SteelAS4100::CAS4100_98Section& s) {
+// Whether the section check of a point may take the biaxial form of cl. 8.3.4 (compact doubly
+// symmetric, not circular), under either sign of the major-axis moment (the class of a point
+// is that of its moment's sign).
+bool MayTakeBiaxialCheck(const CAS4100_98Section& s) {
+    if (!s.IsDoublySymmetric() || s.IsCircular()) return false;
+    const std::unique_ptr<CAS4100_98Section> probe(s.Clone());
+    for (const double sign : {1.0, -1.0}) {
+        probe->ClearForcesAndMoments();
+        probe->SetMomentXX(sign);
+        if (probe->BucklingClassOverAll(nullptr) == CAS4100_98Section::Compact) return true;
+    }
+    return false;
+}
+
+// The least Mrx/Msx of cl. 8.3.2 without axial force by the standard's reading (departure 7):
+// 1 where it cannot lower the section check.
+double ReducedMajorCapacityFactor(const CAS4100_98Section& s) {
+    if (!MayTakeBiaxialCheck(s) || s.AreaCompEffective() == s.Area()) return 1.0;
     const double webTerm = 0.18 * (82.0 - s.LambdaWeb()) / (82.0 - s.LambdaWebYield());
     return std::min(1.0, 1.0 + webTerm);
 }
