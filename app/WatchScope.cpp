@@ -62,12 +62,16 @@ bool MayTakeBiaxialCheck(const CAS4100_98Section& s) {
     return false;
 }
 
-// The least Mrx/Msx of cl. 8.3.2 without axial force by the standard's reading (departure 7):
-// 1 where it cannot lower the section check.
+// The least Mrx/Msx of cl. 8.3.2 without axial force by the standard's reading (departure 7),
+// from the web term alone.
 double ReducedMajorCapacityFactor(const CAS4100_98Section& s) {
-    if (!MayTakeBiaxialCheck(s) || s.AreaCompEffective() == s.Area()) return 1.0;
     const double webTerm = 0.18 * (82.0 - s.LambdaWeb()) / (82.0 - s.LambdaWebYield());
     return std::min(1.0, 1.0 + webTerm);
+}
+
+// Whether the standard's Mrx may fall below Msx: the biaxial check with kf < 1.
+bool MrxMayFallBelowMsx(const CAS4100_98Section& s) {
+    return s.AreaCompEffective() != s.Area() && MayTakeBiaxialCheck(s);
 }
 
 // Departures 4, 7 and the flanges of 1: bending about the major axis and its shear alone.
@@ -179,7 +183,10 @@ bool StandardMayGovern(const MemberInput& member, const LoadCase& loadCase,
         return !StoppedInMemberChecks(checked);
     }
     if (!checked.ran) return true;
-    return !SectionChecksBounded(checked, ReducedMajorCapacityFactor(*section));
+    // The web term's factor first: it settles most cases without asking for the class.
+    const double factor = ReducedMajorCapacityFactor(*section);
+    if (SectionChecksBounded(checked, factor)) return false;
+    return factor == 1.0 || MrxMayFallBelowMsx(*section) || !SectionChecksBounded(checked, 1.0);
 }
 
 }  // namespace as4100
