@@ -1,6 +1,7 @@
 #include "app/LtSegments.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -21,10 +22,20 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // The moments whose member capacity the check asked for: both ends of a reverse-curved
 // segment, else the larger in magnitude.
-std::vector<double> CheckedMoments(const EndMoments& m, bool reverse) {
-    if (reverse) return {m.min, m.max};
-    return {std::fabs(m.min) <= std::fabs(m.max) ? m.max : m.min};
-}
+struct CheckedMoments {
+    std::array<double, 2> moments{};
+    size_t count = 1;
+    CheckedMoments(const EndMoments& m, bool reverse) {
+        if (reverse) {
+            moments = {m.min, m.max};
+            count = 2;
+        } else {
+            moments[0] = std::fabs(m.min) <= std::fabs(m.max) ? m.max : m.min;
+        }
+    }
+    const double* begin() const { return moments.data(); }
+    const double* end() const { return moments.data() + count; }
+};
 
 // The checker's record for the segment's first sub-span, when the check reached it.
 const Arbor::Steel::SteelAS4100::CInteractionData* RecordOf(const CheckedCase& c,
@@ -44,12 +55,14 @@ const char* WhyNotRequired(const SpanLength& s, const EndMoments& m,
     return "fully laterally restrained (cl. 5.3.2.4)";
 }
 
-// The factors of cl. 5.6.3 for the segment bent by moment `moment`, from the calculator with
-// that moment set (its sign chooses the critical flange, as in the check).
-void Factors(const CheckedCase& c, const CAS4100Span& span, double moment, LtSegment& out) {
-    std::unique_ptr<CAS4100_98Section> section(c.checker.Section()->Clone());
-    section->ClearForcesAndMoments();
-    section->SetMomentXX(moment);
+// The factors of cl. 5.6.3 for the segment bent by moment `moment`, from `section`, a copy of
+// the checker's calculator, with that moment set alone (its sign chooses the critical flange,
+// as in the check). The factors read only the actions and the values the calculator keeps for
+// its section and grade, so one copy serves every segment of the case.
+void Factors(const CheckedCase& c, CAS4100_98Section& section, const CAS4100Span& span,
+             double moment, LtSegment& out) {
+    section.ClearForcesAndMoments();
+    section.SetMomentXX(moment);
     out.moment = moment;
     out.cantilever = span.IsCantilever();
     const bool flange1Critical = out.cantilever ? moment > 0.0 : moment <= 0.0;
@@ -59,13 +72,13 @@ void Factors(const CheckedCase& c, const CAS4100Span& span, double moment, LtSeg
     out.alphaM = c.checker.Alpha_M(span);
     if (c.lengthOverride) {
         out.overridden = true;
-        out.kl = section->LoadHeightFactor(span, true);
+        out.kl = section.LoadHeightFactor(span, true);
         out.le = out.kl * c.overrideLt;
         return;
     }
-    out.kt = section->TwistFactor(span);
-    out.kl = section->LoadHeightFactor(span, false);
-    out.kr = section->RotationalFactor(span);
+    out.kt = section.TwistFactor(span);
+    out.kl = section.LoadHeightFactor(span, false);
+    out.kr = section.RotationalFactor(span);
     out.le = out.kt * out.kl * out.kr * out.length;
 }
 
@@ -79,7 +92,9 @@ const char* RestraintTypeWord(unsigned code) {
 std::vector<LtSegment> DescribeLtSegments(const CheckedCase& c,
                                           const std::vector<SpanLength>& segments) {
     std::vector<LtSegment> out;
-    if (!c.checker.Section()) return out;
+    if (!c.checker.Section() || segments.empty()) return out;
+    out.reserve(segments.size() + 1);  // one more for a reverse-curved segment, the usual most
+    const std::unique_ptr<CAS4100_98Section> section(c.checker.Section()->Clone());
     for (const SpanLength& s : segments) {
         const CAS4100Span span(&c.points, &c.subSpans, static_cast<int>(s.from),
                                static_cast<int>(s.to));
@@ -103,7 +118,7 @@ std::vector<LtSegment> DescribeLtSegments(const CheckedCase& c,
         if (base.status != LtSegment::Status::Checked) {
             // Ends and critical flange still tell the story; the checker's length stands, as
             // no member capacity (kt·kl·kr, αm) was asked for.
-            Factors(c, span, CheckedMoments(m, false).front(), base);
+            Factors(c, *section, span, *CheckedMoments(m, false).begin(), base);
             base.kt = base.kl = base.kr = base.alphaM = kNaN;
             base.le = s.le;
             out.push_back(base);
@@ -111,7 +126,7 @@ std::vector<LtSegment> DescribeLtSegments(const CheckedCase& c,
         }
         for (const double moment : CheckedMoments(m, SpanActions::IsReverseCurvature(m))) {
             LtSegment segment = base;
-            Factors(c, span, moment, segment);
+            Factors(c, *section, span, moment, segment);
             out.push_back(segment);
         }
     }

@@ -17,12 +17,12 @@ namespace {
 
 using Arbor::Steel::CMemberResult;
 using Arbor::Steel::SubspanEffectiveLengthData;
-using Arbor::Steel::UtilKind;
 using Arbor::Steel::SteelAS4100::CAS4100_98Member;
 namespace Flag = Arbor::Steel::ResultFlag;
 
 std::vector<SpanLength> SpansOf(const SubspanEffectiveLengthData::Map& map) {
     std::vector<SpanLength> spans;
+    spans.reserve(map.size());
     for (const auto& [key, e] : map) {
         spans.push_back({e.cmpLeft, e.cmpRight, e.posLeft, e.posRight, e.le, e.r});
     }
@@ -34,14 +34,13 @@ std::vector<EntryResult> CollectEntries(const CMemberResult& result, int subSpan
     std::vector<EntryResult> entries;
     const int count = result.NumEntries();
     if (count < subSpanCount + 1) return entries;
+    entries.reserve(static_cast<size_t>(count - 1));
     for (int index = 1; index < count; ++index) {
         EntryResult entry;
         entry.index = index;
         entry.buckling = index == subSpanCount + 1;
         entry.subSpan = entry.buckling ? 0 : index;
-        for (int k = 0; k < Arbor::Steel::kUtilKindCount; ++k) {
-            entry.util[static_cast<size_t>(k)] = result.Util(index, static_cast<UtilKind>(k));
-        }
+        entry.util = result.GetEntry(index).util;
         entries.push_back(entry);
     }
     return entries;
@@ -109,10 +108,12 @@ std::array<double, 3> OverrideLengths(const MemberInput& member) {
     return lengths;
 }
 
-// The entry and kind holding the largest utilisation, in words.
+// The entry and kind holding the largest utilisation (the first of equals), in words.
 std::string GoverningCheck(const CaseResult& c) {
+    if (c.flags & Flag::ShapeNotHandled) return "section shape not handled";
     double best = -1.0;
-    std::string words;
+    const EntryResult* bestEntry = nullptr;
+    const char* bestWhat = nullptr;
     for (const EntryResult& entry : c.entries) {
         const auto& kinds =
             entry.buckling ? BucklingUtilKinds(entry.principal) : LocalUtilKinds(entry.principal);
@@ -120,15 +121,15 @@ std::string GoverningCheck(const CaseResult& c) {
             const double u = entry.util[static_cast<size_t>(kind.kind)];
             if (u > best) {
                 best = u;
-                words = entry.buckling
-                            ? std::string("member ") + kind.what
-                            : "sub-span " + std::to_string(entry.subSpan) + " " + kind.what;
+                bestEntry = &entry;
+                bestWhat = kind.what;
             }
         }
     }
-    if (c.flags & Flag::ShapeNotHandled) return "section shape not handled";
     if (best < c.governing) return "overall";
-    return words;
+    if (!bestEntry) return {};
+    if (bestEntry->buckling) return std::string("member ") + bestWhat;
+    return "sub-span " + std::to_string(bestEntry->subSpan) + " " + bestWhat;
 }
 
 }  // namespace
@@ -153,7 +154,9 @@ bool MemberChecker::Prepare(const MemberInput& member, bool quick) {
     }
     Arbor::Steel::CSteelMemberGen& checker = *checker_;
     checker.SetResult(nullptr);  // the section is reported by the check itself, not twice
-    checker.SetTitle(Arbor::FromUtf8(member.title));
+    // The checker keeps the title for its host and reads it nowhere; the report takes it from
+    // the member, so a quick check leaves it unset (Clear above emptied it).
+    if (!quick) checker.SetTitle(Arbor::FromUtf8(member.title));
     checker.SetMemberPointVec(member.points);
     checker.SetQuickCheckMode(quick);
 
@@ -178,7 +181,8 @@ CaseResult MemberChecker::RunCase(const MemberInput& member, const LoadCase& loa
                                   bool sectionAccepted, const RunOptions& options,
                                   std::vector<std::string>& warnings) {
     Arbor::Steel::CSteelMemberGen& checker = *checker_;
-    CMemberResult result;
+    CMemberResult& result = result_;
+    result.Reset();
     result.EnableText(options.report && !options.quick);
     checker.SetSubSpanVec(loadCase.subSpans);
     checker.SetResult(&result);
@@ -223,7 +227,8 @@ CaseResult MemberChecker::RunCase(const MemberInput& member, const LoadCase& loa
 // The comparison needs the governing figure alone: no entries, lengths or words are collected.
 double MemberChecker::GoverningUtilisation(const LoadCase& loadCase, bool quick) {
     Arbor::Steel::CSteelMemberGen& checker = *checker_;
-    CMemberResult result;
+    CMemberResult& result = result_;
+    result.Reset();
     result.EnableText(false);
     checker.SetSubSpanVec(loadCase.subSpans);
     checker.SetResult(&result);

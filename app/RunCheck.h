@@ -108,6 +108,8 @@ class MemberChecker {
 
     std::unique_ptr<Arbor::Steel::CSteelMemberGen> checker_;
     bool factorsSet_ = false;  // the optional factors cannot be unset: renew the checker
+    // The result every check of a case fills, reset before each: its storage is reused.
+    Arbor::Steel::CMemberResult result_;
     // The interaction records of the last case checked, as the check left them.
     std::vector<Arbor::Steel::SteelAS4100::CInteractionData> records_;
 };

@@ -8,16 +8,24 @@
 // 2 (web fy for shear): Vu = min(0.6·fy·Aw, the shear buckling capacity, which does not depend
 //   on fy) grows with fy, and the web's fy is never below the section's: never higher.
 // 3 (Mbxo): only segments under uniform moment (no transverse load, F or P ends, not a
-//   cantilever) take it; there are none.
-// 4 (βm of a span loaded in one plane): without axial force δ = 1 under both; βm of the major
-//   axis is the same (no minor-axis load) and βm of the minor axis meets only M*y = 0.
+//   cantilever) of a compact doubly symmetric I section take it; there are none, or the section
+//   is not compact overall under either sign of moment (see 7).
+// 4 (βm of a span loaded in one plane): βm of the major axis is the same (no minor-axis load,
+//   so the span is loaded about x under both) and βm of the minor axis meets only M*y = 0.
 // 5 (critical flange), 6 (cantilever): both flanges held alike at every point and along every
 //   sub-span, so end types, continuous restraint and segment ends read the same whichever
 //   flange is critical, and the segments and cantilevers are the same (SegmentsReadAlike);
 //   then so are kt, kl, kr and αm.
 // 7 (Mrx ≤ Msx, web term): without axial force the clause's Mrx is at least k·Msx with
 //   k = min(1, 1 + 0.18·(82 − λw)/(82 − λwy)), so its section check is at most
-//   (M*x/(φ·k·Msx))^1.4, required to stay within the governing ratio.
+//   (M*x/(φ·k·Msx))^1.4, required to stay within the governing ratio. Mrx enters only the
+//   biaxial check of cl. 8.3.4, which the section check applies to compact doubly symmetric
+//   sections: where the overall class (the same under both rule sets: it takes the section's
+//   least fy) is not compact under either sign of moment, both take the same linear check and
+//   k = 1. So does kf = 1 (the 1.18 form, capped at Msx: at N* = 0 exactly Msx).
+// Axial force (compression or tension) is let through only on a section not compact overall:
+// its section check is then linear and its member check (cl. 8.4) the general form, with
+// neither Mrx nor Mbxo, so 3 and 7 do not arise; 1, 2 and 4 to 6 read as above.
 // A quick check stops at the first failure. Where the checker's stopped in the member checks
 // (a member ratio above 1), the standard's, whose member checks are those very checks (3 to 6),
 // stops there too; where it stopped in the section checks, the standard's may run on past it,
@@ -26,6 +34,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "app/RunCheck.h"
 
@@ -37,26 +46,54 @@ namespace Bit = Arbor::Steel::RestraintBit;
 namespace Type = Arbor::Steel::SteelAS4100::RestraintType;
 using Arbor::Data::CRestraint;
 using Arbor::Steel::UtilKind;
+using Arbor::Steel::SteelAS4100::CAS4100_98Section;
 using Arbor::Steel::SteelAS4100::CAS4100Span;
 using Arbor::Steel::SteelAS4100::CInteractionData;
 
 constexpr double kMomentRatioBelowMs = 0.99;  // M*x/(φMsx) kept clear of 1 (shear set to 0)
 
-// The least Mrx/Msx of cl. 8.3.2 without axial force by the standard's reading (departure 7).
-double ReducedMajorCapacityFactor(const Arbor::Steel::SteelAS4100::CAS4100_98Section& s) {
+// Whether the section check of a point may take the biaxial form of cl. 8.3.4 (compact doubly
+// symmetric, not circular), under either sign of the major-axis moment (the class of a point
+// is that of its moment's sign).
+bool MayTakeBiaxialCheck(const CAS4100_98Section& s) {
+    if (!s.IsDoublySymmetric() || s.IsCircular()) return false;
+    const std::unique_ptr<CAS4100_98Section> probe(s.Clone());
+    for (const double sign : {1.0, -1.0}) {
+        probe->ClearForcesAndMoments();
+        probe->SetMomentXX(sign);
+        if (probe->BucklingClassOverAll(nullptr) == CAS4100_98Section::Compact) return true;
+    }
+    return false;
+}
+
+// The least Mrx/Msx of cl. 8.3.2 without axial force by the standard's reading (departure 7),
+// from the web term alone.
+double ReducedMajorCapacityFactor(const CAS4100_98Section& s) {
     const double webTerm = 0.18 * (82.0 - s.LambdaWeb()) / (82.0 - s.LambdaWebYield());
     return std::min(1.0, 1.0 + webTerm);
 }
 
-// Departures 4, 7 and the flanges of 1: bending about the major axis and its shear alone.
+// Whether the standard's Mrx may fall below Msx: the biaxial check with kf < 1.
+bool MrxMayFallBelowMsx(const CAS4100_98Section& s) {
+    return s.AreaCompEffective() != s.Area() && MayTakeBiaxialCheck(s);
+}
+
+// Departure 4 and the flanges of 1: bending about the major axis and its shear alone.
 bool MajorAxisBendingOnly(const LoadCase& loadCase) {
     for (const Arbor::Steel::CSubSpan& s : loadCase.subSpans) {
         for (const auto* f : {&s.GetForcesLeft(), &s.GetForcesRight()}) {
-            if ((*f)[0] != 0.0 || (*f)[2] != 0.0) return false;
+            if ((*f)[2] != 0.0) return false;
         }
         if (s.GetMomentsLeft()[2] != 0.0 || s.GetMomentsRight()[2] != 0.0) return false;
     }
     return true;
+}
+
+bool HasAxialForce(const LoadCase& loadCase) {
+    for (const Arbor::Steel::CSubSpan& s : loadCase.subSpans) {
+        if (s.GetForcesLeft()[0] != 0.0 || s.GetForcesRight()[0] != 0.0) return true;
+    }
+    return false;
 }
 
 bool FlangesHeldAlike(const CRestraint& r) {
@@ -150,14 +187,19 @@ bool StandardMayGovern(const MemberInput& member, const LoadCase& loadCase,
     if ((shape != Shape::I && shape != Shape::WeldedI) || !section) return true;
     if (member.overrides.Any() || member.points.size() < 2) return true;
     if (!MajorAxisBendingOnly(loadCase) || !SegmentsReadAlike(member, loadCase)) return true;
-    for (const CInteractionData& record : records) {
-        if (IsUniformMomentSegment(record.SpanLT)) return true;
-    }
+    const bool axial = HasAxialForce(loadCase);
+    const bool uniformMoment = std::any_of(records.begin(), records.end(), [](const auto& r) {
+        return IsUniformMomentSegment(r.SpanLT);
+    });
+    if ((axial || uniformMoment) && MayTakeBiaxialCheck(*section)) return true;
     if (quick && (checked.flags & Arbor::Steel::ResultFlag::Failed)) {
         return !StoppedInMemberChecks(checked);
     }
     if (!checked.ran) return true;
-    return !SectionChecksBounded(checked, ReducedMajorCapacityFactor(*section));
+    // The web term's factor first: it settles most cases without asking for the class.
+    const double factor = axial ? 1.0 : ReducedMajorCapacityFactor(*section);
+    if (SectionChecksBounded(checked, factor)) return false;
+    return factor == 1.0 || MrxMayFallBelowMsx(*section) || !SectionChecksBounded(checked, 1.0);
 }
 
 }  // namespace as4100

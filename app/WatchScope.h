@@ -13,10 +13,11 @@ namespace as4100 {
 struct CaseResult;
 
 // False when the standard's reading cannot give a governing utilisation above the checker's
-// (so the watch cannot fire): an I section bent about its major axis only, with no axial force,
-// no override, both flanges held alike everywhere, member ends held (or one a free tip), no
-// segment under uniform moment and the section checks within bounds (or, for a
-// quick check, stopped by a failed member check). True whenever any of that is not shown.
+// (so the watch cannot fire): an I section bent about its major axis only, with no axial force
+// and no segment under uniform moment unless the section is not compact overall, no override,
+// both flanges held alike everywhere, member ends held (or one a free tip) and the section
+// checks within bounds (or, for a quick check, stopped by a failed member check). True
+// whenever any of that is not shown.
 // `records` are the interaction records of the checker's run of `checked`; `quick` says that
 // run was a quick check.
 bool StandardMayGovern(const MemberInput& member, const LoadCase& loadCase,

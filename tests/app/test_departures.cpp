@@ -272,11 +272,24 @@ json FloorBeamActions(double scale, const char* key = nullptr, int component = 0
 // The case runs again unless every departure is shown not to raise the governing ratio; where
 // it is skipped, the standard's reading indeed stays within the watch's margin.
 TEST(StandardWatch, RunsTheStandardAgainOnlyWhereADepartureMayGovern) {
-    json held = FloorBeamActions(1.6);  // LT held off: M*/(φMs) = 0.79, beyond the bound of 7
-    for (json& s : held["segments"]) s["restraint"]["names"] = {"full_twist", "flange1", "flange2"};
-    json uniform = Member("310UB40.4", {{0, kF}, {3, kHeld}, {6, kF}},
-                          {Sub({0, 0, 0}, {0, 0, 0}, {0, 50, 0}, {0, 50, 0}),
-                           Sub({0, 0, 0}, {0, 0, 0}, {0, 50, 0}, {0, 50, 0})});
+    // LT held off, so the section checks govern. The 310UB40.4 is not compact overall (its web
+    // in compression): the linear section check and the general member check, no Mrx or Mbxo,
+    // under both rule sets; the 250UC89.5 is compact.
+    const auto held = [](double scale, const char* section = "310UB40.4") {
+        json m = FloorBeamActions(scale);
+        m["section"] = section;
+        for (json& s : m["segments"])
+            s["restraint"]["names"] = {"full_twist", "flange1", "flange2"};
+        return m;
+    };
+    const auto uniform = [](const char* section) {
+        return Member(section, {{0, kF}, {3, kHeld}, {6, kF}},
+                      {Sub({0, 0, 0}, {0, 0, 0}, {0, 50, 0}, {0, 50, 0}),
+                       Sub({0, 0, 0}, {0, 0, 0}, {0, 50, 0}, {0, 50, 0})});
+    };
+    json compressed = FloorBeamActions(1.0, "forces_left", 0, -50);
+    json compactCompressed = compressed;
+    compactCompressed["section"] = "250UC89.5";
     json heldUnsupported = Example("cantilever");  // beside the free tip
     heldUnsupported["points"][1]["restraint"] = {{"names", kHeld}};
     json freeEnds = FloorBeam(kHeld);
@@ -289,14 +302,18 @@ TEST(StandardWatch, RunsTheStandardAgainOnlyWhereADepartureMayGovern) {
         bool mayGovern;
     } rows[] = {
         {"floor beam", Example("floor-beam"), false},
-        {"section check near Ms", held, true},
-        {"axial compression", FloorBeamActions(1.0, "forces_left", 0, -50), true},
+        {"not compact, M*/(φMs) = 0.79", held(1.6), false},
+        {"not compact, M*/(φMs) above 0.99", held(2.015), true},
+        {"compact, kf = 1, M*/(φMs) = 0.93", held(3.2, "250UC89.5"), false},
+        {"axial compression, not compact", compressed, false},
+        {"axial compression, compact", compactCompressed, true},
         {"minor-axis moment", FloorBeamActions(1.0, "moments_left", 2, 5), true},
         {"brace on the tension flange", FloorBeam({"lateral", "flange1"}), true},
         {"cantilever", Example("cantilever"), false},
         {"cantilever, held unsupported", heldUnsupported, true},
         {"both ends free", freeEnds, true},
-        {"uniform moment segments", uniform, true},
+        {"uniform moment segments, not compact", uniform("310UB40.4"), false},
+        {"uniform moment segments, compact", uniform("250UC89.5"), true},
     };
     for (const auto& row : rows) {
         const WatchView v = Watch(row.member);
