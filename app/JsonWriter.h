@@ -10,6 +10,11 @@
 
 namespace as4100 {
 
+// The text nlohmann::detail::to_chars writes for a finite `value`, at `first`, when it can be
+// had exactly without Grisu2 (most doubles from 2^-9 to 1e15, and zero); returns its end, or
+// nullptr when to_chars must write it. Uses up to 48 bytes from `first` as scratch.
+char* QuickNumberText(char* first, double value);
+
 class JsonWriter {
   public:
     explicit JsonWriter(std::string& out) : out_(out) {}
@@ -31,18 +36,17 @@ class JsonWriter {
     // A key of printable ASCII without quote or backslash, as the program's own names are:
     // written without the scan for characters to escape, compact ,"key": in one append.
     void PlainKey(std::string_view key) {
-        char piece[64];
-        if (indent_ >= 0 || key.size() + 4 > sizeof piece) return PlainKeyGeneral(key);
-        piece[0] = ',';
-        char* place = piece + (needComma_ ? 1 : 0);
-        *place++ = '"';
-        std::memcpy(place, key.data(), key.size());
-        place += key.size();
-        *place++ = '"';
-        *place++ = ':';
-        out_.append(piece, place);
+        if (indent_ >= 0 || key.size() > kShortKey) return PlainKeyGeneral(key);
+        char piece[kShortKey + 4];
+        out_.append(piece, static_cast<std::size_t>(CompactKey(piece, key) - piece));
         needComma_ = false;
     }
+    // A member "key": value, the key as PlainKey's; compact, in one append.
+    void NumberMember(std::string_view key, double value);
+    void StringMember(std::string_view key, std::string_view text);
+    void IntegerMember(std::string_view key, std::int64_t value);
+    void UnsignedMember(std::string_view key, std::uint64_t value);
+    void BoolMember(std::string_view key, bool value);
 
     void String(std::string_view text);
     void Integer(std::int64_t value);
@@ -94,6 +98,10 @@ class JsonWriter {
         out_.append(static_cast<std::size_t>(depth_ * indent_), ' ');
     }
     void Quoted(std::string_view text);
+    // Keys up to this long go through a piece on the stack.
+    static constexpr std::size_t kShortKey = 32;
+    // A compact writer's [,]"key": at `place` (a plain key up to kShortKey); returns the end.
+    char* CompactKey(char* place, std::string_view key);
 
     std::string& out_;
     bool needComma_ = false;  // a member or element precedes in the open container
