@@ -11,14 +11,31 @@ namespace as4100 {
 
 namespace {
 
-// Printable ASCII other than the quote and the backslash is written as it is.
+// Printable ASCII other than the quote and the backslash is written as it is. Eight bytes at
+// a time: a byte at or above 0x80 shows in its top bit, one below 0x20 (or equal to the quote
+// or backslash after xor) in the top bit of (x - 0x20…) & ~x, which is nonzero exactly when
+// some byte is below.
 bool Plain(std::string_view text) {
-    bool plain = true;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        plain &= (byte - 0x20u < 0x60u) & (c != '"') & (c != '\\');
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    constexpr std::uint64_t kTops = 0x8080808080808080u;
+    const auto below = [](std::uint64_t x, std::uint64_t byte) {
+        return (x - byte * kOnes) & ~x & kTops;
+    };
+    const auto bad = [&](std::uint64_t x) {
+        return (x & kTops) | below(x, 0x20) | below(x ^ ('"' * kOnes), 1) |
+               below(x ^ ('\\' * kOnes), 1);
+    };
+    std::uint64_t found = 0;
+    std::size_t at = 0;
+    for (; at + 8 <= text.size(); at += 8) {
+        std::uint64_t x;
+        std::memcpy(&x, text.data() + at, 8);
+        found |= bad(x);
     }
-    return plain;
+    if (at == text.size()) return found == 0;
+    std::uint64_t x = 0x20 * kOnes;  // the rest among spaces
+    std::memcpy(&x, text.data() + at, text.size() - at);
+    return (found | bad(x)) == 0;
 }
 
 // 10^0 .. 10^19, all that fit 64 bits.
@@ -109,39 +126,38 @@ char* QuickNumberText(char* first, double value) {
     using U128 = unsigned __int128;
     if (q + 1 >= 0 ? (U128{kPow10[q + 1]} << e) <= m : U128{m} * kPow10[-(q + 1)] >= (U128{1} << e))
         ++q;
-    // Grid k: plainly inside (offset kept), plainly outside, or near an edge.
-    std::uint64_t offset = 0;
+    // Grid k: plainly inside, plainly outside, or near an edge; its offset in `probe`.
+    std::uint64_t probe = 0;
     enum class Fit { Inside, Outside, Edge };
     const auto test = [&](int k) {
         // the offset needs only the low e bits of m·10^k
         const std::uint64_t rest = (m * kPow10[k]) & low;
-        const std::uint64_t probe = rest < half ? rest : low + 1 - rest;
-        if (probe << narrow < kGridBounds.inside[k]) {
-            offset = probe;
-            return Fit::Inside;
-        }
+        probe = rest < half ? rest : low + 1 - rest;
+        if (probe << narrow < kGridBounds.inside[k]) return Fit::Inside;
         return probe > kGridBounds.outside[k] ? Fit::Outside : Fit::Edge;
     };
     // Results carry 16 or 17 digits: grids 15 - q and 16 - q (17 digits always fit) first.
     int fine = 15 - q;
+    std::uint64_t offset = 0;  // fine's
     switch (test(fine)) {
         case Fit::Edge:
             return nullptr;
         case Fit::Outside:
             if (test(++fine) != Fit::Inside) return nullptr;
+            offset = probe;
             break;
         case Fit::Inside:
+            offset = probe;
             switch (test(fine - 1)) {
                 case Fit::Edge:
                     return nullptr;
                 case Fit::Outside:
-                    test(fine);  // its offset again
                     break;
                 case Fit::Inside: {
                     // Inputs carry few digits: up from the coarsest grid that may hold a point,
                     // 10^(q+1), then by bisection.
+                    offset = probe;
                     --fine;
-                    std::uint64_t fineOffset = offset;
                     int coarse = std::max(0, -q - 1);
                     for (int probes = 0; coarse < fine; ++probes) {
                         const int k = probes < 3 ? coarse : (coarse + fine) / 2;
@@ -149,12 +165,11 @@ char* QuickNumberText(char* first, double value) {
                         if (fit == Fit::Edge) return nullptr;
                         if (fit == Fit::Inside) {
                             fine = k;
-                            fineOffset = offset;
+                            offset = probe;
                         } else {
                             coarse = k + 1;
                         }
                     }
-                    offset = fineOffset;
                 }
             }
     }
@@ -233,7 +248,7 @@ void CopyShort(char* to, const char* from, std::size_t n) {
 
 }  // namespace
 
-char* JsonWriter::CompactKey(char* place, std::string_view key) {
+[[gnu::always_inline]] inline char* JsonWriter::CompactKey(char* place, std::string_view key) {
     assert(Plain(key) && key.size() <= kShortKey);
     if (needComma_) *place++ = ',';
     *place++ = '"';
@@ -248,26 +263,32 @@ char* JsonWriter::CompactKey(char* place, std::string_view key) {
     return place;
 }
 
+void JsonWriter::PlainKey(std::string_view key) {
+    if (!OnePiece(key)) return PlainKeyGeneral(key);
+    Keep(CompactKey(Room(kShortKey + 4), key));
+    needComma_ = false;
+}
+
 void JsonWriter::NumberMember(std::string_view key, double value) {
-    if (indent_ >= 0 || key.size() > kShortKey || !std::isfinite(value)) {
+    if (!OnePiece(key) || !std::isfinite(value)) {
         PlainKey(key);
         return Number(value);
     }
-    char piece[kShortKey + 4 + 64];
-    char* const place = CompactKey(piece, key);
+    constexpr std::size_t kPiece = kShortKey + 4 + 64;
+    char* const start = Room(kPiece);
+    char* const place = CompactKey(start, key);
     char* end = QuickNumberText(place, value);
-    if (end == nullptr) end = nlohmann::detail::to_chars(place, piece + sizeof piece, value);
-    out_.append(piece, static_cast<std::size_t>(end - piece));
+    if (end == nullptr) end = nlohmann::detail::to_chars(place, start + kPiece, value);
+    Keep(end);
     needComma_ = true;
 }
 
 void JsonWriter::StringMember(std::string_view key, std::string_view text) {
-    if (indent_ >= 0 || key.size() > kShortKey || text.size() > 64 || !Plain(text)) {
+    if (!OnePiece(key) || text.size() > kShortText || !Plain(text)) {
         PlainKey(key);
         return String(text);
     }
-    char piece[kShortKey + 4 + 64 + 2];
-    char* place = CompactKey(piece, key);
+    char* place = CompactKey(Room(kShortKey + 4 + kShortText + 2), key);
     *place++ = '"';
     if (text.size() <= 16) {
         CopyShort(place, text.data(), text.size());
@@ -276,80 +297,95 @@ void JsonWriter::StringMember(std::string_view key, std::string_view text) {
     }
     place += text.size();
     *place++ = '"';
-    out_.append(piece, static_cast<std::size_t>(place - piece));
+    Keep(place);
     needComma_ = true;
 }
 
 void JsonWriter::IntegerMember(std::string_view key, std::int64_t value) {
-    if (indent_ >= 0 || key.size() > kShortKey) {
+    if (!OnePiece(key)) {
         PlainKey(key);
         return Integer(value);
     }
-    char piece[kShortKey + 4 + 24];
-    char* const place = CompactKey(piece, key);
-    char* const end = std::to_chars(place, piece + sizeof piece, value).ptr;
-    out_.append(piece, static_cast<std::size_t>(end - piece));
+    char* const place = CompactKey(Room(kShortKey + 4 + 24), key);
+    Keep(std::to_chars(place, place + 24, value).ptr);
     needComma_ = true;
 }
 
 void JsonWriter::UnsignedMember(std::string_view key, std::uint64_t value) {
-    if (indent_ >= 0 || key.size() > kShortKey) {
+    if (!OnePiece(key)) {
         PlainKey(key);
         return Unsigned(value);
     }
-    char piece[kShortKey + 4 + 24];
-    char* const place = CompactKey(piece, key);
-    char* const end = std::to_chars(place, piece + sizeof piece, value).ptr;
-    out_.append(piece, static_cast<std::size_t>(end - piece));
+    char* const place = CompactKey(Room(kShortKey + 4 + 24), key);
+    Keep(std::to_chars(place, place + 24, value).ptr);
     needComma_ = true;
 }
 
 void JsonWriter::BoolMember(std::string_view key, bool value) {
-    if (indent_ >= 0 || key.size() > kShortKey) {
+    if (!OnePiece(key)) {
         PlainKey(key);
         return Bool(value);
     }
-    char piece[kShortKey + 4 + 8];
-    char* place = CompactKey(piece, key);
+    char* const place = CompactKey(Room(kShortKey + 4 + 5), key);
     // both words with their terminating NUL are 5 bytes to read
     const std::string_view word = value ? "true" : "false";
     std::memcpy(place, word.data(), 5);
-    place += word.size();
-    out_.append(piece, static_cast<std::size_t>(place - piece));
+    Keep(place + word.size());
     needComma_ = true;
 }
 
 void JsonWriter::Quoted(std::string_view text) {
     if (Plain(text)) {
-        const std::size_t at = out_.size();
-        out_.resize(at + text.size() + 2);
-        char* place = out_.data() + at;
+        if (text.size() + 2 > kStage) {
+            std::string& out = Direct();
+            out += '"';
+            out += text;
+            out += '"';
+            return;
+        }
+        char* place = Room(text.size() + 2);
         *place++ = '"';
-        text.copy(place, text.size());
-        place[text.size()] = '"';
-        return;
+        std::memcpy(place, text.data(), text.size());
+        place += text.size();
+        *place++ = '"';
+        return Keep(place);
     }
     // Escapes, multi-byte characters and invalid UTF-8 (replaced by U+FFFD) exactly as
     // nlohmann writes them: rare, so its own serializer does it.
-    out_ += nlohmann::json(std::string(text))
-                .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    Direct() += nlohmann::json(std::string(text))
+                    .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+void JsonWriter::NewLine() {
+    Keep(Put(Room(1), '\n'));
+    constexpr std::size_t kSpaces = 64;
+    for (auto spaces = static_cast<std::size_t>(depth_ * indent_); spaces > 0;) {
+        const std::size_t n = std::min(spaces, kSpaces);
+        char* const place = Room(kSpaces);
+        std::memset(place, ' ', n);
+        Keep(place + n);
+        spaces -= n;
+    }
 }
 
 void JsonWriter::SeparateIndented() {
     if (afterKey_) {
         afterKey_ = false;
     } else if (depth_ > 0) {
-        if (needComma_) out_ += ',';
+        if (needComma_) Keep(Put(Room(1), ','));
         NewLine();
     }
     needComma_ = true;
 }
 
 void JsonWriter::QuotedKey(std::string_view key) {
-    if (needComma_) out_ += ',';
+    if (needComma_) Keep(Put(Room(1), ','));
     if (indent_ >= 0) NewLine();
     Quoted(key);
-    out_ += indent_ >= 0 ? ": " : ":";
+    const std::string_view colon = indent_ >= 0 ? ": " : ":";
+    char* const place = Room(2);
+    std::memcpy(place, colon.data(), colon.size());
+    Keep(place + colon.size());
     needComma_ = false;
     afterKey_ = indent_ >= 0;
 }
@@ -363,8 +399,9 @@ void JsonWriter::PlainKeyGeneral(std::string_view key) {
     assert(Plain(key));
     // ,\n    "key":  in one piece
     const auto margin = static_cast<std::size_t>(indent_ >= 0 ? depth_ * indent_ : 0);
-    char head[112];
-    if (key.size() + margin + 6 + 16 > sizeof head) return QuotedKey(key);
+    constexpr std::size_t kHead = 112;
+    if (key.size() + margin + 6 + 16 > kHead) return QuotedKey(key);
+    char* const head = Room(kHead);
     char* place = head;
     if (needComma_) *place++ = ',';
     if (indent_ >= 0) {
@@ -378,39 +415,44 @@ void JsonWriter::PlainKeyGeneral(std::string_view key) {
     *place++ = '"';
     *place++ = ':';
     if (indent_ >= 0) *place++ = ' ';
-    out_.append(head, place);
+    Keep(place);
     needComma_ = false;
     afterKey_ = indent_ >= 0;
 }
 
 void JsonWriter::String(std::string_view text) {
-    char piece[96];
-    char* place = Lead(piece);
-    if (text.size() + 3 > sizeof piece || !Plain(text)) {
-        out_.append(piece, place);
-        return Quoted(text);
+    if (indent_ < 0 && text.size() <= kShortText && Plain(text)) {
+        char* place = Room(kShortText + 3);
+        if (needComma_) *place++ = ',';
+        needComma_ = true;
+        *place++ = '"';
+        std::memcpy(place, text.data(), text.size());
+        place += text.size();
+        *place++ = '"';
+        return Keep(place);
     }
-    *place++ = '"';
-    place = std::copy(text.begin(), text.end(), place);
-    *place++ = '"';
-    out_.append(piece, place);
+    Separate();
+    Quoted(text);
 }
 
 void JsonWriter::Integer(std::int64_t value) {
     Separate();
-    char digits[24];
-    out_.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+    char* const place = Room(24);
+    Keep(std::to_chars(place, place + 24, value).ptr);
 }
 
 void JsonWriter::Unsigned(std::uint64_t value) {
     Separate();
-    char digits[24];
-    out_.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+    char* const place = Room(24);
+    Keep(std::to_chars(place, place + 24, value).ptr);
 }
 
 void JsonWriter::Bool(bool value) {
     Separate();
-    out_ += value ? "true" : "false";
+    const std::string_view word = value ? "true" : "false";
+    char* const place = Room(5);
+    std::memcpy(place, word.data(), word.size());
+    Keep(place + word.size());
 }
 
 void JsonWriter::Number(double value) {
@@ -418,17 +460,24 @@ void JsonWriter::Number(double value) {
     if (std::isinf(value)) return String(value > 0 ? "inf" : "-inf");
     // nlohmann's own shortest round-trip digits (Grisu2) and layout, so the text is the same
     // (std::to_chars gives other digits for about one double in a thousand, e.g. 17.4636279794
-    // where Grisu2 writes 17.463627979399998, and is no quicker for the values written here).
-    char digits[64];
-    char* place = Lead(digits);
+    // where Grisu2 writes 17.463627979399998); most of them without Grisu2's own work.
+    Separate();
+    constexpr std::size_t kPiece = 64;
+    char* const place = Room(kPiece);
     char* end = QuickNumberText(place, value);
-    if (end == nullptr) end = nlohmann::detail::to_chars(place, digits + sizeof digits, value);
-    out_.append(digits, static_cast<std::size_t>(end - digits));
+    if (end == nullptr) end = nlohmann::detail::to_chars(place, place + kPiece, value);
+    Keep(end);
 }
 
 void JsonWriter::Raw(std::string_view json) {
     Separate();
-    out_ += json;
+    if (json.size() > kStage) {
+        Direct() += json;
+        return;
+    }
+    char* const place = Room(json.size());
+    std::memcpy(place, json.data(), json.size());
+    Keep(place + json.size());
 }
 
 }  // namespace as4100

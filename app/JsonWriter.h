@@ -26,6 +26,8 @@ class JsonWriter {
         int spaces;
     };
     JsonWriter(std::string& out, Indent indent) : out_(out), indent_(indent.spaces) {}
+    JsonWriter(const JsonWriter&) = delete;
+    JsonWriter& operator=(const JsonWriter&) = delete;
 
     void BeginObject() { Open('{'); }
     void EndObject() { Close('}'); }
@@ -34,14 +36,9 @@ class JsonWriter {
     // An object's key; the next value written is its value.
     void Key(std::string_view key);
     // A key of printable ASCII without quote or backslash, as the program's own names are:
-    // written without the scan for characters to escape, compact ,"key": in one append.
-    void PlainKey(std::string_view key) {
-        if (indent_ >= 0 || key.size() > kShortKey) return PlainKeyGeneral(key);
-        char piece[kShortKey + 4];
-        out_.append(piece, static_cast<std::size_t>(CompactKey(piece, key) - piece));
-        needComma_ = false;
-    }
-    // A member "key": value, the key as PlainKey's; compact, in one append.
+    // written without the scan for characters to escape.
+    void PlainKey(std::string_view key);
+    // A member "key": value, the key as PlainKey's; compact, in one piece.
     void NumberMember(std::string_view key, double value);
     void StringMember(std::string_view key, std::string_view text);
     void IntegerMember(std::string_view key, std::int64_t value);
@@ -56,58 +53,78 @@ class JsonWriter {
     // "inf", "-inf" or "nan" (the result document's convention).
     void Number(double value);
     // Room for `more` characters after what is written.
-    void Reserve(std::size_t more) { out_.reserve(out_.size() + more); }
+    void Reserve(std::size_t more) { out_.reserve(out_.size() + staged_ + more); }
     // Text that is already one JSON value.
     void Raw(std::string_view json);
 
   private:
+    // Keys up to this long, strings up to kShortText, go through a fixed-size piece.
+    static constexpr std::size_t kShortKey = 32;
+    static constexpr std::size_t kShortText = 64;
+    // The text gathers here and goes into `out` in few appends. `out` has all of it whenever
+    // the writer is at the top level or in the outermost container (the batch reads `out`
+    // between its line object's members); deeper, it follows when the stage fills.
+    static constexpr std::size_t kStage = 1024;
+
+    // `n` (at most kStage) bytes of room at the returned place in the stage.
+    char* Room(std::size_t n) {
+        if (kStage - staged_ < n) Flush();
+        return stage_ + staged_;
+    }
+    // What was written at the stage's end, up to `end`, kept.
+    void Keep(char* end) {
+        staged_ = static_cast<std::size_t>(end - stage_);
+        if (depth_ <= 1) Flush();
+    }
+    void Flush() {
+        out_.append(stage_, staged_);
+        staged_ = 0;
+    }
+    // `out` itself, for text that does not go through the stage.
+    std::string& Direct() {
+        Flush();
+        return out_;
+    }
+    // What precedes a value: a comma (compact), a line break and indentation (indented).
     void Separate() {
         if (indent_ >= 0) return SeparateIndented();
-        if (needComma_) out_ += ',';
+        if (needComma_) Keep(Put(Room(1), ','));
         needComma_ = true;
     }
-    // What precedes a value: a compact writer's comma put at `place` (the caller appends it
-    // with the value), an indented writer's line break appended; returns the end.
-    char* Lead(char* place) {
-        if (indent_ >= 0) {
-            SeparateIndented();
-            return place;
-        }
-        if (needComma_) *place++ = ',';
-        needComma_ = true;
-        return place;
+    static char* Put(char* place, char c) {
+        *place = c;
+        return place + 1;
     }
     void Open(char bracket) {
         Separate();
-        out_ += bracket;
-        needComma_ = false;
         ++depth_;
+        Keep(Put(Room(1), bracket));
+        needComma_ = false;
     }
     void Close(char bracket) {
         --depth_;
         if (indent_ >= 0 && needComma_) NewLine();
-        out_ += bracket;
+        Keep(Put(Room(1), bracket));
         needComma_ = true;
     }
     void SeparateIndented();
     void QuotedKey(std::string_view key);
     void PlainKeyGeneral(std::string_view key);  // indented or long
     // A line break and the indentation of the current level.
-    void NewLine() {
-        out_ += '\n';
-        out_.append(static_cast<std::size_t>(depth_ * indent_), ' ');
-    }
+    void NewLine();
     void Quoted(std::string_view text);
-    // Keys up to this long go through a piece on the stack.
-    static constexpr std::size_t kShortKey = 32;
     // A compact writer's [,]"key": at `place` (a plain key up to kShortKey); returns the end.
     char* CompactKey(char* place, std::string_view key);
+    // Whether a member goes in one piece: compact, with a short key.
+    bool OnePiece(std::string_view key) const { return indent_ < 0 && key.size() <= kShortKey; }
 
     std::string& out_;
     bool needComma_ = false;  // a member or element precedes in the open container
     int indent_ = -1;         // below 0: compact
     int depth_ = 0;           // containers open
     bool afterKey_ = false;   // indented: the next value is a member's, on its key's line
+    std::size_t staged_ = 0;  // bytes in stage_ not yet in out_
+    char stage_[kStage];
 };
 
 }  // namespace as4100

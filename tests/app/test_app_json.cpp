@@ -141,6 +141,16 @@ nlohmann::ordered_json WriteAwkwardDocument(JsonWriter& w) {
         expected[key + "t"] = true;
         expected[key + "f"] = false;
     }
+    // indentation beyond one piece of spaces, a string beyond the writer's stage
+    nlohmann::ordered_json deep = std::string(1100, 'x');
+    w.Key("deep");
+    for (int level = 0; level < 20; ++level) {
+        w.BeginArray();
+        deep = nlohmann::ordered_json::array({deep});
+    }
+    w.String(std::string(1100, 'x'));
+    for (int level = 0; level < 20; ++level) w.EndArray();
+    expected["deep"] = deep;
     w.NumberMember("not finite", -inf);
     w.StringMember("escaped", texts[3]);
     w.StringMember("long", texts[7]);
