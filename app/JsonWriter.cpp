@@ -98,14 +98,15 @@ constexpr char kDigitPairs[] =
 //
 // Here, with d = m·2^-e exact, grid k's point nearest d is n = round(m·10^k / 2^e), off by
 // |n·2^e - m·10^k| in units of 2^-e·10^-k, where the half-gap is 10^k/2 (10^k/4 below a power
-// of two). A grid with a point in the open interval has one on every finer grid, so the
-// coarsest is found by bisection. Every grid probed must be plainly outside (offset over 65/64
-// of the wider half-gap: nothing of it in [M-, M+]) or plainly inside (under 63/64 of the
-// narrower half-gap: n in [M-, M+] with 1/64 of the half-gap, 8 units or 4 below a power of
-// two, to spare), and n must be nearer d than the next point by more than 10^k/256 (4 units),
-// so that Grisu2's rounding towards w ends on n too. Anything closer to an edge is left to
-// nlohmann. The digits of n and the exponent -k are laid out by nlohmann's own format_buffer, with
-// its to_chars's limits.
+// of two). A grid with a point in the open interval has one on every finer grid (a coarser
+// grid's points are a finer one's), so a few probes find the coarsest. Every grid probed must
+// be plainly outside (offset over 65/64 of the wider half-gap: no point of it or of a coarser
+// grid in [M-, M+]) or plainly inside (under 63/64 of the narrower half-gap: n in [M-, M+]
+// with 1/64 of the half-gap, 8 units or 4 below a power of two, to spare), and n must be
+// nearer d than the next point by more than 10^k/256 (4 units), so that Grisu2's rounding
+// towards w ends on n too. Anything closer to an edge is left to nlohmann. The digits of n
+// and the exponent -k are laid out as nlohmann's format_buffer does with its to_chars's
+// limits; the exponent forms by format_buffer itself.
 char* QuickNumberText(char* first, double value) {
     std::uint64_t bits;
     std::memcpy(&bits, &value, sizeof bits);
@@ -184,19 +185,33 @@ char* QuickNumberText(char* first, double value) {
             ++exponent;
         }
     }
-    // the digits backwards, two at a time, ending at text + 20
+    // the digits backwards, two at a time, ending at text + 20: eight at a time while more
+    // are left, in 32-bit arithmetic, which is cheaper
     char text[48];
     char* lead = text + 20;
-    while (digits >= 100) {
-        lead -= 2;
-        std::memcpy(lead, kDigitPairs + 2 * (digits % 100), 2);
-        digits /= 100;
+    const auto pairs = [&lead](std::uint32_t y, int count) {
+        for (; count > 0; --count) {
+            lead -= 2;
+            std::memcpy(lead, kDigitPairs + 2 * (y % 100), 2);
+            y /= 100;
+        }
+    };
+    while (digits >= 100000000) {
+        const std::uint64_t upper = digits / 100000000;
+        pairs(static_cast<std::uint32_t>(digits - upper * 100000000), 4);
+        digits = upper;
     }
-    if (digits >= 10) {
+    auto rest = static_cast<std::uint32_t>(digits);
+    while (rest >= 100) {
         lead -= 2;
-        std::memcpy(lead, kDigitPairs + 2 * digits, 2);
+        std::memcpy(lead, kDigitPairs + 2 * (rest % 100), 2);
+        rest /= 100;
+    }
+    if (rest >= 10) {
+        lead -= 2;
+        std::memcpy(lead, kDigitPairs + 2 * rest, 2);
     } else {
-        *--lead = static_cast<char>('0' + digits);
+        *--lead = static_cast<char>('0' + rest);
     }
     const int length = static_cast<int>(text + 20 - lead);
     // nlohmann's format_buffer with to_chars's limits (-4, 15): the three plain layouts here
@@ -274,12 +289,8 @@ void JsonWriter::NumberMember(std::string_view key, double value) {
         PlainKey(key);
         return Number(value);
     }
-    constexpr std::size_t kPiece = kShortKey + 4 + 64;
-    char* const start = Room(kPiece);
-    char* const place = CompactKey(start, key);
-    char* end = QuickNumberText(place, value);
-    if (end == nullptr) end = nlohmann::detail::to_chars(place, start + kPiece, value);
-    Keep(end);
+    char* const place = CompactKey(Room(kShortKey + 4 + 64), key);
+    Keep(FiniteText(place, value));
     needComma_ = true;
 }
 
@@ -462,11 +473,27 @@ void JsonWriter::Number(double value) {
     // (std::to_chars gives other digits for about one double in a thousand, e.g. 17.4636279794
     // where Grisu2 writes 17.463627979399998); most of them without Grisu2's own work.
     Separate();
-    constexpr std::size_t kPiece = 64;
-    char* const place = Room(kPiece);
+    Keep(FiniteText(Room(64), value));
+}
+
+char* JsonWriter::FiniteText(char* place, double value) {
+    // zero, the most common value of all, at once
+    if (value == 0 && !std::signbit(value)) return std::copy_n("0.0", 3, place);
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    Remembered& slot = remembered_[(bits * 0x9e3779b97f4a7c15u) >> 60];
+    if (slot.bits == bits) {
+        std::memcpy(place, slot.text, sizeof slot.text);
+        return place + slot.length;
+    }
     char* end = QuickNumberText(place, value);
-    if (end == nullptr) end = nlohmann::detail::to_chars(place, place + kPiece, value);
-    Keep(end);
+    if (end == nullptr) end = nlohmann::detail::to_chars(place, place + 64, value);
+    if (end - place <= static_cast<std::ptrdiff_t>(sizeof slot.text)) {
+        slot.bits = bits;
+        slot.length = static_cast<std::uint8_t>(end - place);
+        std::memcpy(slot.text, place, sizeof slot.text);
+    }
+    return end;
 }
 
 void JsonWriter::Raw(std::string_view json) {

@@ -115,6 +115,8 @@ class JsonWriter {
     void Quoted(std::string_view text);
     // A compact writer's [,]"key": at `place` (a plain key up to kShortKey); returns the end.
     char* CompactKey(char* place, std::string_view key);
+    // A finite number's text at `place` (64 bytes of room); returns its end.
+    char* FiniteText(char* place, double value);
     // Whether a member goes in one piece: compact, with a short key.
     bool OnePiece(std::string_view key) const { return indent_ < 0 && key.size() <= kShortKey; }
 
@@ -125,6 +127,15 @@ class JsonWriter {
     bool afterKey_ = false;   // indented: the next value is a member's, on its key's line
     std::size_t staged_ = 0;  // bytes in stage_ not yet in out_
     char stage_[kStage];
+    // The texts of numbers written lately, by a hash of their bits: a result repeats many
+    // (the governing ratio is one of the entries', a combined ratio one of its parts, spans
+    // share lengths). Empty slots hold a NaN's bits, which no finite number has.
+    struct Remembered {
+        std::uint64_t bits = ~std::uint64_t{0};
+        std::uint8_t length = 0;
+        char text[23];
+    };
+    Remembered remembered_[16];
 };
 
 }  // namespace as4100

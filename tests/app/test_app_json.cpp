@@ -128,13 +128,14 @@ nlohmann::ordered_json WriteAwkwardDocument(JsonWriter& w) {
                                 std::string(32, 'm'),
                                 std::string(33, 'n')};
     for (const std::string& key : keys) {
-        w.NumberMember(key + "#", 0.1);
+        const double number = key.size() % 2 ? -0.1 : 0.1;  // the same texts again and again
+        w.NumberMember(key + "#", number);
         w.StringMember(key + "$", key);
         w.IntegerMember(key + "i", -3);
         w.UnsignedMember(key + "u", 7);
         w.BoolMember(key + "t", true);
         w.BoolMember(key + "f", false);
-        expected[key + "#"] = 0.1;
+        expected[key + "#"] = number;
         expected[key + "$"] = key;
         expected[key + "i"] = -3;
         expected[key + "u"] = 7u;
