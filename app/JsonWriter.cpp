@@ -481,7 +481,7 @@ char* JsonWriter::FiniteText(char* place, double value) {
     if (value == 0 && !std::signbit(value)) return std::copy_n("0.0", 3, place);
     std::uint64_t bits;
     std::memcpy(&bits, &value, sizeof bits);
-    Remembered& slot = remembered_[(bits * 0x9e3779b97f4a7c15u) >> 60];
+    Remembered& slot = remembered_[(bits * 0x9e3779b97f4a7c15u) >> 58];
     if (slot.bits == bits) {
         std::memcpy(place, slot.text, sizeof slot.text);
         return place + slot.length;

@@ -135,7 +135,7 @@ class JsonWriter {
         std::uint8_t length = 0;
         char text[23];
     };
-    Remembered remembered_[16];
+    Remembered remembered_[64];
 };
 
 }  // namespace as4100
