@@ -12,43 +12,36 @@ using nlohmann::ordered_json;
 
 namespace {
 
-void WriteNumber(JsonWriter& w, const char* key, double value) {
-    w.PlainKey(key);
-    w.Number(value);
+void WriteNumber(JsonWriter& w, std::string_view key, double value) {
+    w.NumberMember(key, value);
 }
 
-void WriteText(JsonWriter& w, const char* key, std::string_view text) {
-    w.PlainKey(key);
-    w.String(text);
+void WriteText(JsonWriter& w, std::string_view key, std::string_view text) {
+    w.StringMember(key, text);
 }
 
-void WriteFlag(JsonWriter& w, const char* key, bool value) {
-    w.PlainKey(key);
-    w.Bool(value);
+void WriteFlag(JsonWriter& w, std::string_view key, bool value) {
+    w.BoolMember(key, value);
 }
 
 void WriteUtil(JsonWriter& w, const EntryResult& entry) {
     w.BeginObject();
     for (const UtilKindWords& kind :
          entry.buckling ? BucklingUtilKinds(entry.principal) : LocalUtilKinds(entry.principal)) {
-        w.PlainKey(kind.key);
-        w.Number(entry.util[static_cast<size_t>(kind.kind)]);
+        w.NumberMember(kind.key, entry.util[static_cast<size_t>(kind.kind)]);
     }
     w.EndObject();
 }
 
 void WriteEntry(JsonWriter& w, const EntryResult& entry) {
     w.BeginObject();
-    w.PlainKey("index");
-    w.Integer(entry.index);
+    w.IntegerMember("index", entry.index);
     WriteText(w, "kind", entry.buckling ? "buckling" : "local");
     if (!entry.buckling) {
-        w.PlainKey("subspan");
-        w.Integer(entry.subSpan);
+        w.IntegerMember("subspan", entry.subSpan);
     }
     if (entry.piece > 0) {
-        w.PlainKey("piece");
-        w.Integer(entry.piece);
+        w.IntegerMember("piece", entry.piece);
     }
     w.PlainKey("util");
     WriteUtil(w, entry);
@@ -58,15 +51,13 @@ void WriteEntry(JsonWriter& w, const EntryResult& entry) {
 // The point indices and positions a span or segment runs between.
 template <typename Span>
 void WriteEnds(JsonWriter& w, const Span& s) {
-    w.PlainKey("from");
-    w.Unsigned(s.from);
-    w.PlainKey("to");
-    w.Unsigned(s.to);
+    w.UnsignedMember("from", s.from);
+    w.UnsignedMember("to", s.to);
     WriteNumber(w, "x_from", s.xFrom);
     WriteNumber(w, "x_to", s.xTo);
 }
 
-void WriteSpans(JsonWriter& w, const char* key, const std::vector<SpanLength>& spans) {
+void WriteSpans(JsonWriter& w, std::string_view key, const std::vector<SpanLength>& spans) {
     w.PlainKey(key);
     w.BeginArray();
     for (const SpanLength& s : spans) {
@@ -90,8 +81,7 @@ void WriteSegment(JsonWriter& w, const LtSegment& s) {
     w.String(RestraintTypeWord(s.endLeft));
     w.String(RestraintTypeWord(s.endRight));
     w.EndArray();
-    w.PlainKey("critical_flange");
-    w.Integer(s.criticalFlange);
+    w.IntegerMember("critical_flange", s.criticalFlange);
     WriteFlag(w, "cantilever", s.cantilever);
     WriteNumber(w, "moment", s.moment);
     WriteNumber(w, "kt", s.kt);
@@ -109,7 +99,7 @@ void WriteSegment(JsonWriter& w, const LtSegment& s) {
     w.EndObject();
 }
 
-void WriteStrings(JsonWriter& w, const char* key, const std::vector<std::string>& texts) {
+void WriteStrings(JsonWriter& w, std::string_view key, const std::vector<std::string>& texts) {
     w.PlainKey(key);
     w.BeginArray();
     for (const std::string& text : texts) w.String(text);
@@ -123,8 +113,7 @@ void WriteCase(JsonWriter& w, const CaseResult& c) {
     WriteFlag(w, "pass", c.pass);
     WriteNumber(w, "governing", c.governing);
     WriteText(w, "governs", c.governs);
-    w.PlainKey("flags");
-    w.Unsigned(c.flags);
+    w.UnsignedMember("flags", c.flags);
     WriteStrings(w, "flag_words", FlagWords(c.flags));
     w.PlainKey("entries");
     w.BeginArray();
@@ -170,8 +159,7 @@ void WriteResultMembers(JsonWriter& w, const MemberResult& result) {
     for (const AddedStation& s : result.stations) {
         w.BeginObject();
         WriteNumber(w, "x", s.x);
-        w.PlainKey("subspan");
-        w.Integer(s.subSpan + 1);
+        w.IntegerMember("subspan", s.subSpan + 1);
         WriteText(w, "why", s.extremum ? "moment extremum" : "regular station");
         w.EndObject();
     }

@@ -2,7 +2,12 @@
 // the writer the bytes nlohmann's dump gives, for the awkward values as well as the plain ones.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <functional>
 #include <limits>
+#include <random>
 #include <string>
 
 #include "app/InputError.h"
@@ -111,6 +116,52 @@ TEST(JsonWriting, SameBytesAsNlohmannDump) {
     nlohmann::ordered_json expected = doc;
     for (const double v : {inf, -inf, std::nan("")}) doc["numbers"].push_back(v);
     for (const char* word : {"inf", "-inf", "nan"}) expected["numbers"].push_back(word);
+    // Key and value in one piece: keys of every copy width, the same number texts again and
+    // again; indentation beyond one piece of spaces and a string beyond the writer's stage.
+    const std::string keys[] = {"a",
+                                "abc",
+                                "abcd",
+                                "abcdefg",
+                                "abcdefgh",
+                                "sixteen_letters_",
+                                std::string(17, 'l'),
+                                std::string(32, 'm'),
+                                std::string(33, 'n')};
+    const auto writeMembers = [&](JsonWriter& w) {
+        w.BeginObject();
+        for (const std::string& key : keys) {
+            const double number = key.size() % 2 ? -0.1 : 0.1;
+            w.NumberMember(key + "#", number);
+            w.StringMember(key + "$", key);
+            w.IntegerMember(key + "i", -3);
+            w.UnsignedMember(key + "u", 7);
+            w.BoolMember(key + "t", true);
+            w.BoolMember(key + "f", false);
+        }
+        w.Key("deep");
+        for (int level = 0; level < 20; ++level) w.BeginArray();
+        w.String(std::string(1100, 'x'));
+        for (int level = 0; level < 20; ++level) w.EndArray();
+        w.NumberMember("not finite", -inf);
+        w.StringMember("escaped", texts[3]);
+        w.StringMember("long", texts[7]);
+        w.EndObject();
+    };
+    nlohmann::ordered_json members = nlohmann::ordered_json::object();
+    for (const std::string& key : keys) {
+        members[key + "#"] = key.size() % 2 ? -0.1 : 0.1;
+        members[key + "$"] = key;
+        members[key + "i"] = -3;
+        members[key + "u"] = 7u;
+        members[key + "t"] = true;
+        members[key + "f"] = false;
+    }
+    nlohmann::ordered_json deep = std::string(1100, 'x');
+    for (int level = 0; level < 20; ++level) deep = nlohmann::ordered_json::array({deep});
+    members["deep"] = deep;
+    members["not finite"] = "-inf";
+    members["escaped"] = texts[3];
+    members["long"] = texts[7];
     for (const int indent : {-1, 0, 2, 4}) {
         std::string written;
         JsonWriter compact(written);
@@ -118,6 +169,86 @@ TEST(JsonWriting, SameBytesAsNlohmannDump) {
         Write(indent < 0 ? compact : indented, doc);
         EXPECT_EQ(written, expected.dump(indent, ' ', false, json::error_handler_t::replace))
             << "indent " << indent;
+    }
+    for (const int indent : {-1, 0, 2, 4}) {
+        std::string written;
+        JsonWriter compact(written);
+        JsonWriter indented(written, JsonWriter::Indent{indent});
+        writeMembers(indent < 0 ? compact : indented);
+        EXPECT_EQ(written, members.dump(indent, ' ', false, json::error_handler_t::replace))
+            << "members, indent " << indent;
+    }
+}
+
+// The quick number text against nlohmann's to_chars (Grisu2) over families of doubles: any
+// difference fails; each family must also mostly take the quick path where it can.
+TEST(JsonWriting, QuickNumbersAreGrisu2s) {
+    static_assert(std::numeric_limits<long double>::digits >= 54, "midpoints need 54 bits");
+    std::mt19937_64 random(20240601);
+    const auto decimal = [&](int digits, int lowScale, int scales) {
+        const auto mantissa = static_cast<long long>(
+            random() % 100000000000000000ull % static_cast<std::uint64_t>(std::pow(10, digits)));
+        const int scale = lowScale + static_cast<int>(random() % static_cast<unsigned>(scales));
+        return std::strtod((std::to_string(mantissa) + "e" + std::to_string(scale)).c_str(),
+                           nullptr);
+    };
+    const auto bits = [&](int lowExponent, int exponents) {
+        const std::uint64_t biased =
+            1023 + lowExponent + random() % static_cast<unsigned>(exponents);
+        const std::uint64_t pattern = (random() & ((std::uint64_t{1} << 52) - 1)) | biased << 52;
+        double value;
+        std::memcpy(&value, &pattern, sizeof value);
+        return value;
+    };
+    const auto beside = [&](double value) {  // the value or a neighbour
+        const auto pick = random() % 3;
+        return pick == 0 ? value : std::nextafter(value, pick == 1 ? 0.0 : 1e300);
+    };
+    // A double beside a 15- to 17-digit decimal close to the edge of its rounding interval.
+    const auto nearEdge = [&] {
+        const double value = bits(-9, 59);
+        const long double middle =
+            (static_cast<long double>(value) + std::nextafter(value, 1e300)) / 2;
+        char text[48];
+        std::snprintf(text, sizeof text, "%.*Le", 14 + static_cast<int>(random() % 3), middle);
+        return beside(std::strtod(text, nullptr));
+    };
+    const double fixed[] = {17.4636279794, 0.0, -0.0, 0x1p-9, 1e15, 999999999999999.9, 0.1, 1.0};
+    const struct {
+        const char* family;
+        std::function<double()> next;
+        int count;
+        double quickShare;  // the least share written without Grisu2
+    } families[] = {
+        {"short decimals",
+         [&] {
+             const int digits = 1 + static_cast<int>(random() % 6);  // within 2^-9 .. 1e15
+             return decimal(digits, -1 - digits, 16);
+         },
+         200000, 0.97},
+        {"results", [&] { return decimal(15 + random() % 3, -18, 18); }, 200000, 0.85},
+        {"bits in range", [&] { return bits(-9, 59); }, 200000, 0.9},
+        {"bits around", [&] { return bits(-14, 70) * (random() % 2 ? 1 : -1); }, 200000, 0.5},
+        {"integers", [&] { return beside(double(random() % 3000000)); }, 100000, 0.9},
+        {"powers of two", [&] { return beside(std::ldexp(1.0, int(random() % 70) - 12)); }, 2000,
+         0.5},
+        {"near edges", nearEdge, 200000, 0.5},
+        {"fixed", [&, i = 0]() mutable { return fixed[i++ % 8]; }, 8, 0.7},
+    };
+    for (const auto& row : families) {
+        int quick = 0;
+        for (int i = 0; i < row.count; ++i) {
+            const double value = row.next();
+            char expected[64], written[64];
+            const char* expectedEnd = nlohmann::detail::to_chars(expected, expected + 64, value);
+            const char* writtenEnd = QuickNumberText(written, value);
+            if (writtenEnd == nullptr) continue;
+            ++quick;
+            ASSERT_EQ(std::string_view(written, static_cast<std::size_t>(writtenEnd - written)),
+                      std::string_view(expected, static_cast<std::size_t>(expectedEnd - expected)))
+                << row.family << ": " << std::hexfloat << value;
+        }
+        EXPECT_GE(quick, row.quickShare * row.count) << row.family;
     }
 }
 
