@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,15 +27,38 @@ enum class JsonKind : std::uint8_t {
     Object
 };
 
+// A key's first eight characters packed in a word (zero past its end), so that looking a key up
+// compares two words where it would compare two strings; the rest, if any, only when both match.
+constexpr std::uint64_t KeyHead(std::string_view key) {
+    std::uint64_t head = 0;
+    const std::size_t n = key.size() < 8 ? key.size() : 8;
+    for (std::size_t i = 0; i < n; ++i) {
+        head |= std::uint64_t{static_cast<unsigned char>(key[i])} << (8 * i);
+    }
+    return head;
+}
+
+// A key to look up, its head worked out once (at compile time for a literal).
+struct JsonKey {
+    constexpr JsonKey(std::string_view key) : text(key), head(KeyHead(key)) {}
+    constexpr JsonKey(const char* key) : JsonKey(std::string_view(key)) {}
+    constexpr JsonKey(std::string_view key, std::uint64_t keyHead) : text(key), head(keyHead) {}
+    std::string_view text;
+    std::uint64_t head;
+};
+
+// Offsets and counts fit in 32 bits: every document is read from a file or a line bounded far
+// below 4 GB (kMaxMemberFileBytes), and a value takes at least a character of it.
 struct JsonNode {
     JsonKind kind = JsonKind::Null;
     bool boolean = false;
-    std::size_t count = 0;    // an array's elements, an object's members
-    std::size_t end = 0;      // index one past the value's last descendant
-    std::size_t at = 0;       // a string's first character; an array's first element index
-    std::size_t size = 0;     // a string's length
-    std::size_t keyAt = 0;    // an object member's key
-    std::size_t keySize = 0;  //
+    std::uint32_t count = 0;    // an array's elements, an object's members
+    std::uint32_t end = 0;      // index one past the value's last descendant
+    std::uint32_t at = 0;       // a string's first character; an array's first element index
+    std::uint32_t size = 0;     // a string's length
+    std::uint32_t keyAt = 0;    // an object member's key
+    std::uint32_t keySize = 0;  //
+    std::uint64_t keyHead = 0;  // KeyHead of the key
     union {
         std::int64_t integer;
         std::uint64_t whole;
@@ -67,7 +91,19 @@ class JsonDocument {
         return View(member.keyAt, member.keySize);
     }
     // An object's member by key; null for a missing key or a value that is not an object.
-    const JsonNode* Find(const JsonNode& object, std::string_view key) const;
+    const JsonNode* Find(const JsonNode& object, JsonKey key) const {
+        if (object.kind != JsonKind::Object) return nullptr;
+        std::size_t child = IndexOf(object) + 1;
+        for (std::size_t k = 0; k < object.count; ++k, child = nodes_[child].end) {
+            if (SameKey(nodes_[child], key)) return &nodes_[child];
+        }
+        return nullptr;
+    }
+    bool SameKey(const JsonNode& member, JsonKey key) const {
+        return member.keyHead == key.head && member.keySize == key.text.size() &&
+               (member.keySize <= 8 || std::memcmp(chars_.data() + member.keyAt + 8,
+                                                   key.text.data() + 8, member.keySize - 8) == 0);
+    }
     // An array's element `index` (< count).
     const JsonNode& Element(const JsonNode& array, std::size_t index) const {
         return nodes_[elements_[array.at + index]];
@@ -91,9 +127,9 @@ class JsonDocument {
         return std::string_view(chars_.data() + at, size);
     }
 
-    std::string chars_;                  // the text read, then any string that had escapes
-    std::vector<JsonNode> nodes_;        // never empty
-    std::vector<std::size_t> elements_;  // each array's element nodes, array after array
+    std::string chars_;            // the text read, then any string that had escapes
+    std::vector<JsonNode> nodes_;  // never empty; past the root's end, room for the next document
+    std::vector<std::uint32_t> elements_;  // each array's element nodes, array after array
 };
 
 }  // namespace as4100

@@ -141,7 +141,7 @@ void RefuseSolidTube(const JsonField& object, const std::vector<const char*>& ke
 
 CSection UserOtherSection(const JsonField& object, const UnitSystem& units,
                           const ShapeLayout& layout) {
-    std::vector<std::string_view> allowed = {"shape", "name", "category"};
+    std::vector<JsonKey> allowed = {"shape", "name", "category"};
     allowed.insert(allowed.end(), layout.required.begin(), layout.required.end());
     allowed.insert(allowed.end(), layout.optional.begin(), layout.optional.end());
     object.RequireObject(allowed);
