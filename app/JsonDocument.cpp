@@ -182,7 +182,8 @@ class JsonDocumentBuilder {
         keyHead_ = head;
     }
 
-    JsonNode& Add(JsonKind kind) {
+    // Once per value: inlined into the reader's loop.
+    [[gnu::always_inline]] JsonNode& Add(JsonKind kind) {
         if (top_ != kNone) ++nodes_[top_].count;
         if (added_ == nodes_.size()) Grow();
         JsonNode& node = nodes_[added_];

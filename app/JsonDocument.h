@@ -38,10 +38,11 @@ constexpr std::uint64_t KeyHead(std::string_view key) {
     return head;
 }
 
-// A key to look up, its head worked out once (at compile time for a literal).
+// A key to look up, its head worked out once: a literal's at compile time.
 struct JsonKey {
-    constexpr JsonKey(std::string_view key) : text(key), head(KeyHead(key)) {}
-    constexpr JsonKey(const char* key) : JsonKey(std::string_view(key)) {}
+    template <std::size_t N>
+    consteval JsonKey(const char (&key)[N]) : JsonKey(std::string_view(key, N - 1)) {}
+    constexpr explicit JsonKey(std::string_view key) : text(key), head(KeyHead(key)) {}
     constexpr JsonKey(std::string_view key, std::uint64_t keyHead) : text(key), head(keyHead) {}
     std::string_view text;
     std::uint64_t head;

@@ -41,7 +41,7 @@ void RefuseImplausibleLoadHeights(const JsonField& root, const Arbor::Data::CSec
     if (section.Dimensions().empty()) return;
     const double most = MostLoadHeight(section);
     for (const char* list : {"points", "segments"}) {
-        const auto field = root.Optional(list);
+        const auto field = root.Optional(JsonKey(list));
         if (!field || !field->IsArray()) continue;
         for (std::size_t i = 0; i < field->ArraySize(); ++i)
             CheckHeight(field->Element(i), most, units);

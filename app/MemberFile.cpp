@@ -190,8 +190,8 @@ MemberOverrides ReadOverrides(const std::optional<JsonField>& field, const UnitS
     field->RequireObject({"lengths", "alpha_m", "delta_major", "delta_minor"});
     if (const auto lengths = field->Optional("lengths")) {
         // Lyy, Lzz, Llt all three together; or by axis name, each usable alone.
-        static const char* const kAxisNames[3] = {"major", "minor", "lateral_torsional"};
-        static const char* const kHostNames[3] = {"Lyy", "Lzz", "Llt"};
+        static constexpr JsonKey kAxisNames[3] = {"major", "minor", "lateral_torsional"};
+        static constexpr JsonKey kHostNames[3] = {"Lyy", "Lzz", "Llt"};
         lengths->RequireObject({"Lyy", "Lzz", "Llt", "major", "minor", "lateral_torsional"});
         const bool hostNames = lengths->Has("Lyy") || lengths->Has("Lzz") || lengths->Has("Llt");
         std::array<double, 3> values{};

@@ -46,11 +46,11 @@ unsigned ReadCategory(const JsonField& object, unsigned fallback) {
 }
 
 double Dimension(const JsonField& object, const char* key, const UnitSystem& units) {
-    return units.Length(object.Member(key).Positive());
+    return units.Length(object.Member(JsonKey(key)).Positive());
 }
 
 double OptionalDimension(const JsonField& object, const char* key, const UnitSystem& units) {
-    const auto field = object.Optional(key);
+    const auto field = object.Optional(JsonKey(key));
     return field ? units.Length(field->NonNegative()) : 0.0;
 }
 
@@ -123,7 +123,7 @@ void CheckAngleFits(const JsonField& object, const std::vector<double>& dims) {
     if (d <= t) object.Member("d").Refuse("must be longer than the thickness t");
     if (b <= t) object.Member("b").Refuse("must be longer than the thickness t");
     if (t + r1 + std::min(r2, t) > std::min(d, b)) {
-        object.Member(object.Has("r1") ? "r1" : "r2")
+        (object.Has("r1") ? object.Member("r1") : object.Member("r2"))
             .Refuse("root and toe radii do not fit on the shorter leg");
     }
 }
@@ -133,7 +133,7 @@ void RefuseSolidTube(const JsonField& object, const std::vector<const char*>& ke
     const double t = object.Member("t").Number();
     for (const char* key : keys) {
         if (std::string_view(key) == "t") continue;
-        if (2.0 * t >= object.Member(key).Number()) {
+        if (2.0 * t >= object.Member(JsonKey(key)).Number()) {
             object.Member("t").Refuse(std::string("must be less than half of ") + key);
         }
     }
@@ -142,8 +142,8 @@ void RefuseSolidTube(const JsonField& object, const std::vector<const char*>& ke
 CSection UserOtherSection(const JsonField& object, const UnitSystem& units,
                           const ShapeLayout& layout) {
     std::vector<JsonKey> allowed = {"shape", "name", "category"};
-    allowed.insert(allowed.end(), layout.required.begin(), layout.required.end());
-    allowed.insert(allowed.end(), layout.optional.begin(), layout.optional.end());
+    for (const char* key : layout.required) allowed.emplace_back(key);
+    for (const char* key : layout.optional) allowed.emplace_back(key);
     object.RequireObject(allowed);
     std::vector<double> dims;
     for (const char* key : layout.required) dims.push_back(Dimension(object, key, units));

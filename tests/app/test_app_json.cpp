@@ -22,11 +22,7 @@ TEST(JsonReading, SameDocumentAsTheFullParser) {
             "n":null,"e":{},"l":[],"k":{"z":1,"a":[[],[{}]]}})",
         " \r\n\t{ \"a\" : [ 1 , { } ] } \n",
         "{\"\xc3\xa9\":\"\xe2\x9c\x93\"}",  // multi-byte characters
-        "[[[]]]",
-        "\"top\"",
-        "42",
-        "  null  ",
-        "-1.5e-7",
+        "[[[]]]", "\"top\"", "42", "  null  ", "-1.5e-7",
         // the edges of the exact decimal path: 2^53 in the digits, 10^22, 18 digits
         R"([9007199254740992.5,9007199254740993.5,1e22,1e23,1.5e-22,1.5e-23,0.1e-21,
             123456789012345678.5,12345678901234567.5,-0.000123,123.456e-5,1E+2,7e0,
@@ -61,6 +57,96 @@ TEST(JsonReading, RefusalsUnchanged) {
     const std::string deep = std::string(65, '[') + std::string(65, ']');
     EXPECT_THROW(ParseJsonDocument(deep, "t"), InputError);
     EXPECT_NO_THROW(ParseJsonDocument(deep.substr(1, 128), "t"));
+}
+
+// Keys are told apart by their first eight characters and their length, then by the rest:
+// keys sharing those, keys that are a prefix of another, an escaped key, many members.
+TEST(JsonReading, KeysFoundAsNlohmannFindsThem) {
+    std::string many = R"({"forces_left":1,"forces_lef":2,"forces_leftx":3,"moments_left":4,)"
+                       R"("moments_right":5,"abcdefgh":6,"abcdefghi":7,"":8,"a":9,"x\"y":10)";
+    for (int i = 0; i < 40; ++i)
+        many += ",\"member_number_" + std::to_string(i) + "\":" + std::to_string(i);
+    const std::string texts[] = {many + "}", R"({"a\u0062cdefghij":1,"abcdefghik":2})",
+                                 R"({"z":{"abcdefghij":[{"k":1}]}})"};
+    const std::string probes[] = {"forces_left",
+                                  "forces_lef",
+                                  "forces_leftx",
+                                  "forces_l",
+                                  "forces_leftxx",
+                                  "moments_",
+                                  "moments_left",
+                                  "moments_right",
+                                  "abcdefg",
+                                  "abcdefgh",
+                                  "abcdefghi",
+                                  "",
+                                  "a",
+                                  "b",
+                                  "x\"y",
+                                  "member_number_0",
+                                  "member_number_39",
+                                  "member_number_4",
+                                  "member_number_40",
+                                  "abcdefghij",
+                                  "abcdefghik",
+                                  "z",
+                                  "k"};
+    for (const std::string& text : texts) {
+        const JsonDocument read = ParseJsonDocument(text, "t");
+        const JsonField root(read, "t");
+        const json expected = json::parse(text);
+        for (const std::string& key : probes) {
+            const auto found = root.Optional(JsonKey(key));
+            ASSERT_EQ(found.has_value(), expected.contains(key)) << text << " / " << key;
+            if (found) {
+                EXPECT_EQ(found->ToJson(), expected.at(key)) << key;
+            }
+        }
+    }
+}
+
+// A key given twice is refused however long it is; keys that differ only past their eighth
+// character, or by a last character, are two keys.
+TEST(JsonReading, DuplicateKeysPastTheHead) {
+    const std::pair<const char*, bool> cases[] = {
+        {R"({"abcdefghij":1,"abcdefghik":2})", false},
+        {R"({"abcdefghij":1,"abcdefghij":2})", true},
+        {R"({"abcdefgh":1,"abcdefghi":2,"abcdefg":3})", false},
+        {R"({"abcdefgh":1,"x":0,"abcdefgh":2})", true},
+        {R"({"moments_left":1,"moments_right":2,"moments_left":3})", true}};
+    for (const auto& [text, twice] : cases) {
+        try {
+            ParseJsonDocument(text, "t");
+            EXPECT_FALSE(twice) << text;
+        } catch (const InputError& e) {
+            EXPECT_TRUE(twice) << text;
+            EXPECT_NE(std::string(e.what()).find("is given twice"), std::string::npos);
+        }
+    }
+}
+
+// The allowed keys in any order; an unknown key that shares a head, a prefix or a length with
+// an allowed one is refused by name.
+TEST(JsonReading, UnknownKeysBesideAllowedOnes) {
+    const std::pair<const char*, const char*> cases[] = {
+        {R"({"moments_right":1,"forces_left":2,"_note":3,"comment":4})", ""},
+        {R"({"forces_lef":1})", "forces_lef"},
+        {R"({"forces_leftx":1,"forces_left":2})", "forces_leftx"},
+        {R"({"moments_":1})", "moments_"},
+        {R"({"forces_right":1,"moments_righ":2})", "moments_righ"}};
+    for (const auto& [text, unknown] : cases) {
+        const JsonDocument read = ParseJsonDocument(text, "t");
+        try {
+            JsonField(read, "t").RequireObject(
+                {"forces_left", "forces_right", "moments_left", "moments_right"});
+            EXPECT_STREQ(unknown, "") << text;
+        } catch (const InputError& e) {
+            EXPECT_EQ(
+                std::string(e.what()).rfind("t: " + std::string(unknown) + ": unknown field", 0),
+                0u)
+                << e.what();
+        }
+    }
 }
 
 // One document written through `w`, and the same document built by nlohmann.
