@@ -143,8 +143,7 @@ class JsonDocumentBuilder {
     JsonDocumentBuilder(JsonDocument& document, std::string_view text)
         : document_(document), nodes_(document.nodes_) {
         document_.chars_.assign(text);
-        // Zeros after the text: a key's head is read as one word even at the very end.
-        document_.chars_.append(kHeadBytes, '\0');
+        document_.chars_.append(JsonDocument::kPadding, '\0');  // see WordAt
         document_.elements_.clear();
         // A value takes ten characters or so in a member file; growing past this is rare.
         // Nodes are written over, not appended: the room of an earlier document is kept.
@@ -159,6 +158,7 @@ class JsonDocumentBuilder {
     std::size_t AddChars(std::string_view text) {
         const std::size_t at = document_.chars_.size();
         document_.chars_.append(text);
+        document_.chars_.append(JsonDocument::kPadding, '\0');
         return at;
     }
 
@@ -167,12 +167,17 @@ class JsonDocumentBuilder {
         const JsonNode& object = nodes_[top_];
         // Our choice: a plain object has few members; a long one goes to the full parse.
         if (object.count >= kMostPlainMembers) return false;
-        const JsonKey key{document_.View(at, size), HeadAt(at, size)};
+        const std::uint64_t head = document_.WordAt(at, size);
         std::size_t child = top_ + 1;
         for (std::size_t k = 0; k < object.count; ++k, child = nodes_[child].end) {
-            if (document_.SameKey(nodes_[child], key)) return false;
+            const JsonNode& member = nodes_[child];
+            // The whole keys only when the heads and the lengths match (rarely but a twin).
+            if (member.keyHead == head && member.keySize == size &&
+                document_.Key(member) == document_.View(at, size)) {
+                return false;
+            }
         }
-        NewKey(at, size, key.head);
+        NewKey(at, size, head);
         return true;
     }
     // A key known to be new (an object built elsewhere).
@@ -230,7 +235,8 @@ class JsonDocumentBuilder {
             case json::value_t::object:
                 Open(JsonKind::Object);
                 for (const auto& [key, member] : value.get_ref<const json::object_t&>()) {
-                    NewKey(AddChars(key), key.size(), KeyHead(key));
+                    const std::size_t at = AddChars(key);
+                    NewKey(at, key.size(), document_.WordAt(at, key.size()));
                     Append(member);
                 }
                 Close();
@@ -271,20 +277,6 @@ class JsonDocumentBuilder {
 
     // Rare (the constructor makes room for most documents): kept out of Add.
     [[gnu::noinline]] void Grow() { nodes_.resize(2 * nodes_.size() + 16); }
-    static constexpr std::size_t kHeadBytes = 8;
-
-    // KeyHead of the key at `at`, from one unaligned word where the byte order allows.
-    std::uint64_t HeadAt(std::size_t at, std::size_t size) const {
-        const std::string& chars = document_.chars_;
-        if constexpr (std::endian::native == std::endian::little) {
-            if (at + kHeadBytes <= chars.size()) {
-                std::uint64_t word = 0;
-                std::memcpy(&word, chars.data() + at, kHeadBytes);
-                return size >= kHeadBytes ? word : word & ((std::uint64_t{1} << (8 * size)) - 1);
-            }
-        }
-        return KeyHead(document_.View(at, size));
-    }
 
     static constexpr std::uint32_t kNone = static_cast<std::uint32_t>(-1);
 
@@ -502,7 +494,8 @@ class PlainReader {
 
     // JSON's grammar; kept as nlohmann keeps it: a whole number as a signed (negative) or
     // unsigned integer when it fits, anything else as a double (correctly rounded, as strtod).
-    bool Number() {
+    // Half the values of a member file: inlined into the reader's loop.
+    [[gnu::always_inline]] bool Number() {
         const char* start = at_;
         const bool negative = *at_ == '-';
         if (negative) ++at_;

@@ -3,6 +3,7 @@
 // reading a member allocates a few blocks rather than one or more per value.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -27,25 +28,28 @@ enum class JsonKind : std::uint8_t {
     Object
 };
 
-// A key's first eight characters packed in a word (zero past its end), so that looking a key up
-// compares two words where it would compare two strings; the rest, if any, only when both match.
-constexpr std::uint64_t KeyHead(std::string_view key) {
-    std::uint64_t head = 0;
-    const std::size_t n = key.size() < 8 ? key.size() : 8;
-    for (std::size_t i = 0; i < n; ++i) {
-        head |= std::uint64_t{static_cast<unsigned char>(key[i])} << (8 * i);
+// Eight characters of a key from `from` on packed in a word (zero past the key's end), so
+// that looking a key up compares words where it would compare strings: the head (the first
+// eight) and the tail (the next eight); any rest only when both match.
+constexpr std::uint64_t KeyWord(std::string_view key, std::size_t from) {
+    std::uint64_t word = 0;
+    for (std::size_t i = from; i < key.size() && i < from + 8; ++i) {
+        word |= std::uint64_t{static_cast<unsigned char>(key[i])} << (8 * (i - from));
     }
-    return head;
+    return word;
 }
 
-// A key to look up, its head worked out once: a literal's at compile time.
+// A key to look up, its words worked out once: a literal's at compile time.
 struct JsonKey {
     template <std::size_t N>
     consteval JsonKey(const char (&key)[N]) : JsonKey(std::string_view(key, N - 1)) {}
-    constexpr explicit JsonKey(std::string_view key) : text(key), head(KeyHead(key)) {}
-    constexpr JsonKey(std::string_view key, std::uint64_t keyHead) : text(key), head(keyHead) {}
+    constexpr explicit JsonKey(std::string_view key)
+        : text(key), head(KeyWord(key, 0)), tail(KeyWord(key, 8)) {}
+    constexpr JsonKey(std::string_view key, std::uint64_t keyHead, std::uint64_t keyTail)
+        : text(key), head(keyHead), tail(keyTail) {}
     std::string_view text;
     std::uint64_t head;
+    std::uint64_t tail;
 };
 
 // Offsets and counts fit in 32 bits: every document is read from a file or a line bounded far
@@ -59,7 +63,7 @@ struct JsonNode {
     std::uint32_t size = 0;     // a string's length
     std::uint32_t keyAt = 0;    // an object member's key
     std::uint32_t keySize = 0;  //
-    std::uint64_t keyHead = 0;  // KeyHead of the key
+    std::uint64_t keyHead = 0;  // KeyWord(key, 0)
     union {
         std::int64_t integer;
         std::uint64_t whole;
@@ -100,10 +104,12 @@ class JsonDocument {
         }
         return nullptr;
     }
-    bool SameKey(const JsonNode& member, JsonKey key) const {
-        return member.keyHead == key.head && member.keySize == key.text.size() &&
-               (member.keySize <= 8 || std::memcmp(chars_.data() + member.keyAt + 8,
-                                                   key.text.data() + 8, member.keySize - 8) == 0);
+    bool SameKey(const JsonNode& member, const JsonKey& key) const {
+        if (member.keyHead != key.head || member.keySize != key.text.size()) return false;
+        if (member.keySize <= 8) return true;
+        if (WordAt(member.keyAt + 8, member.keySize - 8) != key.tail) return false;
+        return member.keySize <= 16 || std::memcmp(chars_.data() + member.keyAt + 16,
+                                                   key.text.data() + 16, member.keySize - 16) == 0;
     }
     // An array's element `index` (< count).
     const JsonNode& Element(const JsonNode& array, std::size_t index) const {
@@ -127,6 +133,20 @@ class JsonDocument {
     std::string_view View(std::size_t at, std::size_t size) const {
         return std::string_view(chars_.data() + at, size);
     }
+    // KeyWord(View(at, size), 0), as one unaligned load where the byte order allows: the text
+    // and every string added after it are followed by kPadding zeros, so eight characters
+    // from any of their characters are there to read.
+    std::uint64_t WordAt(std::size_t at, std::size_t size) const {
+        if constexpr (std::endian::native == std::endian::little) {
+            if (at + kPadding <= chars_.size()) {
+                std::uint64_t word = 0;
+                std::memcpy(&word, chars_.data() + at, kPadding);
+                return size >= kPadding ? word : word & ((std::uint64_t{1} << (8 * size)) - 1);
+            }
+        }
+        return KeyWord(View(at, size), 0);
+    }
+    static constexpr std::size_t kPadding = 8;
 
     std::string chars_;            // the text read, then any string that had escapes
     std::vector<JsonNode> nodes_;  // never empty; past the root's end, room for the next document

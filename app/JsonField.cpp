@@ -62,7 +62,7 @@ std::string JsonField::Path() const {
         if ((*f)->index_ != kNoIndex) {
             path += "[" + std::to_string((*f)->index_) + "]";
         } else {
-            path += (path.empty() ? "" : ".") + PathKey((*f)->key_);
+            path += (path.empty() ? "" : ".") + PathKey(document_->Key(*(*f)->value_));
         }
     }
     return path;
@@ -72,7 +72,7 @@ JsonField JsonField::Member(JsonKey key) const {
     if (!IsObject()) Refuse("must be an object");
     const JsonNode* found = document_->Find(*value_, key);
     if (!found) Refuse("missing field \"" + std::string(key.text) + "\"");
-    return JsonField(*this, *found, document_->Key(*found), kNoIndex);
+    return JsonField(*this, *found, kNoIndex);
 }
 
 void JsonField::RequireObject(const std::vector<JsonKey>& allowed) const {
@@ -89,9 +89,13 @@ void JsonField::RequireKeys(const JsonKey* allowed, std::size_t count) const {
     const JsonNode* unknown = nullptr;
     std::size_t next = 0;  // files mostly give the keys in the order listed: try that first
     document_->ForEach(*value_, [&](const JsonNode& member) {
-        for (std::size_t n = 0, i = next; n < count; ++n, i = i + 1 < count ? i + 1 : 0) {
+        if (next < count && document_->SameKey(member, allowed[next])) {
+            ++next;
+            return;
+        }
+        for (std::size_t i = 0; i < count; ++i) {
             if (document_->SameKey(member, allowed[i])) {
-                next = i + 1 < count ? i + 1 : 0;
+                next = i + 1;
                 return;
             }
         }
@@ -103,8 +107,7 @@ void JsonField::RequireKeys(const JsonKey* allowed, std::size_t count) const {
     std::string list;
     for (std::size_t i = 0; i < count; ++i)
         list += (list.empty() ? "" : ", ") + std::string(allowed[i].text);
-    JsonField(*this, *unknown, document_->Key(*unknown), kNoIndex)
-        .Refuse("unknown field", "expected one of: " + list);
+    JsonField(*this, *unknown, kNoIndex).Refuse("unknown field", "expected one of: " + list);
 }
 
 std::size_t JsonField::ArraySize() const {

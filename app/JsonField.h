@@ -46,7 +46,7 @@ class JsonField {
     std::optional<JsonField> Optional(JsonKey key) const {
         const JsonNode* found = document_->Find(*value_, key);
         if (!found) return std::nullopt;
-        return JsonField(*this, *found, document_->Key(*found), kNoIndex);
+        return JsonField(*this, *found, kNoIndex);
     }
     // Refuses anything but an object, and any key outside `allowed` (keys beginning with "_"
     // and the key "comment" are notes and always allowed).
@@ -56,7 +56,7 @@ class JsonField {
     // Arrays.
     std::size_t ArraySize() const;  // refuses a non-array
     JsonField Element(std::size_t index) const {
-        return JsonField(*this, document_->Element(*value_, index), {}, index);
+        return JsonField(*this, document_->Element(*value_, index), index);
     }
 
     // Scalars.
@@ -72,13 +72,11 @@ class JsonField {
 
   private:
     static constexpr std::size_t kNoIndex = static_cast<std::size_t>(-1);
-    JsonField(const JsonField& parent, const JsonNode& value, std::string_view key,
-              std::size_t index)
+    JsonField(const JsonField& parent, const JsonNode& value, std::size_t index)
         : document_(parent.document_),
           value_(&value),
           source_(parent.source_),
           parent_(&parent),
-          key_(key),
           index_(index) {}
     void RequireKeys(const JsonKey* allowed, std::size_t count) const;
 
@@ -86,8 +84,8 @@ class JsonField {
     const JsonNode* value_;
     const std::string* source_;
     const JsonField* parent_ = nullptr;  // none at the top level
-    std::string_view key_;               // the member's key in its parent object, or
-    std::size_t index_ = kNoIndex;       // the element's index in its parent array
+    std::size_t index_ = kNoIndex;       // the element's index in its parent array (a member's
+                                         // key is its node's)
 };
 
 // The value as it appeared, shortened to fit a one-line message.
