@@ -3,6 +3,7 @@
 // document, so the depth, duplicate keys and the place of a bad number are known as they come.
 #include "app/JsonDocument.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
@@ -146,8 +147,10 @@ class JsonDocumentBuilder {
         document_.chars_.append(JsonDocument::kPadding, '\0');  // see WordAt
         document_.elements_.clear();
         // A value takes ten characters or so in a member file; growing past this is rare.
-        // Nodes are written over, not appended: the room of an earlier document is kept.
-        if (nodes_.size() < text.size() / 8 + 4) nodes_.resize(text.size() / 8 + 4);
+        // Nodes are written over, not appended: the room of an earlier document is kept. Room
+        // made up front is zeroed, so a long text's nodes come by doubling instead.
+        const std::size_t room = std::min<std::size_t>(text.size() / 8 + 4, kMostRoomUpFront);
+        if (nodes_.size() < room) nodes_.resize(room);
         document_.elements_.reserve(text.size() / 16 + 4);
     }
 
@@ -274,6 +277,7 @@ class JsonDocumentBuilder {
 
   private:
     static constexpr std::size_t kMostPlainMembers = 64;
+    static constexpr std::size_t kMostRoomUpFront = std::size_t{1} << 14;
 
     // Rare (the constructor makes room for most documents): kept out of Add.
     [[gnu::noinline]] void Grow() { nodes_.resize(2 * nodes_.size() + 16); }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/GradeNames.h"
@@ -288,10 +289,10 @@ void ReadSectionOptions(const JsonField& field, CSection& section) {
 CSteelGrade ReadGrade(const JsonField& field, const UnitSystem& units, std::string& name) {
     if (field.IsObject()) return UserGrade(field, units, name);
     const std::string wanted = field.String();
-    const auto grade = FindGradeByName(wanted);
+    auto grade = FindGradeByName(wanted);
     if (!grade) field.Refuse("unknown grade", GradeHint(wanted));
     name = Arbor::ToUtf8(grade->Name());
-    return *grade;
+    return std::move(*grade);
 }
 
 }  // namespace as4100

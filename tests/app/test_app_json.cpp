@@ -22,7 +22,11 @@ TEST(JsonReading, SameDocumentAsTheFullParser) {
             "n":null,"e":{},"l":[],"k":{"z":1,"a":[[],[{}]]}})",
         " \r\n\t{ \"a\" : [ 1 , { } ] } \n",
         "{\"\xc3\xa9\":\"\xe2\x9c\x93\"}",  // multi-byte characters
-        "[[[]]]", "\"top\"", "42", "  null  ", "-1.5e-7",
+        "[[[]]]",
+        "\"top\"",
+        "42",
+        "  null  ",
+        "-1.5e-7",
         // the edges of the exact decimal path: 2^53 in the digits, 10^22, 18 digits
         R"([9007199254740992.5,9007199254740993.5,1e22,1e23,1.5e-22,1.5e-23,0.1e-21,
             123456789012345678.5,12345678901234567.5,-0.000123,123.456e-5,1E+2,7e0,
@@ -63,34 +67,20 @@ TEST(JsonReading, RefusalsUnchanged) {
 // keys sharing those, keys that are a prefix of another, an escaped key, many members.
 TEST(JsonReading, KeysFoundAsNlohmannFindsThem) {
     std::string many = R"({"forces_left":1,"forces_lef":2,"forces_leftx":3,"moments_left":4,)"
-                       R"("moments_right":5,"abcdefgh":6,"abcdefghi":7,"":8,"a":9,"x\"y":10)";
+                       R"("moments_right":5,"abcdefgh":6,"abcdefghi":7,"":8,"a":9,"x\"y":10,)"
+                       R"("lateral_torsional":11,"lateral_torsionak":12)";
     for (int i = 0; i < 40; ++i)
         many += ",\"member_number_" + std::to_string(i) + "\":" + std::to_string(i);
     const std::string texts[] = {many + "}", R"({"a\u0062cdefghij":1,"abcdefghik":2})",
                                  R"({"z":{"abcdefghij":[{"k":1}]}})"};
-    const std::string probes[] = {"forces_left",
-                                  "forces_lef",
-                                  "forces_leftx",
-                                  "forces_l",
-                                  "forces_leftxx",
-                                  "moments_",
-                                  "moments_left",
-                                  "moments_right",
-                                  "abcdefg",
-                                  "abcdefgh",
-                                  "abcdefghi",
-                                  "",
-                                  "a",
-                                  "b",
-                                  "x\"y",
-                                  "member_number_0",
-                                  "member_number_39",
-                                  "member_number_4",
-                                  "member_number_40",
-                                  "abcdefghij",
-                                  "abcdefghik",
-                                  "z",
-                                  "k"};
+    // clang-format off
+    const std::string probes[] = {"forces_left", "forces_lef", "forces_leftx", "forces_l",
+                                  "forces_leftxx", "moments_", "moments_left", "moments_right",
+                                  "abcdefg", "abcdefgh", "abcdefghi", "", "a", "b", "x\"y",
+                                  "member_number_0", "member_number_39", "member_number_4",
+                                  "member_number_40", "abcdefghij", "abcdefghik", "z", "k",
+                                  "lateral_torsional", "lateral_torsionak", "lateral_torsionax"};
+    // clang-format on
     for (const std::string& text : texts) {
         const JsonDocument read = ParseJsonDocument(text, "t");
         const JsonField root(read, "t");
