@@ -95,9 +95,9 @@ struct LineOutcome {
 
 // One input line's output line (without its "\n"): {"line": 7, "id": ..., then the result
 // document's members, or "title" (when the line gave one) and "error".
-std::string CheckLine(MemberChecker& checker, const std::string& line, bool tooLong,
-                      std::size_t lineNumber, bool quick, std::optional<RuleSet> rules,
-                      LineOutcome& outcome) {
+std::string CheckLine(MemberChecker& checker, JsonDocument& document, const std::string& line,
+                      bool tooLong, std::size_t lineNumber, bool quick,
+                      std::optional<RuleSet> rules, LineOutcome& outcome) {
     // The line number alone, not the input's name: a pipe and a file give the same lines.
     const std::string where = "line " + std::to_string(lineNumber);
     std::string head;  // the object's first members, up to "id"
@@ -114,7 +114,7 @@ std::string CheckLine(MemberChecker& checker, const std::string& line, bool tooL
         if (line.find_first_not_of(" \t\r") == std::string::npos) {
             throw InputError(where + ": empty line");
         }
-        const JsonDocument document = ParseJsonDocument(line, where);
+        ParseJsonDocument(line, where, document);
         const JsonField root(document, where);
         if (const auto id = root.Optional("id")) {
             if (!id->IsString() && !id->IsNumber()) id->Refuse("must be a string or a number");
@@ -230,6 +230,7 @@ class Pipeline {
 
     void Work() {
         MemberChecker checker;  // each worker its own: checkers share nothing
+        JsonDocument document;  // read into line after line, its storage kept
         for (;;) {
             std::unique_lock<std::mutex> lock(mutex_);
             changed_.wait(lock, [this] { return stop_ || next_ < read_ || inputDone_; });
@@ -238,8 +239,8 @@ class Pipeline {
             lock.unlock();
             Slot& slot = SlotOf(line);
             slot.outcome = {};
-            slot.text = CheckLine(checker, slot.text, slot.tooLong, line + 1, options_.quick,
-                                  options_.rules, slot.outcome) +
+            slot.text = CheckLine(checker, document, slot.text, slot.tooLong, line + 1,
+                                  options_.quick, options_.rules, slot.outcome) +
                         "\n";
             lock.lock();
             slot.done = true;

@@ -3,9 +3,12 @@
 // document, so the depth, duplicate keys and the place of a bad number are known as they come.
 #include "app/JsonDocument.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -136,69 +139,96 @@ class BoundedDocumentBuilder {
 // children, an object member's key given before its value.
 class JsonDocumentBuilder {
   public:
-    // Starts `document` afresh over `text` (strings without escapes are read in place).
-    JsonDocumentBuilder(JsonDocument& document, std::string_view text) : document_(document) {
+    // Starts `document` afresh over `text` (strings without escapes are read in place), in the
+    // storage it already has.
+    JsonDocumentBuilder(JsonDocument& document, std::string_view text)
+        : document_(document), nodes_(document.nodes_) {
         document_.chars_.assign(text);
-        document_.nodes_.clear();
+        document_.chars_.append(JsonDocument::kPadding, '\0');  // see WordAt
         document_.elements_.clear();
         // A value takes ten characters or so in a member file; growing past this is rare.
-        document_.nodes_.reserve(text.size() / 8 + 4);
+        // Nodes are written over, not appended: the room of an earlier document is kept. Room
+        // made up front is zeroed, so a long text's nodes come by doubling instead.
+        const std::size_t room = std::min<std::size_t>(text.size() / 8 + 4, kMostRoomUpFront);
+        if (nodes_.size() < room) nodes_.resize(room);
         document_.elements_.reserve(text.size() / 16 + 4);
     }
 
-    std::size_t Depth() const { return open_.size(); }
-    bool InObject() const { return document_.nodes_[open_.back()].kind == JsonKind::Object; }
+    std::size_t Depth() const { return depth_; }
+    bool InObject() const { return inObject_; }
 
     // Characters appended after the text; their offset.
     std::size_t AddChars(std::string_view text) {
         const std::size_t at = document_.chars_.size();
         document_.chars_.append(text);
+        document_.chars_.append(JsonDocument::kPadding, '\0');
         return at;
     }
 
     // The key of the open object's next member; false when the object has it already.
     bool Key(std::size_t at, std::size_t size) {
-        const JsonNode& object = document_.nodes_[open_.back()];
+        const JsonNode& object = nodes_[top_];
         // Our choice: a plain object has few members; a long one goes to the full parse.
         if (object.count >= kMostPlainMembers) return false;
-        const std::string_view key = document_.View(at, size);
-        bool found = false;
-        document_.ForEach(object, [&](const JsonNode& m) { found |= document_.Key(m) == key; });
-        if (found) return false;
-        keyAt_ = at;
-        keySize_ = size;
+        const std::uint64_t head = document_.WordAt(at, size);
+        std::size_t child = top_ + 1;
+        for (std::size_t k = 0; k < object.count; ++k, child = nodes_[child].end) {
+            const JsonNode& member = nodes_[child];
+            // The whole keys only when the heads and the lengths match (rarely but a twin).
+            if (member.keyHead == head && member.keySize == size &&
+                document_.Key(member) == document_.View(at, size)) {
+                return false;
+            }
+        }
+        NewKey(at, size, head);
         return true;
     }
     // A key known to be new (an object built elsewhere).
-    void NewKey(std::size_t at, std::size_t size) {
-        keyAt_ = at;
-        keySize_ = size;
+    void NewKey(std::size_t at, std::size_t size, std::uint64_t head) {
+        keyAt_ = static_cast<std::uint32_t>(at);
+        keySize_ = static_cast<std::uint32_t>(size);
+        keyHead_ = head;
     }
 
-    JsonNode& Add(JsonKind kind) {
-        if (!open_.empty()) ++document_.nodes_[open_.back()].count;
-        JsonNode& node = document_.nodes_.emplace_back();
+    // Once per value: inlined into the reader's loop.
+    [[gnu::always_inline]] JsonNode& Add(JsonKind kind) {
+        if (top_ != kNone) ++nodes_[top_].count;
+        if (added_ == nodes_.size()) Grow();
+        JsonNode& node = nodes_[added_];
         node.kind = kind;
+        node.boolean = false;
+        node.count = 0;
+        node.end = ++added_;
+        node.at = 0;
+        node.size = 0;
         node.keyAt = keyAt_;
         node.keySize = keySize_;
-        node.end = document_.nodes_.size();
+        node.keyHead = keyHead_;
+        node.whole = 0;
         keySize_ = 0;
+        keyHead_ = 0;
         return node;
     }
+    // An open container's `end` holds the container it is in (kNone at the top) until it is
+    // closed: the stack of open containers without one of its own.
     void Open(JsonKind kind) {
-        Add(kind);
-        open_.push_back(document_.nodes_.size() - 1);
+        Add(kind).end = static_cast<std::uint32_t>(top_);
+        top_ = added_ - 1;
+        inObject_ = kind == JsonKind::Object;
+        ++depth_;
     }
     void Close() {
-        const std::size_t index = open_.back();
-        open_.pop_back();
-        auto& nodes = document_.nodes_;
-        nodes[index].end = nodes.size();
-        if (nodes[index].kind != JsonKind::Array) return;
-        nodes[index].at = document_.elements_.size();
+        const std::size_t index = top_;
+        top_ = nodes_[index].end;
+        --depth_;
+        inObject_ = top_ != kNone && nodes_[top_].kind == JsonKind::Object;
+        nodes_[index].end = added_;
+        if (nodes_[index].kind != JsonKind::Array) return;
+        auto& elements = document_.elements_;
+        nodes_[index].at = static_cast<std::uint32_t>(elements.size());
         std::size_t child = index + 1;
-        for (std::size_t k = 0; k < nodes[index].count; ++k, child = nodes[child].end) {
-            document_.elements_.push_back(child);
+        for (std::size_t k = 0; k < nodes_[index].count; ++k, child = nodes_[child].end) {
+            elements.push_back(static_cast<std::uint32_t>(child));
         }
     }
 
@@ -208,7 +238,8 @@ class JsonDocumentBuilder {
             case json::value_t::object:
                 Open(JsonKind::Object);
                 for (const auto& [key, member] : value.get_ref<const json::object_t&>()) {
-                    NewKey(AddChars(key), key.size());
+                    const std::size_t at = AddChars(key);
+                    NewKey(at, key.size(), document_.WordAt(at, key.size()));
                     Append(member);
                 }
                 Close();
@@ -222,8 +253,8 @@ class JsonDocumentBuilder {
                 const auto& text = value.get_ref<const std::string&>();
                 const std::size_t at = AddChars(text);
                 JsonNode& node = Add(JsonKind::String);
-                node.at = at;
-                node.size = text.size();
+                node.at = static_cast<std::uint32_t>(at);
+                node.size = static_cast<std::uint32_t>(text.size());
                 break;
             }
             case json::value_t::boolean:
@@ -246,10 +277,22 @@ class JsonDocumentBuilder {
 
   private:
     static constexpr std::size_t kMostPlainMembers = 64;
+    static constexpr std::size_t kMostRoomUpFront = std::size_t{1} << 14;
+
+    // Rare (the constructor makes room for most documents): kept out of Add.
+    [[gnu::noinline]] void Grow() { nodes_.resize(2 * nodes_.size() + 16); }
+
+    static constexpr std::uint32_t kNone = static_cast<std::uint32_t>(-1);
+
     JsonDocument& document_;
-    std::vector<std::size_t> open_;  // the containers open, innermost last
-    std::size_t keyAt_ = 0;
-    std::size_t keySize_ = 0;
+    std::vector<JsonNode>& nodes_;
+    std::uint32_t added_ = 0;    // nodes so far
+    std::uint32_t top_ = kNone;  // the innermost container open
+    std::size_t depth_ = 0;      // containers open
+    bool inObject_ = false;      // that one is an object
+    std::uint32_t keyAt_ = 0;
+    std::uint32_t keySize_ = 0;
+    std::uint64_t keyHead_ = 0;
 };
 
 namespace {
@@ -308,6 +351,8 @@ class PlainReader {
 
   private:
     void SkipSpace() {
+        // Most of the time there is none: any character past the space is not white.
+        if (at_ != end_ && static_cast<unsigned char>(*at_) > ' ') return;
         while (at_ != end_ && (*at_ == ' ' || *at_ == '\t' || *at_ == '\n' || *at_ == '\r')) ++at_;
     }
 
@@ -332,8 +377,8 @@ class PlainReader {
             std::size_t textSize = 0;
             if (!String(textAt, textSize)) return false;
             JsonNode& node = builder_.Add(JsonKind::String);
-            node.at = textAt;
-            node.size = textSize;
+            node.at = static_cast<std::uint32_t>(textAt);
+            node.size = static_cast<std::uint32_t>(textSize);
             return true;
         }
         if (c == '-' || (c >= '0' && c <= '9')) return Number();
@@ -361,33 +406,61 @@ class PlainReader {
     // escapes stays where it is in the text; one with them is added unescaped.
     bool String(std::size_t& textAt, std::size_t& textSize) {
         const char* start = ++at_;
-        std::string unescaped;
-        const char* run = at_;
-        bool escaped = false;
+        SkipPlain();
+        if (at_ == end_) return false;
+        if (*at_ != '"') return Escaped(start, textAt, textSize);
+        textAt = static_cast<std::size_t>(start - base_);
+        textSize = static_cast<std::size_t>(at_ - start);
+        ++at_;
+        return true;
+    }
+
+    // The rest of a string from its first character that is not plain.
+    bool Escaped(const char* start, std::size_t& textAt, std::size_t& textSize) {
+        std::string unescaped(start, at_);
         for (;;) {
-            while (at_ != end_ && kPlainCharacter[static_cast<unsigned char>(*at_)]) ++at_;
-            if (at_ == end_) return false;
             const auto byte = static_cast<unsigned char>(*at_);
             if (byte == '"') break;
             if (byte != '\\') return false;  // a control or non-ASCII character
-            escaped = true;
-            unescaped.append(run, at_);
             if (++at_ == end_) return false;
             const char c = Unescaped(*at_);
             if (c == 0) return false;
             unescaped += c;
-            run = ++at_;
-        }
-        if (escaped) {
+            const char* run = ++at_;
+            SkipPlain();
+            if (at_ == end_) return false;
             unescaped.append(run, at_);
-            textAt = builder_.AddChars(unescaped);
-            textSize = unescaped.size();
-        } else {
-            textAt = static_cast<std::size_t>(start - base_);
-            textSize = static_cast<std::size_t>(at_ - start);
         }
+        textAt = builder_.AddChars(unescaped);
+        textSize = unescaped.size();
         ++at_;
         return true;
+    }
+
+    // To the first character that is not plain, or the end: eight at a time while eight are
+    // left (a word's bytes in text order where the byte order allows).
+    void SkipPlain() {
+        if constexpr (std::endian::native == std::endian::little) {
+            constexpr std::uint64_t kOnes = 0x0101010101010101;
+            constexpr std::uint64_t kHighs = 0x8080808080808080;
+            // The high bit of each byte that is zero, exact up to the first such byte (a
+            // borrow can only mark bytes after it).
+            const auto zeros = [](std::uint64_t w) { return (w - kOnes) & ~w & kHighs; };
+            while (end_ - at_ >= 8) {
+                std::uint64_t word = 0;
+                std::memcpy(&word, at_, 8);
+                const std::uint64_t stop = zeros(word ^ (kOnes * '"')) |
+                                           zeros(word ^ (kOnes * '\\')) |
+                                           ((word - kOnes * 0x20) & ~word & kHighs) |  // control
+                                           (word & kHighs);                            // non-ASCII
+                if (stop != 0) {
+                    at_ += std::countr_zero(stop) / 8;
+                    return;
+                }
+                at_ += 8;
+            }
+        }
+        while (at_ != end_ && kPlainCharacter[static_cast<unsigned char>(*at_)]) ++at_;
     }
 
     static char Unescaped(char c) {
@@ -425,7 +498,8 @@ class PlainReader {
 
     // JSON's grammar; kept as nlohmann keeps it: a whole number as a signed (negative) or
     // unsigned integer when it fits, anything else as a double (correctly rounded, as strtod).
-    bool Number() {
+    // Half the values of a member file: inlined into the reader's loop.
+    [[gnu::always_inline]] bool Number() {
         const char* start = at_;
         const bool negative = *at_ == '-';
         if (negative) ++at_;
@@ -529,15 +603,6 @@ JsonDocument JsonDocument::FromJson(const json& value) {
     return document;
 }
 
-const JsonNode* JsonDocument::Find(const JsonNode& object, std::string_view key) const {
-    if (object.kind != JsonKind::Object) return nullptr;
-    std::size_t child = IndexOf(object) + 1;
-    for (std::size_t k = 0; k < object.count; ++k, child = nodes_[child].end) {
-        if (Key(nodes_[child]) == key) return &nodes_[child];
-    }
-    return nullptr;
-}
-
 json JsonDocument::ToJson(const JsonNode& value) const {
     switch (value.kind) {
         case JsonKind::Null:
@@ -568,12 +633,17 @@ json JsonDocument::ToJson(const JsonNode& value) const {
     return nullptr;
 }
 
-JsonDocument ParseJsonDocument(std::string_view text, const std::string& source) {
-    JsonDocument document;
-    if (PlainReader(text, document).Read()) return document;
+void ParseJsonDocument(std::string_view text, const std::string& source, JsonDocument& document) {
+    if (PlainReader(text, document).Read()) return;
     BoundedDocumentBuilder builder(source);
     json::sax_parse(text, &builder);
-    return JsonDocument::FromJson(builder.Take());
+    document = JsonDocument::FromJson(builder.Take());
+}
+
+JsonDocument ParseJsonDocument(std::string_view text, const std::string& source) {
+    JsonDocument document;
+    ParseJsonDocument(text, source, document);
+    return document;
 }
 
 }  // namespace as4100

@@ -54,10 +54,6 @@ nlohmann::json JsonField::ToJson() const {
     return document_->ToJson(*value_);
 }
 
-bool JsonField::Has(const char* key) const {
-    return document_->Find(*value_, key) != nullptr;
-}
-
 std::string JsonField::Path() const {
     std::vector<const JsonField*> chain;  // this field, its parent, ..., below the top level
     for (const JsonField* f = this; f->parent_; f = f->parent_) chain.push_back(f);
@@ -66,57 +62,57 @@ std::string JsonField::Path() const {
         if ((*f)->index_ != kNoIndex) {
             path += "[" + std::to_string((*f)->index_) + "]";
         } else {
-            path += (path.empty() ? "" : ".") + PathKey((*f)->key_);
+            path += (path.empty() ? "" : ".") + PathKey(document_->Key(*(*f)->value_));
         }
     }
     return path;
 }
 
-JsonField JsonField::Member(const char* key) const {
+JsonField JsonField::Member(JsonKey key) const {
     if (!IsObject()) Refuse("must be an object");
     const JsonNode* found = document_->Find(*value_, key);
-    if (!found) Refuse(std::string("missing field \"") + key + "\"");
-    return JsonField(*this, *found, document_->Key(*found), kNoIndex);
+    if (!found) Refuse("missing field \"" + std::string(key.text) + "\"");
+    return JsonField(*this, *found, kNoIndex);
 }
 
-std::optional<JsonField> JsonField::Optional(const char* key) const {
-    const JsonNode* found = document_->Find(*value_, key);
-    if (!found) return std::nullopt;
-    return JsonField(*this, *found, document_->Key(*found), kNoIndex);
-}
-
-void JsonField::RequireObject(const std::vector<std::string_view>& allowed) const {
+void JsonField::RequireObject(const std::vector<JsonKey>& allowed) const {
     RequireKeys(allowed.data(), allowed.size());
 }
 
-void JsonField::RequireObject(std::initializer_list<std::string_view> allowed) const {
+void JsonField::RequireObject(std::initializer_list<JsonKey> allowed) const {
     RequireKeys(allowed.begin(), allowed.size());
 }
 
-void JsonField::RequireKeys(const std::string_view* allowed, std::size_t count) const {
+void JsonField::RequireKeys(const JsonKey* allowed, std::size_t count) const {
     if (!IsObject()) Refuse("must be an object");
     // The first unknown key in key order (as a sorted object lists them), not in the text's.
     const JsonNode* unknown = nullptr;
+    std::size_t next = 0;  // files mostly give the keys in the order listed: try that first
     document_->ForEach(*value_, [&](const JsonNode& member) {
+        if (next < count && document_->SameKey(member, allowed[next])) {
+            ++next;
+            return;
+        }
+        for (std::size_t i = 0; i < count; ++i) {
+            if (document_->SameKey(member, allowed[i])) {
+                next = i + 1;
+                return;
+            }
+        }
         const std::string_view key = document_->Key(member);
-        if (IsNoteKey(key) || std::find(allowed, allowed + count, key) != allowed + count) return;
+        if (IsNoteKey(key)) return;
         if (!unknown || key < document_->Key(*unknown)) unknown = &member;
     });
     if (!unknown) return;
     std::string list;
     for (std::size_t i = 0; i < count; ++i)
-        list += (list.empty() ? "" : ", ") + std::string(allowed[i]);
-    JsonField(*this, *unknown, document_->Key(*unknown), kNoIndex)
-        .Refuse("unknown field", "expected one of: " + list);
+        list += (list.empty() ? "" : ", ") + std::string(allowed[i].text);
+    JsonField(*this, *unknown, kNoIndex).Refuse("unknown field", "expected one of: " + list);
 }
 
 std::size_t JsonField::ArraySize() const {
     if (!IsArray()) Refuse("must be an array");
     return value_->count;
-}
-
-JsonField JsonField::Element(std::size_t index) const {
-    return JsonField(*this, document_->Element(*value_, index), {}, index);
 }
 
 double JsonField::Number() const {
@@ -150,8 +146,12 @@ unsigned JsonField::Bits() const {
 }
 
 std::string JsonField::String() const {
+    return std::string(Text());
+}
+
+std::string_view JsonField::Text() const {
     if (!IsString()) Refuse("must be a string");
-    return std::string(document_->Text(*value_));
+    return document_->Text(*value_);
 }
 
 }  // namespace as4100

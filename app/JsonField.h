@@ -41,17 +41,23 @@ class JsonField {
     nlohmann::json ToJson() const;                         // for a dump of the value
 
     // Object members. Member() refuses a missing key; Optional() gives nothing for it.
-    bool Has(const char* key) const;
-    JsonField Member(const char* key) const;
-    std::optional<JsonField> Optional(const char* key) const;
+    bool Has(JsonKey key) const { return document_->Find(*value_, key) != nullptr; }
+    JsonField Member(JsonKey key) const;
+    std::optional<JsonField> Optional(JsonKey key) const {
+        const JsonNode* found = document_->Find(*value_, key);
+        if (!found) return std::nullopt;
+        return JsonField(*this, *found, kNoIndex);
+    }
     // Refuses anything but an object, and any key outside `allowed` (keys beginning with "_"
     // and the key "comment" are notes and always allowed).
-    void RequireObject(const std::vector<std::string_view>& allowed) const;
-    void RequireObject(std::initializer_list<std::string_view> allowed) const;
+    void RequireObject(const std::vector<JsonKey>& allowed) const;
+    void RequireObject(std::initializer_list<JsonKey> allowed) const;
 
     // Arrays.
     std::size_t ArraySize() const;  // refuses a non-array
-    JsonField Element(std::size_t index) const;
+    JsonField Element(std::size_t index) const {
+        return JsonField(*this, document_->Element(*value_, index), index);
+    }
 
     // Scalars.
     double Number() const;       // a finite number
@@ -59,28 +65,27 @@ class JsonField {
     double Positive() const;     // finite and > 0
     unsigned Bits() const;       // an integer 0 … 2^32 − 1
     std::string String() const;
+    std::string_view Text() const;  // a string's text as the document holds it
 
     // Throws InputError: "<source>: <path>: <problem>, got <value>[; <hint>]".
     [[noreturn]] void Refuse(const std::string& problem, const std::string& hint = {}) const;
 
   private:
     static constexpr std::size_t kNoIndex = static_cast<std::size_t>(-1);
-    JsonField(const JsonField& parent, const JsonNode& value, std::string_view key,
-              std::size_t index)
+    JsonField(const JsonField& parent, const JsonNode& value, std::size_t index)
         : document_(parent.document_),
           value_(&value),
           source_(parent.source_),
           parent_(&parent),
-          key_(key),
           index_(index) {}
-    void RequireKeys(const std::string_view* allowed, std::size_t count) const;
+    void RequireKeys(const JsonKey* allowed, std::size_t count) const;
 
     const JsonDocument* document_;
     const JsonNode* value_;
     const std::string* source_;
     const JsonField* parent_ = nullptr;  // none at the top level
-    std::string_view key_;               // the member's key in its parent object, or
-    std::size_t index_ = kNoIndex;       // the element's index in its parent array
+    std::size_t index_ = kNoIndex;       // the element's index in its parent array (a member's
+                                         // key is its node's)
 };
 
 // The value as it appeared, shortened to fit a one-line message.
@@ -97,5 +102,7 @@ constexpr std::size_t kMaxJsonDepth = 64;
 // a syntax error, a number beyond the range of a double, a key given twice in one object and
 // nesting deeper than kMaxJsonDepth. Never recurses over the text's nesting.
 JsonDocument ParseJsonDocument(std::string_view text, const std::string& source);
+// The same into `document`, reusing its storage (a batch reads line after line into one).
+void ParseJsonDocument(std::string_view text, const std::string& source, JsonDocument& document);
 
 }  // namespace as4100

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace as4100 {
 
@@ -13,15 +14,15 @@ namespace {
 // height); five depths leaves room for any real detail and catches a unit slip (×1000).
 constexpr double kMostDepths = 5.0;
 
-void CheckHeight(const JsonField& owner, double largest, const UnitSystem& units) {
+void CheckHeight(const JsonField& owner, double most, const UnitSystem& units) {
     const auto restraint = owner.Optional("restraint");
     if (!restraint) return;
     const auto height = restraint->Optional("load_height");
     if (!height || !height->IsNumber()) return;  // the loader refuses those
     const double given = units.Length(height->NumberAsIs());
-    if (std::fabs(given) > kMostDepths * largest) {
+    if (std::fabs(given) > most) {
         char limit[64];
-        std::snprintf(limit, sizeof limit, "%g", kMostDepths * largest / units.Length(1.0));
+        std::snprintf(limit, sizeof limit, "%g", most / units.Length(1.0));
         height->Refuse("is more than five section depths from the shear centre",
                        std::string("at most ") + limit + " in the file's length unit");
     }
@@ -29,16 +30,21 @@ void CheckHeight(const JsonField& owner, double largest, const UnitSystem& units
 
 }  // namespace
 
+double MostLoadHeight(const Arbor::Data::CSection& section) {
+    const std::vector<double>& dims = section.Dimensions();
+    if (dims.empty()) return std::numeric_limits<double>::infinity();
+    return kMostDepths * std::max(dims[0], dims.size() > 1 ? dims[1] : 0.0);
+}
+
 void RefuseImplausibleLoadHeights(const JsonField& root, const Arbor::Data::CSection& section,
                                   const UnitSystem& units) {
-    const std::vector<double>& dims = section.Dimensions();
-    if (dims.empty()) return;
-    const double largest = std::max(dims[0], dims.size() > 1 ? dims[1] : 0.0);
+    if (section.Dimensions().empty()) return;
+    const double most = MostLoadHeight(section);
     for (const char* list : {"points", "segments"}) {
-        const auto field = root.Optional(list);
+        const auto field = root.Optional(JsonKey(list));
         if (!field || !field->IsArray()) continue;
         for (std::size_t i = 0; i < field->ArraySize(); ++i)
-            CheckHeight(field->Element(i), largest, units);
+            CheckHeight(field->Element(i), most, units);
     }
 }
 

@@ -1,5 +1,8 @@
 #include "app/MemberFile.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <nlohmann/json.hpp>
 
 #include "app/InputFile.h"
@@ -40,8 +43,9 @@ UnitSystem ReadUnits(const std::optional<JsonField>& field, FileFacts& facts) {
     return UnitSystem(metres, newtons);
 }
 
-// A restraint record: the raw word and the named bits together, and the load height.
-CRestraint ReadRestraint(const JsonField& field, const UnitSystem& units) {
+// A restraint record: the raw word and the named bits together, and the load height (whether
+// the record gave one in `heightGiven`).
+CRestraint ReadRestraint(const JsonField& field, const UnitSystem& units, bool& heightGiven) {
     field.RequireObject({"bits", "names", "load_height"});
     unsigned bits = 0;
     if (const auto raw = field.Optional("bits")) bits = raw->Bits();
@@ -49,19 +53,22 @@ CRestraint ReadRestraint(const JsonField& field, const UnitSystem& units) {
         const std::size_t count = names->ArraySize();
         for (std::size_t i = 0; i < count; ++i) {
             const JsonField name = names->Element(i);
-            const auto named = RestraintBitsOf(name.String());
+            const auto named = RestraintBitsOf(name.Text());
             if (!named) name.Refuse("unknown restraint name", "see docs/member-file.md");
             bits |= *named;
         }
     }
     double height = 0.0;
-    if (const auto h = field.Optional("load_height")) height = units.Length(h->Number());
+    const auto h = field.Optional("load_height");
+    if (h) height = units.Length(h->Number());
+    heightGiven = h.has_value();
     return CRestraint(static_cast<int>(bits), CRestraint::ShearCentre, height);
 }
 
-CRestraint OptionalRestraint(const JsonField& owner, const UnitSystem& units) {
+CRestraint OptionalRestraint(const JsonField& owner, const UnitSystem& units, bool& heightGiven) {
+    heightGiven = false;
     const auto field = owner.Optional("restraint");
-    return field ? ReadRestraint(*field, units) : CRestraint();
+    return field ? ReadRestraint(*field, units, heightGiven) : CRestraint();
 }
 
 Arbor::Steel::MemberPointVec ReadPoints(const JsonField& field, const UnitSystem& units,
@@ -79,9 +86,9 @@ Arbor::Steel::MemberPointVec ReadPoints(const JsonField& field, const UnitSystem
         if (i > 0 && x <= points.back().Position()) {
             xField.Refuse("points must be in increasing order of x");
         }
-        points.emplace_back(x, OptionalRestraint(point, units));
-        const auto restraint = point.Optional("restraint");
-        heightGiven.push_back(restraint && restraint->Has("load_height"));
+        bool height = false;
+        points.emplace_back(x, OptionalRestraint(point, units, height));
+        heightGiven.push_back(height);
     }
     return points;
 }
@@ -97,16 +104,16 @@ std::vector<CRestraint> ReadSegments(const std::optional<JsonField>& field, std:
     for (std::size_t i = 0; i < count; ++i) {
         const JsonField segment = field->Element(i);
         segment.RequireObject({"restraint"});
-        segments[i] = OptionalRestraint(segment, units);
-        const auto restraint = segment.Optional("restraint");
-        heightGiven[i] = restraint && restraint->Has("load_height");
+        bool height = false;
+        segments[i] = OptionalRestraint(segment, units, height);
+        heightGiven[i] = height;
     }
     return segments;
 }
 
 // [a, b, c] in the given unit; a missing vector is zero.
-Vec3 ReadVector(const JsonField& subSpan, const char* key,
-                double (UnitSystem::*convert)(double) const, const UnitSystem& units) {
+Vec3 ReadVector(const JsonField& subSpan, JsonKey key, double (UnitSystem::*convert)(double) const,
+                const UnitSystem& units) {
     const auto field = subSpan.Optional(key);
     if (!field) return {};
     if (!field->IsArray() || field->Size() != 3) {
@@ -183,8 +190,8 @@ MemberOverrides ReadOverrides(const std::optional<JsonField>& field, const UnitS
     field->RequireObject({"lengths", "alpha_m", "delta_major", "delta_minor"});
     if (const auto lengths = field->Optional("lengths")) {
         // Lyy, Lzz, Llt all three together; or by axis name, each usable alone.
-        static const char* const kAxisNames[3] = {"major", "minor", "lateral_torsional"};
-        static const char* const kHostNames[3] = {"Lyy", "Lzz", "Llt"};
+        static constexpr JsonKey kAxisNames[3] = {"major", "minor", "lateral_torsional"};
+        static constexpr JsonKey kHostNames[3] = {"Lyy", "Lzz", "Llt"};
         lengths->RequireObject({"Lyy", "Lzz", "Llt", "major", "minor", "lateral_torsional"});
         const bool hostNames = lengths->Has("Lyy") || lengths->Has("Lzz") || lengths->Has("Llt");
         std::array<double, 3> values{};
@@ -259,7 +266,14 @@ MemberInput ParseMember(const JsonDocument& document, const std::string& source)
         if (!member.rules)
             rules->Refuse("unknown rule set", "expected \"checker\" or \"standard\"");
     }
-    RefuseImplausibleLoadHeights(root, member.section, units);
+    // The heights as read (SI) against the bound first: the field paths only for a refusal.
+    const double mostHeight = MostLoadHeight(member.section);
+    const auto beyond = [&](const CRestraint& r) { return std::fabs(r.LoadHeight()) > mostHeight; };
+    if (std::any_of(member.points.begin(), member.points.end(),
+                    [&](const CMemberPoint& p) { return beyond(p.GetRestraint()); }) ||
+        std::any_of(segments.begin(), segments.end(), beyond)) {
+        RefuseImplausibleLoadHeights(root, member.section, units);
+    }
     member.stationOptions = ReadStations(root.Optional("stations"), units);
 
     member.warnings = InputWarnings(member);  // of the file's own points and sub-spans

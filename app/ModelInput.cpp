@@ -331,7 +331,7 @@ std::vector<Combination> ParseCombinations(const std::string& text, const std::s
         const JsonField factors = entry.Member("factors");
         if (!factors.IsObject()) factors.Refuse("must be an object of case: factor");
         for (const std::string& caseName : factors.Keys()) {
-            const JsonField factor = factors.Member(caseName.c_str());
+            const JsonField factor = factors.Member(JsonKey(caseName.c_str()));
             if (std::find(caseNames.begin(), caseNames.end(), caseName) == caseNames.end()) {
                 factor.Refuse("not a load case of the forces table (" + caseName + ")");
             }

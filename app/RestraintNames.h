@@ -10,7 +10,7 @@
 namespace as4100 {
 
 struct RestraintName {
-    const char* name;
+    std::string_view name;  // a view: compared by length first, no strlen per look-up
     unsigned bits;
     const char* meaning;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/GradeNames.h"
@@ -46,11 +47,11 @@ unsigned ReadCategory(const JsonField& object, unsigned fallback) {
 }
 
 double Dimension(const JsonField& object, const char* key, const UnitSystem& units) {
-    return units.Length(object.Member(key).Positive());
+    return units.Length(object.Member(JsonKey(key)).Positive());
 }
 
 double OptionalDimension(const JsonField& object, const char* key, const UnitSystem& units) {
-    const auto field = object.Optional(key);
+    const auto field = object.Optional(JsonKey(key));
     return field ? units.Length(field->NonNegative()) : 0.0;
 }
 
@@ -123,7 +124,7 @@ void CheckAngleFits(const JsonField& object, const std::vector<double>& dims) {
     if (d <= t) object.Member("d").Refuse("must be longer than the thickness t");
     if (b <= t) object.Member("b").Refuse("must be longer than the thickness t");
     if (t + r1 + std::min(r2, t) > std::min(d, b)) {
-        object.Member(object.Has("r1") ? "r1" : "r2")
+        (object.Has("r1") ? object.Member("r1") : object.Member("r2"))
             .Refuse("root and toe radii do not fit on the shorter leg");
     }
 }
@@ -133,7 +134,7 @@ void RefuseSolidTube(const JsonField& object, const std::vector<const char*>& ke
     const double t = object.Member("t").Number();
     for (const char* key : keys) {
         if (std::string_view(key) == "t") continue;
-        if (2.0 * t >= object.Member(key).Number()) {
+        if (2.0 * t >= object.Member(JsonKey(key)).Number()) {
             object.Member("t").Refuse(std::string("must be less than half of ") + key);
         }
     }
@@ -141,9 +142,9 @@ void RefuseSolidTube(const JsonField& object, const std::vector<const char*>& ke
 
 CSection UserOtherSection(const JsonField& object, const UnitSystem& units,
                           const ShapeLayout& layout) {
-    std::vector<std::string_view> allowed = {"shape", "name", "category"};
-    allowed.insert(allowed.end(), layout.required.begin(), layout.required.end());
-    allowed.insert(allowed.end(), layout.optional.begin(), layout.optional.end());
+    std::vector<JsonKey> allowed = {"shape", "name", "category"};
+    for (const char* key : layout.required) allowed.emplace_back(key);
+    for (const char* key : layout.optional) allowed.emplace_back(key);
     object.RequireObject(allowed);
     std::vector<double> dims;
     for (const char* key : layout.required) dims.push_back(Dimension(object, key, units));
@@ -288,10 +289,10 @@ void ReadSectionOptions(const JsonField& field, CSection& section) {
 CSteelGrade ReadGrade(const JsonField& field, const UnitSystem& units, std::string& name) {
     if (field.IsObject()) return UserGrade(field, units, name);
     const std::string wanted = field.String();
-    const auto grade = FindGradeByName(wanted);
+    auto grade = FindGradeByName(wanted);
     if (!grade) field.Refuse("unknown grade", GradeHint(wanted));
     name = Arbor::ToUtf8(grade->Name());
-    return *grade;
+    return std::move(*grade);
 }
 
 }  // namespace as4100

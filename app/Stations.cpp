@@ -63,18 +63,19 @@ std::vector<double> StationsOf(const std::vector<Arbor::Steel::SubSpanVec*>& cas
 
 Arbor::Steel::SubSpanVec Split(const Arbor::Steel::SubSpanVec& subSpans,
                                const std::vector<std::vector<double>>& stations,
-                               const std::vector<double>& lengths) {
+                               const std::vector<double>& lengths, std::size_t added) {
     Arbor::Steel::SubSpanVec out;
+    out.reserve(subSpans.size() + added);
     for (size_t k = 0; k < subSpans.size(); ++k) {
         const CSubSpan& s = subSpans[k];
-        std::vector<double> cuts = {0.0};
-        cuts.insert(cuts.end(), stations[k].begin(), stations[k].end());
-        cuts.push_back(lengths[k]);
-        for (size_t i = 0; i + 1 < cuts.size(); ++i) {
-            out.emplace_back(static_cast<int>(out.size()), ForcesAt(s, lengths[k], cuts[i]),
-                             ForcesAt(s, lengths[k], cuts[i + 1]),
-                             MomentsAt(s, lengths[k], cuts[i]),
-                             MomentsAt(s, lengths[k], cuts[i + 1]), s.GetRestraint());
+        // The pieces between the cuts 0, the stations, the length.
+        const std::vector<double>& cuts = stations[k];
+        for (size_t i = 0; i <= cuts.size(); ++i) {
+            const double a = i == 0 ? 0.0 : cuts[i - 1];
+            const double b = i == cuts.size() ? lengths[k] : cuts[i];
+            out.emplace_back(static_cast<int>(out.size()), ForcesAt(s, lengths[k], a),
+                             ForcesAt(s, lengths[k], b), MomentsAt(s, lengths[k], a),
+                             MomentsAt(s, lengths[k], b), s.GetRestraint());
         }
     }
     return out;
@@ -121,30 +122,36 @@ StationMap AddStations(Arbor::Steel::MemberPointVec& points,
                        const StationOptions& options) {
     const size_t count = points.size() - 1;
     StationMap map;
+    map.filePoint.reserve(count + 1);
+    map.fileSubSpan.reserve(count);
     std::vector<std::vector<double>> stations(count);
     std::vector<double> lengths(count);
-    Arbor::Steel::MemberPointVec newPoints;
+    std::vector<bool> extremum;
     for (size_t k = 0; k < count; ++k) {
         const double x0 = points[k].Position();
         lengths[k] = points[k + 1].Position() - x0;
-        std::vector<bool> extremum;
         stations[k] = StationsOf(cases, k, lengths[k], options, extremum);
-        newPoints.push_back(points[k]);
         map.filePoint.push_back(static_cast<int>(k));
         map.fileSubSpan.push_back(static_cast<int>(k));
         for (size_t i = 0; i < stations[k].size(); ++i) {
-            const double x = x0 + stations[k][i];
-            newPoints.emplace_back(x, Arbor::Data::CRestraint());
             map.filePoint.push_back(-1);
             map.fileSubSpan.push_back(static_cast<int>(k));
-            map.added.push_back({x, static_cast<int>(k), extremum[i]});
+            map.added.push_back({x0 + stations[k][i], static_cast<int>(k), extremum[i]});
+        }
+    }
+    map.filePoint.push_back(static_cast<int>(count));
+    if (map.added.empty()) return map;
+    Arbor::Steel::MemberPointVec newPoints;
+    newPoints.reserve(points.size() + map.added.size());
+    for (size_t k = 0; k < count; ++k) {
+        newPoints.push_back(points[k]);
+        for (const double a : stations[k]) {
+            newPoints.emplace_back(points[k].Position() + a, Arbor::Data::CRestraint());
         }
     }
     newPoints.push_back(points.back());
-    map.filePoint.push_back(static_cast<int>(count));
-    if (map.added.empty()) return map;
     points = std::move(newPoints);
-    for (auto* subSpans : cases) *subSpans = Split(*subSpans, stations, lengths);
+    for (auto* subSpans : cases) *subSpans = Split(*subSpans, stations, lengths, map.added.size());
     return map;
 }
 

@@ -41,7 +41,7 @@ ProjectInfo ReadProject(const JsonField& field) {
     field.RequireObject({"job", "member", "engineer", "checker", "date", "revision"});
     ProjectInfo project;
     for (const FieldKey& k : kKeys) {
-        if (const auto value = field.Optional(k.key)) project.*k.member = value->String();
+        if (const auto value = field.Optional(JsonKey(k.key))) project.*k.member = value->String();
     }
     return project;
 }

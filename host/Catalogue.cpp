@@ -384,6 +384,7 @@ Catalogue::Catalogue() {
         sectionIndex_.emplace(Normalise(sections_[i].designation), i);
     }
     grades_ = GradesOf(EmbeddedFile("grades.csv"));
+    for (const CSteelGrade& grade : grades_) gradeKeys_.push_back(Normalise(ToUtf8(grade.Name())));
 }
 
 const CatalogueEntry* Catalogue::FindSection(std::string_view designation) const {
@@ -419,8 +420,8 @@ std::vector<const CatalogueEntry*> Catalogue::Sections(std::string_view family) 
 
 std::optional<CSteelGrade> Catalogue::FindGrade(std::string_view name) const {
     const std::string key = Normalise(name);
-    for (const CSteelGrade& grade : grades_)
-        if (!key.empty() && Normalise(ToUtf8(grade.Name())) == key) return grade;
+    for (std::size_t i = 0; i < grades_.size(); ++i)
+        if (!key.empty() && gradeKeys_[i] == key) return grades_[i];
     return std::nullopt;
 }
 

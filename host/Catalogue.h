@@ -21,7 +21,7 @@ struct CatalogueEntry {
 };
 
 class Catalogue {
-public:
+  public:
     static const Catalogue& Instance();
 
     // Look-up by designation, tolerant of case and spaces ("310 ub 40.4").
@@ -36,12 +36,13 @@ public:
     // The usual grade of a family: 300PLUS for hot-rolled, C350L0 for hollow sections.
     static std::string DefaultGrade(std::string_view family);
 
-private:
+  private:
     Catalogue();
     std::vector<CatalogueEntry> sections_;
     // Each normalised designation's first entry, so that a look-up normalises only its key.
     std::unordered_map<std::string, std::size_t> sectionIndex_;
     std::vector<CSteelGrade> grades_;
+    std::vector<std::string> gradeKeys_;  // each grade's normalised name, as grades_
 };
 
 }  // namespace Arbor::Data

@@ -64,6 +64,82 @@ TEST(JsonReading, RefusalsUnchanged) {
     EXPECT_NO_THROW(ParseJsonDocument(deep.substr(1, 128), "t"));
 }
 
+// Keys are told apart by their first eight characters and their length, then by the rest:
+// keys sharing those, keys that are a prefix of another, an escaped key, many members.
+TEST(JsonReading, KeysFoundAsNlohmannFindsThem) {
+    std::string many = R"({"forces_left":1,"forces_lef":2,"forces_leftx":3,"moments_left":4,)"
+                       R"("moments_right":5,"abcdefgh":6,"abcdefghi":7,"":8,"a":9,"x\"y":10,)"
+                       R"("lateral_torsional":11,"lateral_torsionak":12)";
+    for (int i = 0; i < 40; ++i)
+        many += ",\"member_number_" + std::to_string(i) + "\":" + std::to_string(i);
+    const std::string texts[] = {many + "}", R"({"a\u0062cdefghij":1,"abcdefghik":2})",
+                                 R"({"z":{"abcdefghij":[{"k":1}]}})"};
+    // clang-format off
+    const std::string probes[] = {"forces_left", "forces_lef", "forces_leftx", "forces_l",
+                                  "forces_leftxx", "moments_", "moments_left", "moments_right",
+                                  "abcdefg", "abcdefgh", "abcdefghi", "", "a", "b", "x\"y",
+                                  "member_number_0", "member_number_39", "member_number_4",
+                                  "member_number_40", "abcdefghij", "abcdefghik", "z", "k",
+                                  "lateral_torsional", "lateral_torsionak", "lateral_torsionax"};
+    // clang-format on
+    for (const std::string& text : texts) {
+        const JsonDocument read = ParseJsonDocument(text, "t");
+        const JsonField root(read, "t");
+        const json expected = json::parse(text);
+        for (const std::string& key : probes) {
+            const auto found = root.Optional(JsonKey(key));
+            ASSERT_EQ(found.has_value(), expected.contains(key)) << text << " / " << key;
+            if (found) {
+                EXPECT_EQ(found->ToJson(), expected.at(key)) << key;
+            }
+        }
+    }
+}
+
+// A key given twice is refused however long it is; keys that differ only past their eighth
+// character, or by a last character, are two keys.
+TEST(JsonReading, DuplicateKeysPastTheHead) {
+    const std::pair<const char*, bool> cases[] = {
+        {R"({"abcdefghij":1,"abcdefghik":2})", false},
+        {R"({"abcdefghij":1,"abcdefghij":2})", true},
+        {R"({"abcdefgh":1,"abcdefghi":2,"abcdefg":3})", false},
+        {R"({"abcdefgh":1,"x":0,"abcdefgh":2})", true},
+        {R"({"moments_left":1,"moments_right":2,"moments_left":3})", true}};
+    for (const auto& [text, twice] : cases) {
+        try {
+            ParseJsonDocument(text, "t");
+            EXPECT_FALSE(twice) << text;
+        } catch (const InputError& e) {
+            EXPECT_TRUE(twice) << text;
+            EXPECT_NE(std::string(e.what()).find("is given twice"), std::string::npos);
+        }
+    }
+}
+
+// The allowed keys in any order; an unknown key that shares a head, a prefix or a length with
+// an allowed one is refused by name.
+TEST(JsonReading, UnknownKeysBesideAllowedOnes) {
+    const std::pair<const char*, const char*> cases[] = {
+        {R"({"moments_right":1,"forces_left":2,"_note":3,"comment":4})", ""},
+        {R"({"forces_lef":1})", "forces_lef"},
+        {R"({"forces_leftx":1,"forces_left":2})", "forces_leftx"},
+        {R"({"moments_":1})", "moments_"},
+        {R"({"forces_right":1,"moments_righ":2})", "moments_righ"}};
+    for (const auto& [text, unknown] : cases) {
+        const JsonDocument read = ParseJsonDocument(text, "t");
+        try {
+            JsonField(read, "t").RequireObject(
+                {"forces_left", "forces_right", "moments_left", "moments_right"});
+            EXPECT_STREQ(unknown, "") << text;
+        } catch (const InputError& e) {
+            EXPECT_EQ(
+                std::string(e.what()).rfind("t: " + std::string(unknown) + ": unknown field", 0),
+                0u)
+                << e.what();
+        }
+    }
+}
+
 // Writes the document value by value through the writer.
 void Write(JsonWriter& w, const nlohmann::ordered_json& doc) {
     using T = json::value_t;
