@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -135,6 +136,17 @@ class BoundedDocumentBuilder {
 
 }  // namespace
 
+// Offsets are kept in 32 bits (JsonNode): files and lines are bounded far below, but a document
+// built in memory is not, so its text is refused rather than wrapped round.
+static void RefuseBeyondOffsets(std::size_t characters) {
+    constexpr std::size_t kMostCharacters = std::numeric_limits<std::uint32_t>::max() / 2;
+    if (characters > kMostCharacters) {
+        throw InputError("a JSON document of " + std::to_string(characters) +
+                         " characters: more than the reader's limit of " +
+                         std::to_string(kMostCharacters));
+    }
+}
+
 // Appends values to a document in document order: containers opened and closed around their
 // children, an object member's key given before its value.
 class JsonDocumentBuilder {
@@ -143,6 +155,7 @@ class JsonDocumentBuilder {
     // storage it already has.
     JsonDocumentBuilder(JsonDocument& document, std::string_view text)
         : document_(document), nodes_(document.nodes_) {
+        RefuseBeyondOffsets(text.size());
         document_.chars_.assign(text);
         document_.chars_.append(JsonDocument::kPadding, '\0');  // see WordAt
         document_.elements_.clear();
@@ -160,6 +173,7 @@ class JsonDocumentBuilder {
     // Characters appended after the text; their offset.
     std::size_t AddChars(std::string_view text) {
         const std::size_t at = document_.chars_.size();
+        RefuseBeyondOffsets(at + text.size());
         document_.chars_.append(text);
         document_.chars_.append(JsonDocument::kPadding, '\0');
         return at;
