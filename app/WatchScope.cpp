@@ -142,11 +142,26 @@ bool SegmentsReadAlike(const MemberInput& member, const LoadCase& loadCase) {
     return true;
 }
 
-// Departure 3: a segment that would take the uniform-moment Mbxo.
+// Departure 3: a segment that would take the uniform-moment Mbxo. The end types first: the
+// load scan walks the segment's points.
 bool IsUniformMomentSegment(const CAS4100Span& span) {
-    return !span.IsMinorAxisLoaded() &&
-           CAS4100Span::RestType(true, span.RestraintEndL()) <= Type::P &&
-           CAS4100Span::RestType(true, span.RestraintEndR()) <= Type::P;
+    return CAS4100Span::RestType(true, span.RestraintEndL()) <= Type::P &&
+           CAS4100Span::RestType(true, span.RestraintEndR()) <= Type::P &&
+           !span.IsMinorAxisLoaded();
+}
+
+// Any record's segment takes Mbxo. Records come sub-span by sub-span, so a segment's records
+// follow one another: each segment is asked once (else a long unbraced member is quadratic).
+bool AnyUniformMomentSegment(const std::vector<CInteractionData>& records) {
+    int left = -1, right = -1;
+    for (const CInteractionData& r : records) {
+        const CAS4100Span& span = r.SpanLT;
+        if (span.GetCMPIndexLeft() == left && span.GetCMPIndexRight() == right) continue;
+        left = span.GetCMPIndexLeft();
+        right = span.GetCMPIndexRight();
+        if (IsUniformMomentSegment(span)) return true;
+    }
+    return false;
 }
 
 // Departures 1 and 7, from each sub-span's largest ratios of the checker's run.
@@ -188,9 +203,7 @@ bool StandardMayGovern(const MemberInput& member, const LoadCase& loadCase,
     if (member.overrides.Any() || member.points.size() < 2) return true;
     if (!MajorAxisBendingOnly(loadCase) || !SegmentsReadAlike(member, loadCase)) return true;
     const bool axial = HasAxialForce(loadCase);
-    const bool uniformMoment = std::any_of(records.begin(), records.end(), [](const auto& r) {
-        return IsUniformMomentSegment(r.SpanLT);
-    });
+    const bool uniformMoment = AnyUniformMomentSegment(records);
     if ((axial || uniformMoment) && MayTakeBiaxialCheck(*section)) return true;
     if (quick && (checked.flags & Arbor::Steel::ResultFlag::Failed)) {
         return !StoppedInMemberChecks(checked);
