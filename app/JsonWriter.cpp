@@ -4,6 +4,7 @@
 #include <cassert>
 #include <charconv>
 #include <cmath>
+#include <type_traits>
 
 #include <nlohmann/json.hpp>
 
@@ -312,24 +313,27 @@ void JsonWriter::StringMember(std::string_view key, std::string_view text) {
     needComma_ = true;
 }
 
-void JsonWriter::IntegerMember(std::string_view key, std::int64_t value) {
+template <class Whole>
+void JsonWriter::WholeMember(std::string_view key, Whole value) {
     if (!OnePiece(key)) {
         PlainKey(key);
-        return Integer(value);
+        if constexpr (std::is_signed_v<Whole>) {
+            return Integer(value);
+        } else {
+            return Unsigned(value);
+        }
     }
     char* const place = CompactKey(Room(kShortKey + 4 + 24), key);
     Keep(std::to_chars(place, place + 24, value).ptr);
     needComma_ = true;
 }
 
+void JsonWriter::IntegerMember(std::string_view key, std::int64_t value) {
+    WholeMember(key, value);
+}
+
 void JsonWriter::UnsignedMember(std::string_view key, std::uint64_t value) {
-    if (!OnePiece(key)) {
-        PlainKey(key);
-        return Unsigned(value);
-    }
-    char* const place = CompactKey(Room(kShortKey + 4 + 24), key);
-    Keep(std::to_chars(place, place + 24, value).ptr);
-    needComma_ = true;
+    WholeMember(key, value);
 }
 
 void JsonWriter::BoolMember(std::string_view key, bool value) {

@@ -58,6 +58,10 @@ class JsonWriter {
     void Raw(std::string_view json);
 
   private:
+    // IntegerMember and UnsignedMember: a whole number after its key.
+    template <class Whole>
+    void WholeMember(std::string_view key, Whole value);
+
     // Keys up to this long, strings up to kShortText, go through a fixed-size piece.
     static constexpr std::size_t kShortKey = 32;
     static constexpr std::size_t kShortText = 64;
